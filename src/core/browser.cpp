@@ -1,0 +1,29 @@
+#include "core/browser.h"
+
+#include "core/platform/platform.h"
+
+#include <vector>
+
+namespace ordalis {
+
+std::string selectionCaption(std::size_t selectedCount)
+{
+    const std::string n = std::to_string(selectedCount);
+    if (selectedCount < 2)
+        return " " + n + " fichier sélectionné";
+    return " " + n + " fichiers sélectionnés";
+}
+
+bool DossierVide(const std::string& folder, bool filesOnly)
+{
+    std::vector<platform::DirEntry> entries;
+    if (platform::listDirectory(folder, entries))
+        return true;
+    for (const auto& entry : entries) {
+        if (!entry.isDirectory || !filesOnly)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace ordalis

@@ -1,0 +1,21 @@
+// Logic of the folder browser that needs no window.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ordalis {
+
+// Caption of the selection-count panel: " Aucun fichier sélectionné" before
+// any click, " 0 fichier sélectionné", " 1 fichier sélectionné",
+// " 3 fichiers sélectionnés".
+inline constexpr std::string_view kAucunFichier = " Aucun fichier sélectionné";
+std::string selectionCaption(std::size_t selectedCount);
+
+// True when the folder holds no entry of the kinds asked for: files (hidden
+// and system ones included) and, unless `filesOnly`, subfolders too. A
+// folder that cannot be listed counts as empty.
+bool DossierVide(const std::string& folder, bool filesOnly);
+
+}  // namespace ordalis

@@ -1,0 +1,35 @@
+#include "core/paths.h"
+
+namespace ordalis {
+
+std::string CheminComplet(std::string_view folder, std::string_view name, std::string_view separator)
+{
+    std::string result(folder);
+    if (!separator.empty() && result.ends_with(separator))
+        result.pop_back();
+    if (separator.empty() || !name.starts_with(separator))
+        result.append(separator);
+    result.append(name);
+    return result;
+}
+
+std::string ApresDernier(std::string_view text, std::string_view separator)
+{
+    if (separator.empty())
+        return std::string(text);
+    const auto pos = text.rfind(separator);
+    if (pos == std::string_view::npos)
+        return std::string(text);
+    return std::string(text.substr(pos + 1));
+}
+
+std::string joinPath(std::string_view folder, std::string_view name, char separator)
+{
+    std::string result(folder);
+    if (result.empty() || result.back() != separator)
+        result.push_back(separator);
+    result.append(name);
+    return result;
+}
+
+}  // namespace ordalis

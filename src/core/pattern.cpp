@@ -1,0 +1,80 @@
+#include "core/pattern.h"
+
+#include "core/utf8.h"
+
+namespace ordalis {
+
+namespace {
+
+// Iterative wildcard match with single backtracking point for '*'.
+bool wildcardMatch(std::u32string_view pat, std::u32string_view name)
+{
+    std::size_t p = 0, n = 0, starP = std::u32string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pat.size() && (pat[p] == U'?' || utf8::foldCase(pat[p]) == utf8::foldCase(name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pat.size() && pat[p] == U'*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::u32string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pat.size() && pat[p] == U'*')
+        ++p;
+    return p == pat.size();
+}
+
+// "xxx." followed only by stars: the part before the dot, which a name
+// without any dot may match on its own.
+bool dotStarTail(std::u32string_view pat, std::u32string_view& head)
+{
+    const auto dot = pat.rfind(U'.');
+    if (dot == std::u32string_view::npos || dot + 1 == pat.size())
+        return false;
+    for (auto i = dot + 1; i < pat.size(); ++i)
+        if (pat[i] != U'*')
+            return false;
+    head = pat.substr(0, dot);
+    return true;
+}
+
+bool matchOne(std::u32string_view pat, std::u32string_view name)
+{
+    if (wildcardMatch(pat, name))
+        return true;
+    std::u32string_view head;
+    return name.find(U'.') == std::u32string_view::npos && dotStarTail(pat, head)
+        && wildcardMatch(head, name);
+}
+
+}  // namespace
+
+std::string patternFromFilter(std::string_view filterText)
+{
+    if (filterText.empty())
+        return "*.*";
+    return "*." + std::string(filterText);
+}
+
+bool matchesPattern(std::string_view pattern, std::string_view name)
+{
+    const std::u32string name32 = utf8::decode(name);
+    std::size_t start = 0;
+    while (start <= pattern.size()) {
+        auto end = pattern.find(';', start);
+        if (end == std::string_view::npos)
+            end = pattern.size();
+        const auto one = pattern.substr(start, end - start);
+        if (!one.empty() && matchOne(utf8::decode(one), name32))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+}  // namespace ordalis

@@ -1,0 +1,20 @@
+// File name patterns of the file list and the file search.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ordalis {
+
+// The file list's pattern for an extension filter text: "*." followed by the
+// text, or "*.*" when the text is empty.
+std::string patternFromFilter(std::string_view filterText);
+
+// Matches a name against a pattern: '*' any run of characters, '?' exactly
+// one character, no case distinction (ASCII and Latin-1 letters). A pattern
+// ending with "." followed only by '*' characters also matches names without
+// a dot, so "*.*" and "*.***" match every name. Several patterns may be
+// given separated by ';'.
+bool matchesPattern(std::string_view pattern, std::string_view name);
+
+}  // namespace ordalis

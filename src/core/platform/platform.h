@@ -1,0 +1,58 @@
+// The only operating-system-specific services of the program. Each OS has
+// its own implementation folder (posix/, win32/), chosen by CMake. Paths are
+// UTF-8 text with the platform's own separator; the Windows implementation
+// converts them to wide strings.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace ordalis::platform {
+
+// The separator of the platform's paths ('/' or '\\').
+char separator();
+
+// Renames `from` to `to` (both full paths). Never replaces an existing file:
+// when `to` names another existing file the call fails with
+// std::errc::file_exists and both files are left as they were. A rename that
+// changes only the letter case of a name on a case-insensitive volume is not
+// a collision.
+std::error_code renameNoReplace(const std::string& from, const std::string& to);
+
+struct DirEntry {
+    std::string name;      // without the folder
+    bool isDirectory = false;
+    bool isSymlink = false;  // links are never followed by the walks
+};
+
+// Lists the entries of `dir`, "." and ".." excluded, hidden and system
+// entries included, in the order the file system returns them.
+std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out);
+
+// File attributes as the 32-bit DOS mask: read-only 1, hidden 2, system 4,
+// archive 32. On Windows they are the file system's own; on POSIX systems
+// they come from the permission bits, the name and the stored DOS record.
+std::error_code getAttributes(const std::string& path, std::uint32_t& attributes);
+// Writes the four attributes of the mask (other bits are ignored).
+std::error_code setAttributes(const std::string& path, std::uint32_t attributes);
+
+// A file time: 100-nanosecond intervals since 1601-01-01 UTC.
+using FileTime = std::uint64_t;
+
+struct FileTimes {
+    FileTime creation = 0;
+    FileTime access = 0;
+    FileTime write = 0;
+};
+
+std::error_code getFileTimes(const std::string& path, FileTimes& out);
+// Sets the creation and last-write times; a zero time leaves that time
+// unchanged and the access time is never touched. A read-only file keeps its
+// times: the call fails with std::errc::permission_denied.
+std::error_code setFileTimes(const std::string& path, FileTime creation, FileTime write);
+
+std::error_code fileSize(const std::string& path, std::uint64_t& size);
+
+}  // namespace ordalis::platform
