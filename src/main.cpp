@@ -1,6 +1,39 @@
+// Ordalis... — a toolbox for the files of a folder.
+#include "app/demarrage.h"
+#include "app/dialogues.h"
+#include "app/fenprin.h"
+#include "app/general.h"
+#include "app/reglages.h"
+
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fprintf(stderr, "ordalis: no display found; run it from a desktop session, or without one: "
+                             "xvfb-run ordalis\n");
+        return 1;
+    }
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Ordalis..."));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ordalis.svg")));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    DialoguesQt dialogues;
+    ReglagesQt reglages;
+    General general(dialogues, reglages);
+
+    InstanceUnique instance;
+    if (!instance.acquise() && !accepterNouvelleInstance(general))
+        return 0;
+
+    FenDemarrage demarrage;
+    demarrage.show();
+    std::unique_ptr<FenPrin> fenetre;
+    QTimer::singleShot(1, &demarrage, [&] { fenetre.reset(demarrer(general, demarrage)); });
+    return app.exec();
 }

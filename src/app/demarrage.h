@@ -1,0 +1,41 @@
+// Start-up: the start window "Démarrage", the question when another copy of
+// the program is running, then the main window's load.
+#pragma once
+
+#include <QLockFile>
+#include <QWidget>
+#include <memory>
+
+class General;
+class FenPrin;
+
+// The per-user lock that tells whether another copy runs. A lock left by a
+// copy that crashed is taken over at once.
+class InstanceUnique {
+public:
+    explicit InstanceUnique(const QString& cheminVerrou = {});
+    // True when this process holds the lock.
+    bool acquise() const { return m_acquise; }
+
+private:
+    std::unique_ptr<QLockFile> m_verrou;
+    bool m_acquise = false;
+};
+
+// Asks whether a new copy should run (Yes/No, No by default). False: end.
+bool accepterNouvelleInstance(General& general);
+
+// The start window: three texts over 256 bands running from black at the
+// top to pure blue at the bottom.
+class FenDemarrage : public QWidget {
+    Q_OBJECT
+public:
+    FenDemarrage();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Shows the start window, then loads and shows the main window (steps 4 to
+// 14) once the event loop runs. The returned window belongs to the caller.
+FenPrin* demarrer(General& general, FenDemarrage& demarrage);

@@ -1,0 +1,216 @@
+#include "app/fenprin.h"
+
+#include "app/chrome.h"
+#include "app/couleurs.h"
+#include "app/dialogues.h"
+#include "app/general.h"
+#include "app/menuconfig.h"
+#include "app/tavbttn.h"
+#include "app/tavpanel.h"
+#include "app/ui.h"
+#include "fileops/navigateur.h"
+#include "fileops/panneauattributs.h"
+#include "fileops/panneaudateheure.h"
+#include "fileops/panneauproprietes.h"
+#include "fileops/panneaurenommer.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QListWidget>
+#include <QProgressBar>
+
+namespace {
+
+struct BoutonIcone {
+    const char* nom;
+    const char* image;
+    const char* bulle;
+};
+
+// The icon bar, from left to right.
+const BoutonIcone barreIcones[] = {
+    {"CmdExplorer", "explorer", "Vérification des modifications"},
+    {"CmdProprietes", "proprietes",
+     "Date-heure et attributs du fichier sélectionné/Propriétés du fichier sélectionné"},
+    {"CmdDateHeure", "dateheure", "Modification de la date et de l'heure du ou des fichiers sélectionnés"},
+    {"CmdToutDateHeure", "toutdateheure", "Modification de la date et de l'heure de tout le dossier"},
+    {"CmdAttributs", "attributs", "Modification des attributs du ou des fichiers sélectionnés"},
+    {"CmdToutAttributs", "toutattributs", "Modification des attributs de tout le dossier"},
+    {"CmdRename", "renommer", "Renommer les fichiers/Retour"},
+    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre \"Rechercher\" de l'explorateur"},
+    {"CmdCrypteur", "crypteur", "Crypter/décrypter un texte"},
+    {"CmdChercheTxt", "cherchetxt", "Rechercher un texte dans un fichier"},
+    {"CmdApropos", "apropos",
+     "A propos de Ordalis.../Changer les couleurs, afficher ou non les info-bulles et les conseils au "
+     "démarrage, désinstaller"},
+    {"CmdAide", "aide", "Appel de l'aide générale/Appel de l'aide sur la fenêtre"},
+};
+
+}  // namespace
+
+FenPrin::FenPrin(General& general, QWidget* parent) : QWidget(parent), m_general(general)
+{
+    setObjectName(QStringLiteral("FenPrin"));
+    QFont f = font();
+    f.setPointSizeF(8.0);
+    setFont(f);
+    installerAccessibiliteTavBttn();
+    setFixedSize(tw(8460), tw(5205));
+    m_chrome = new Chrome(this, general, {.principale = true});
+    m_chrome->deplace()->setCaption(general.TitreProgramme);
+    placer(m_chrome->deplace(), 0, 0, 7860, 315);
+    placer(m_chrome->reduire(), 7860, 0, 300, 315);
+    placer(m_chrome->fermer(), 8160, 0, 300, 315);
+    construireCadre();
+    construireBarreIcones();
+    m_dateHeure = new PanneauDateHeure(*this);
+    m_attributs = new PanneauAttributs(*this);
+    m_renommer = new PanneauRenommer(*this);
+    m_proprietes = new PanneauProprietes(*this);
+    m_menu = new MenuConfiguration(*this);
+    m_popUp = m_menu->panneau();
+    brancherNavigateur();
+}
+
+FenPrin::~FenPrin() = default;
+
+void FenPrin::construireCadre()
+{
+    placer(creerForme(this, QStringLiteral("Forme4")), 0, 315, 8460, 315);
+    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 615, 600, 1680);
+    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 2295, 600, 1650);
+    placer(creerForme(this, QStringLiteral("Forme5"), 1), 7860, 615, 600, 1680);
+    placer(creerForme(this, QStringLiteral("Forme6"), 1), 7860, 2295, 600, 1650);
+    placer(creerForme(this, QStringLiteral("Forme3")), 0, 3945, 8460, 255);
+    placer(creerForme(this, QStringLiteral("Forme7")), 0, 4815, 8460, 195);
+    placer(creerForme(this, QStringLiteral("Forme8")), 0, 5010, 8460, 195);
+
+    m_nbFichiers = creerPanneau(this, QStringLiteral("NbFichiers"));
+    m_nbFichiers->setCaptionalign(Qt::AlignBottom | Qt::AlignLeft);
+    placer(m_nbFichiers, 2955, 615, 2280, 3330);
+    m_navigateur = new Navigateur(this, m_nbFichiers, m_general);
+    placer(m_navigateur->lecteur(), 600, 615, 2355, 315);
+    placer(m_navigateur->repertoire(), 600, 930, 2355, 3015);
+    placer(m_navigateur->fichier(), 15, 15, 2235, 2955);
+
+    m_progression = new QProgressBar(this);
+    m_progression->setObjectName(QStringLiteral("ProgressBar"));
+    m_progression->setTextVisible(false);
+    m_progression->setGeometry(tw(600), tw(3990), tw(7260), tw(165));
+    m_progression->hide();
+}
+
+void FenPrin::construireBarreIcones()
+{
+    auto* barre = creerPanneau(this, QStringLiteral("FondIcones"));
+    barre->setEncadre(false);
+    placer(barre, 0, 4200, 8460, 615);
+    int gauche = 600;
+    for (const BoutonIcone& b : barreIcones) {
+        TavBttn* bouton = creerBouton(barre, QString::fromLatin1(b.nom));
+        bouton->setPicture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.image)));
+        placer(bouton, gauche, 60, 600, 480);
+        gauche += 600;
+        if (bouton->objectName() == QLatin1String("CmdAide"))
+            m_chrome->brancherAide(bouton, 0, 1, QString::fromUtf8(b.bulle));
+        else
+            installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
+    }
+    connect(bouton(QStringLiteral("CmdAide")), &TavBttn::clicked, this, &FenPrin::masquerMenu);
+    connect(bouton(QStringLiteral("CmdApropos")), &TavBttn::clicked, this, &FenPrin::basculerMenu);
+    for (const char* nom : {"CmdFiFi", "CmdCrypteur", "CmdChercheTxt"})
+        connect(bouton(QString::fromLatin1(nom)), &TavBttn::clicked, this, &FenPrin::masquerMenu);
+    connect(bouton(QStringLiteral("CmdExplorer")), &TavBttn::clicked, this, [this] {
+        masquerMenu();
+        m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Vérification des modifications"),
+                                                   m_navigateur->dossier(), QString(), QString()});
+    });
+}
+
+void FenPrin::brancherNavigateur()
+{
+    connect(m_navigateur, &Navigateur::dossierChange, this, [this](bool contientFichiers) {
+        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
+            bouton(QString::fromLatin1(nom))->setEnabled(false);
+        bouton(QStringLiteral("CmdRename"))->setEnabled(contientFichiers);
+    });
+    connect(m_navigateur, &Navigateur::selectionChange, this, [this] {
+        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
+            bouton(QString::fromLatin1(nom))->setEnabled(true);
+    });
+}
+
+TavBttn* FenPrin::bouton(const QString& nom) const
+{
+    return findChild<TavBttn*>(nom);
+}
+
+void FenPrin::charger()
+{
+    ProcCoulDefUtil();
+    m_menu->lireInterrupteurs();
+    for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes", "CmdRename"})
+        bouton(QString::fromLatin1(nom))->setEnabled(false);
+}
+
+void FenPrin::ProcCoulDefUtil()
+{
+    appliquerCouleurs(this, tableFenPrin(), m_general.couleurs);
+}
+
+void FenPrin::masquerMenu()
+{
+    m_popUp->hide();
+}
+
+void FenPrin::basculerMenu()
+{
+    if (m_popUp->isVisible()) {
+        m_popUp->hide();
+        return;
+    }
+    m_popUp->move(tw(4620), tw(420));
+    m_popUp->show();
+    m_popUp->raise();
+}
+
+void FenPrin::suspendreCommandes(bool suspendre)
+{
+    if (suspendre) {
+        m_etatsSuspendus.clear();
+        for (const char* nom : {"CmdDateHeure", "CmdToutDateHeure", "CmdAttributs", "CmdToutAttributs",
+                                "CmdRename", "CmdProprietes", "CmdPareil", "CmdRenommer", "CmdToutRenommer",
+                                "CmdNExtension", "CmdToutNExtension", "Fichier", "Repertoire", "Lecteur"}) {
+            if (auto* w = findChild<QWidget*>(QString::fromLatin1(nom))) {
+                m_etatsSuspendus.emplace_back(w, w->isEnabled());
+                w->setEnabled(false);
+            }
+        }
+        return;
+    }
+    for (const auto& [w, actif] : m_etatsSuspendus)
+        if (w)
+            w->setEnabled(actif);
+    m_etatsSuspendus.clear();
+}
+
+void FenPrin::rafraichirLegendes()
+{
+    m_chrome->deplace()->setCaption(m_general.TitreProgramme);
+    m_menu->rafraichirConseils();
+}
+
+void FenPrin::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        rafraichirLegendes();
+        Q_EMIT reactivee();
+    }
+    QWidget::changeEvent(event);
+}
+
+void FenPrin::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    FermerTout();
+}

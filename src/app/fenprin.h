@@ -1,0 +1,77 @@
+// The main window: title row, folder browser, date/time and attribute
+// panels, icon bar, and the hidden panels (menu, rename, properties).
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+class Chrome;
+class General;
+class MenuConfiguration;
+class Navigateur;
+class PanneauDateHeure;
+class PanneauAttributs;
+class PanneauRenommer;
+class PanneauProprietes;
+class QProgressBar;
+class TavBttn;
+class TavPanel;
+
+class FenPrin : public QWidget {
+    Q_OBJECT
+public:
+    explicit FenPrin(General& general, QWidget* parent = nullptr);
+    ~FenPrin() override;
+
+    // Load steps that follow the window's appearance: colours, switches,
+    // initial command states.
+    void charger();
+
+    // Applies the seven interface colours to this window.
+    void ProcCoulDefUtil();
+
+    General& general() { return m_general; }
+    Navigateur* navigateur() const { return m_navigateur; }
+    TavPanel* popUpInfos() const { return m_popUp; }
+    QProgressBar* progression() const { return m_progression; }
+    TavBttn* bouton(const QString& nom) const;
+
+    // Hides the menu panel, as every command does before its work.
+    void masquerMenu();
+    // Shows the menu panel at its place, or hides it when shown.
+    void basculerMenu();
+
+    // While a whole-folder command runs the other file commands are
+    // disabled; afterwards each gets back the state it had.
+    void suspendreCommandes(bool suspendre);
+
+Q_SIGNALS:
+    // The window became active again (after a modal window, or a switch).
+    void reactivee();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void construireCadre();
+    void construireBarreIcones();
+    void brancherNavigateur();
+    void rafraichirLegendes();
+
+    General& m_general;
+    Chrome* m_chrome = nullptr;
+    Navigateur* m_navigateur = nullptr;
+    MenuConfiguration* m_menu = nullptr;
+    TavPanel* m_popUp = nullptr;
+    TavPanel* m_nbFichiers = nullptr;
+    QProgressBar* m_progression = nullptr;
+    PanneauDateHeure* m_dateHeure = nullptr;
+    PanneauAttributs* m_attributs = nullptr;
+    PanneauRenommer* m_renommer = nullptr;
+    PanneauProprietes* m_proprietes = nullptr;
+    std::vector<std::pair<QPointer<QWidget>, bool>> m_etatsSuspendus;
+};

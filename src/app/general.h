@@ -1,0 +1,61 @@
+// Program-wide state and shared routines of the windows: the title, the help
+// file, the two switches, the seven interface colours, the current file, and
+// the services every window uses (dialogs, settings, sound, help).
+#pragma once
+
+#include "core/colour.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class Dialogues;
+class Reglages;
+class QWidget;
+
+// The seven interface colours, 0x00BBGGRR.
+struct Couleurs {
+    ordalis::Colour debut = 0x808000;         // gradient start
+    ordalis::Colour fin = 0xE0E0E0;           // gradient end
+    ordalis::Colour texteBoutons = 0x808000;  // captions of the chrome buttons
+    ordalis::Colour lumiere = 0xDEFF6C;       // highlight under the pointer
+    ordalis::Colour autresTextes = 0xFFFFFF;  // other texts and lines
+    ordalis::Colour fond = 0x808000;          // window background
+    ordalis::Colour visu = 0xD2D200;          // lists and entry fields
+};
+
+class General {
+public:
+    General(Dialogues& dialogues, Reglages& reglages);
+    ~General();
+
+    Dialogues& dialogues() { return m_dialogues; }
+    Reglages& reglages() { return m_reglages; }
+
+    QString TitreProgramme = QStringLiteral("Ordalis...");
+    QString CheminAide;            // the help contents page
+    bool InfoBulles = true;
+    QString ConseilDemarrage = QStringLiteral("Oui");
+    Couleurs couleurs;
+    QString FichierCourant;
+
+    // The program's data folder (help pages, tips file): share/ordalis
+    // beside the program's bin/ folder, or the program's own folder.
+    static QString dossierDonnees();
+
+    // Plays the embedded sound `numero` without blocking; silent where
+    // there is no audio output. Tests replace it with `remplacerSon`.
+    void JouerSon(int numero);
+    void remplacerSon(std::function<void(int)> lecteur) { m_son = std::move(lecteur); }
+
+    // Opens the help window on the contents (topic 0) or a topic 1 to 6.
+    void afficherAide(QWidget* depuis, int sujet);
+
+private:
+    Dialogues& m_dialogues;
+    Reglages& m_reglages;
+    std::function<void(int)> m_son;
+};
+
+// Closes every top-level window, last opened first, ignoring failures.
+void FermerTout();

@@ -1,0 +1,46 @@
+// The main window's menu panel `PopUpInfos`: the about entry, the seven
+// colour commands and their reset, the two switches (hover hints, tips at
+// start) and the removal of the stored settings.
+#pragma once
+
+#include "core/colour.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <array>
+
+class FenPrin;
+class General;
+class TavPanel;
+class TavBttn;
+
+class MenuConfiguration : public QObject {
+    Q_OBJECT
+public:
+    explicit MenuConfiguration(FenPrin& fenetre);
+
+    TavPanel* panneau() const { return m_panneau; }
+
+    // Reads the colours and both switches from the store (load steps 8 to
+    // 11): an absent or unreadable value gives its default.
+    void lireInterrupteurs();
+    // The tips switch may change while the tips window is open.
+    void rafraichirConseils();
+
+    // Asks for the colour of role `role` (0 to 6) and stores it.
+    void ProcChangeCoul(int role);
+    void reinitialiser();
+    void basculerBulles();
+    void basculerConseils();
+    void desinstaller();
+
+private:
+    TavBttn* entree(const char* nom, const QString& caption, int haut);
+
+    FenPrin& m_fenetre;
+    General& m_general;
+    TavPanel* m_panneau;
+    std::array<QString, 7> m_textes;  // colour texts as stored or picked
+    QColor m_dernierChoix{Qt::black};
+};

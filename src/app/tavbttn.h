@@ -1,0 +1,72 @@
+// The gradient button of every window: title areas, command buttons,
+// picture buttons and the decorative bands. A click is raised for the left
+// button only; `mouseDown` reports every button, `mouseHover` every move of
+// the pointer over it.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+
+class QSvgRenderer;
+
+class TavBttn : public QAbstractButton {
+    Q_OBJECT
+    Q_PROPERTY(QColor forecolor READ forecolor WRITE setForecolor)
+    Q_PROPERTY(QColor gradientcolorstart READ gradientcolorstart WRITE setGradientcolorstart)
+    Q_PROPERTY(QColor gradientcolorend READ gradientcolorend WRITE setGradientcolorend)
+    Q_PROPERTY(QColor highlightcolor READ highlightcolor WRITE setHighlightcolor)
+
+public:
+    explicit TavBttn(QWidget* parent = nullptr);
+    ~TavBttn() override;
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+
+    QColor forecolor() const { return m_fore; }
+    void setForecolor(const QColor& c);
+    QColor gradientcolorstart() const { return m_start; }
+    void setGradientcolorstart(const QColor& c);
+    QColor gradientcolorend() const { return m_end; }
+    void setGradientcolorend(const QColor& c);
+    QColor highlightcolor() const { return m_highlight; }
+    void setHighlightcolor(const QColor& c);
+
+    // 0: from left to right; 1: from top to bottom.
+    void setGradientsens(int sens);
+    // An SVG resource drawn centred (picture-only buttons) or at the left.
+    void setPicture(const QString& svgResource);
+    void setCaptionalign(Qt::Alignment align) { m_align = align; update(); }
+    // Decorative bands take no input and no focus but keep their look.
+    void setDecoratif(bool decoratif);
+    bool isDecoratif() const { return m_decoratif; }
+
+Q_SIGNALS:
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+    void mouseHover();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    QSize sizeHint() const override;
+
+private:
+    void peindreFond(QPainter& p, const QRect& r) const;
+
+    QColor m_fore{Qt::black};
+    QColor m_start{0x00, 0x80, 0x80};
+    QColor m_end{0xE0, 0xE0, 0xE0};
+    QColor m_highlight{0x6C, 0xFF, 0xDE};
+    int m_sens = 0;
+    Qt::Alignment m_align = Qt::AlignCenter;
+    bool m_survol = false;
+    bool m_decoratif = false;
+    QSvgRenderer* m_image = nullptr;
+};
+
+// Makes screen readers' Press action queue the click, so that a command
+// opening a modal window does not hold the caller. Installed once.
+void installerAccessibiliteTavBttn();

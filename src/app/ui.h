@@ -1,0 +1,25 @@
+// Small helpers the windows share: twip geometry, named controls and hover
+// hints.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class General;
+class QWidget;
+class TavBttn;
+class TavPanel;
+
+// 15 twips make one pixel.
+constexpr int tw(int twips) { return twips / 15; }
+void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur);
+
+TavBttn* creerBouton(QWidget* parent, const QString& nom, const QString& caption = {});
+// A band of the window's decoration: no input, no focus, not read aloud.
+TavBttn* creerForme(QWidget* parent, const QString& nom, int sens = 0);
+TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& caption = {});
+
+// Each hover sets the button's tooltip to `bulle` while the hints are on and
+// to the empty text otherwise. A button without caption is named for screen
+// readers by the part of its hint before any "/".
+void installerBulle(TavBttn* bouton, General& general, const QString& bulle);

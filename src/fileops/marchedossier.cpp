@@ -1,0 +1,56 @@
+#include "fileops/marchedossier.h"
+
+#include "app/fenprin.h"
+#include "app/general.h"
+#include "fileops/progression.h"
+
+#include <QListWidget>
+
+#include "fileops/navigateur.h"
+
+MarcheDossier* MarcheDossier::lancer(FenPrin& fenetre, const QString& racine, Action action)
+{
+    return new MarcheDossier(fenetre, racine, std::move(action));
+}
+
+MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Action action)
+    : QObject(&fenetre), m_fenetre(fenetre), m_marche(racine.toStdString()), m_action(std::move(action))
+{
+    m_fenetre.masquerMenu();
+    m_fenetre.suspendreCommandes(true);
+    std::vector<std::string> chemins;
+    m_compte = ordalis::countFiles(racine.toStdString(), &chemins);
+    QListWidget* list1 = m_fenetre.navigateur()->list1();
+    list1->clear();
+    for (const std::string& c : chemins)
+        list1->addItem(QString::fromStdString(c));
+    m_barre = std::make_unique<Progression>(m_fenetre.progression(), m_compte);
+    connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
+    m_minuterie.start(0);
+}
+
+MarcheDossier::~MarcheDossier() = default;
+
+void MarcheDossier::etape()
+{
+    if (m_dansEtape)  // a message box of the action runs its own loop
+        return;
+    m_dansEtape = true;
+    const bool encore = m_marche.step(std::chrono::milliseconds(8), [this](const std::string& chemin) {
+        m_barre->valeur(++m_fait);
+        m_action(chemin);
+    });
+    m_dansEtape = false;
+    if (!encore)
+        finir();
+}
+
+void MarcheDossier::finir()
+{
+    m_minuterie.stop();
+    m_barre->terminer();
+    m_fenetre.suspendreCommandes(false);
+    m_fenetre.general().JouerSon(19);
+    Q_EMIT terminee();
+    deleteLater();
+}

@@ -1,0 +1,35 @@
+// The attributes panel `FondAttributs`: four check boxes with clickable
+// labels, and the commands that write the chosen set to the selected files
+// or to every file of the folder tree.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+
+class FenPrin;
+class QCheckBox;
+class TavPanel;
+
+class PanneauAttributs : public QObject {
+    Q_OBJECT
+public:
+    explicit PanneauAttributs(FenPrin& fenetre);
+
+    // Recomputes ValeurAttributs from the boxes.
+    void Attributs();
+    std::uint32_t ValeurAttributs() const { return m_valeur; }
+
+    void CmdAttributs();
+    void CmdToutAttributs();
+
+private:
+    QCheckBox* caseEtiquette(const char* nomCase, const char* nomEtiquette, const QString& texte, int haut);
+
+    FenPrin& m_fenetre;
+    TavPanel* m_panneau;
+    QCheckBox* m_lectureSeule = nullptr;
+    QCheckBox* m_cache = nullptr;
+    QCheckBox* m_systeme = nullptr;
+    QCheckBox* m_archive = nullptr;
+    std::uint32_t m_valeur = 0;
+};

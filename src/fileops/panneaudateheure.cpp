@@ -1,0 +1,80 @@
+#include "fileops/panneaudateheure.h"
+
+#include "app/fenprin.h"
+#include "app/general.h"
+#include "app/tavbttn.h"
+#include "app/tavpanel.h"
+#include "app/ui.h"
+#include "fileops/actionsfichier.h"
+#include "fileops/marchedossier.h"
+#include "fileops/navigateur.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+
+PanneauDateHeure::PanneauDateHeure(FenPrin& fenetre)
+    : QObject(&fenetre), m_fenetre(fenetre),
+      m_panneau(creerPanneau(&fenetre, QStringLiteral("FondDateHeure"), QStringLiteral("Date et Heure")))
+{
+    placer(m_panneau, 5235, 615, 2625, 1935);
+    auto etiquette = [this](const char* nom, const QString& texte, int haut) {
+        auto* l = new QLabel(texte, m_panneau);
+        l->setObjectName(QString::fromLatin1(nom));
+        placer(l, 90, haut, 2000, 210);
+    };
+    etiquette("LblCreer", QStringLiteral("Création"), 285);
+    m_champs[0] = champ("txtDateCreation", QStringLiteral("Création - date"), 90, 495, 1140);
+    m_champs[1] = champ("txtHeureCreation", QStringLiteral("Création - heure"), 1275, 495, 960);
+    etiquette("LblModif", QStringLiteral("Modification"), 825);
+    m_champs[2] = champ("txtDateEcriture", QStringLiteral("Modification - date"), 90, 1035, 1140);
+    m_champs[3] = champ("txtHeureEcriture", QStringLiteral("Modification - heure"), 1275, 1035, 960);
+
+    TavBttn* pareil = creerBouton(m_panneau, QStringLiteral("CmdPareil"), QStringLiteral("="));
+    placer(pareil, 2280, 495, 270, 840);
+    installerBulle(pareil, fenetre.general(), QStringLiteral("Même date et heure partout"));
+    connect(pareil, &TavBttn::clicked, this, &PanneauDateHeure::CmdPareil);
+
+    auto* info = new QLabel(QStringLiteral("Attributs \"Lecture seule\" exclus."), m_panneau);
+    info->setObjectName(QStringLiteral("LblInfoLS"));
+    info->setWordWrap(true);
+    placer(info, 90, 1410, 2445, 420);
+
+    // Each box gets its own reading of the clock.
+    for (int i : {0, 2})
+        m_champs[std::size_t(i)]->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    for (int i : {1, 3})
+        m_champs[std::size_t(i)]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+
+    connect(fenetre.bouton(QStringLiteral("CmdDateHeure")), &TavBttn::clicked, this, &PanneauDateHeure::CmdDateHeure);
+    connect(fenetre.bouton(QStringLiteral("CmdToutDateHeure")), &TavBttn::clicked, this,
+            &PanneauDateHeure::CmdToutDateHeure);
+}
+
+QLineEdit* PanneauDateHeure::champ(const char* nom, const QString& accessible, int gauche, int haut, int largeur)
+{
+    auto* c = new QLineEdit(m_panneau);
+    c->setObjectName(QString::fromLatin1(nom));
+    c->setAccessibleName(accessible);
+    placer(c, gauche, haut, largeur, 300);
+    return c;
+}
+
+void PanneauDateHeure::CmdDateHeure()
+{
+    Horodatage horodatage(m_fenetre.general(), &m_fenetre, m_champs);
+    appliquerAuxSelectionnes(m_fenetre, std::ref(horodatage));
+}
+
+void PanneauDateHeure::CmdToutDateHeure()
+{
+    auto horodatage = std::make_shared<Horodatage>(m_fenetre.general(), &m_fenetre, m_champs);
+    MarcheDossier::lancer(m_fenetre, m_fenetre.navigateur()->dossier(),
+                          [horodatage](const std::string& chemin) { (*horodatage)(chemin); });
+}
+
+void PanneauDateHeure::CmdPareil()
+{
+    m_champs[2]->setText(m_champs[0]->text());
+    m_champs[3]->setText(m_champs[1]->text());
+}

@@ -1,0 +1,91 @@
+#include "fileops/panneauproprietes.h"
+
+#include "app/fenprin.h"
+#include "app/general.h"
+#include "app/tavbttn.h"
+#include "app/tavpanel.h"
+#include "app/ui.h"
+#include "core/platform/platform.h"
+#include "core/properties.h"
+#include "fileops/navigateur.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QLabel>
+#include <QListWidget>
+#include <QUrl>
+
+namespace {
+
+QString texte(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+PanneauProprietes::PanneauProprietes(FenPrin& fenetre)
+    : QObject(&fenetre), m_fenetre(fenetre),
+      m_panneau(creerPanneau(&fenetre, QStringLiteral("LblPropDate"), QStringLiteral("Emplacement")))
+{
+    placer(m_panneau, 720, 720, 7095, 1935);
+    m_panneau->hide();
+    ligne("LblNomFic", texte(ordalis::kNameLabel), 300);
+    ligne("LblTaille", texte(ordalis::kSizeLabel), 540);
+    ligne("LblCreation", texte(ordalis::kCreatedLabel), 780);
+    ligne("LblAcces", texte(ordalis::kAccessedLabel), 1020);
+    ligne("LblModifier", texte(ordalis::kModifiedLabel), 1260);
+    ligne("LblAttributs", texte(ordalis::kAttributesLabel), 1500);
+    TavBttn* ok = creerBouton(m_panneau, QStringLiteral("CmdOK"), QStringLiteral("OK"));
+    placer(ok, 6240, 1530, 720, 300);
+    connect(ok, &TavBttn::clicked, m_panneau, &QWidget::hide);
+    connect(fenetre.bouton(QStringLiteral("CmdProprietes")), &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
+        m_fenetre.masquerMenu();
+        if (m_fenetre.general().FichierCourant.isEmpty())
+            return;
+        if (b == Qt::RightButton)
+            proprietesSysteme();
+        else
+            remplir();
+    });
+}
+
+QLabel* PanneauProprietes::ligne(const char* nom, const QString& t, int haut)
+{
+    auto* l = new QLabel(t, m_panneau);
+    l->setObjectName(QString::fromLatin1(nom));
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    placer(l, 120, haut, 6000, 240);
+    return l;
+}
+
+void PanneauProprietes::remplir()
+{
+    namespace p = ordalis::platform;
+    m_panneau->show();
+    m_panneau->raise();
+    const std::string chemin = m_fenetre.general().FichierCourant.toStdString();
+    auto l = [this](const char* nom) { return m_panneau->findChild<QLabel*>(QString::fromLatin1(nom)); };
+    m_panneau->setCaption(QString::fromStdString(ordalis::folderCaption(chemin, p::separator())));
+    const std::string nom = chemin.substr(chemin.find_last_of(p::separator()) + 1);
+    l("LblNomFic")->setText(QString::fromStdString(ordalis::nameLine(nom)));
+    if (std::uint64_t taille = 0; !p::fileSize(chemin, taille))
+        l("LblTaille")->setText(QString::fromStdString(ordalis::sizeLine(taille)));
+    if (p::FileTimes t; !p::getFileTimes(chemin, t)) {
+        l("LblCreation")->setText(QString::fromStdString(ordalis::dateLine(ordalis::kCreatedLabel, t.creation)));
+        l("LblAcces")->setText(QString::fromStdString(ordalis::dateLine(ordalis::kAccessedLabel, t.access)));
+        l("LblModifier")->setText(QString::fromStdString(ordalis::dateLine(ordalis::kModifiedLabel, t.write)));
+    }
+    std::uint32_t attributs = 0;
+    const bool ok = !p::getAttributes(chemin, attributs);
+    l("LblAttributs")->setText(QString::fromStdString(ordalis::attributesLine(attributs, ok)));
+}
+
+void PanneauProprietes::proprietesSysteme()
+{
+    // The desktop's file manager shows its own properties dialog; where no
+    // file manager answers, nothing happens.
+    QDBusMessage appel = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
+    appel << QStringList{QUrl::fromLocalFile(m_fenetre.general().FichierCourant).toString()} << QString();
+    QDBusConnection::sessionBus().asyncCall(appel);
+}

@@ -1,0 +1,150 @@
+#include "core/datetime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace ordalis {
+namespace {
+
+// Sets the process time zone for the life of the guard, then restores it.
+class TimeZone {
+public:
+    explicit TimeZone(const char* zone)
+    {
+        if (const char* old = std::getenv("TZ"))
+            saved_ = old;
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+    }
+    ~TimeZone()
+    {
+        if (saved_)
+            ::setenv("TZ", saved_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+struct ParseRow {
+    const char* text;
+    std::optional<LocalDateTime> expected;
+};
+
+void PrintTo(const ParseRow& row, std::ostream* out)
+{
+    *out << '"' << row.text << '"';
+}
+
+LocalDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
+{
+    return {y, mo, d, h, mi, s};
+}
+
+class ParseFrench : public ::testing::TestWithParam<ParseRow> {};
+
+TEST_P(ParseFrench, ReadsOrRejects)
+{
+    EXPECT_EQ(parseFrenchDateTime(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Accepted, ParseFrench, ::testing::Values(
+    ParseRow{"14/08/01 05:12:24", at(2001, 8, 14, 5, 12, 24)},
+    ParseRow{"14/08/2001 05:12:24", at(2001, 8, 14, 5, 12, 24)},
+    ParseRow{"14-08-2001 05:12", at(2001, 8, 14, 5, 12, 0)},
+    ParseRow{"14.08.01", at(2001, 8, 14)},
+    ParseRow{"14 08 2001", at(2001, 8, 14)},
+    ParseRow{"  1/2/45   7:05:09 ", at(1945, 2, 1, 7, 5, 9)},
+    ParseRow{"01/01/29 00:00:00", at(2029, 1, 1)},
+    ParseRow{"01/01/30", at(1930, 1, 1)},
+    ParseRow{"14 août 2001 05:12:24", at(2001, 8, 14, 5, 12, 24)},
+    ParseRow{"14 aout 01", at(2001, 8, 14)},
+    ParseRow{"14 AOÛT 2001", at(2001, 8, 14)},
+    ParseRow{"14 févr. 2001 23:59:59", at(2001, 2, 14, 23, 59, 59)},
+    ParseRow{"3 juil 2001", at(2001, 7, 3)},
+    ParseRow{"3 Décembre 1999", at(1999, 12, 3)},
+    ParseRow{"1er janvier 2001", at(2001, 1, 1)},
+    ParseRow{"29/02/2000", at(2000, 2, 29)},
+    ParseRow{"14\xC2\xA0" "août\xC2\xA0" "2001", at(2001, 8, 14)}));
+
+INSTANTIATE_TEST_SUITE_P(Rejected, ParseFrench, ::testing::Values(
+    ParseRow{"", std::nullopt},
+    ParseRow{"abc 05:12:24", std::nullopt},
+    ParseRow{"14/08/01 ab:cd:ef", std::nullopt},
+    ParseRow{"14/O8/01", std::nullopt},
+    ParseRow{"31/02/2001", std::nullopt},
+    ParseRow{"29/02/2001", std::nullopt},
+    ParseRow{"29/02/1900", std::nullopt},
+    ParseRow{"31/04/2001", std::nullopt},
+    ParseRow{"14/13/2001", std::nullopt},
+    ParseRow{"00/08/2001", std::nullopt},
+    ParseRow{"14/08/01 24:00:00", std::nullopt},
+    ParseRow{"14/08/01 05:60", std::nullopt},
+    ParseRow{"14/08/01 05", std::nullopt},
+    ParseRow{"14/08/01 05:12:24 PM", std::nullopt},
+    ParseRow{"14/08", std::nullopt},
+    ParseRow{"14/08/201", std::nullopt},
+    ParseRow{"14 jui 2001", std::nullopt},
+    ParseRow{"2er janvier 2001", std::nullopt},
+    ParseRow{" 05:12:24", std::nullopt}));
+
+TEST(LocalToFileTime, OneHourEastWithoutDaylightSaving)
+{
+    TimeZone zone("UTC-1");
+    // 2001-08-14 04:12:24 UTC.
+    EXPECT_EQ(DateEnTempsFichier("14/08/01", "05:12:24"), 126422359440000000ULL);
+}
+
+TEST(LocalToFileTime, UsesTheOffsetOfTheDateItself)
+{
+    TimeZone zone("Europe/Paris");
+    // 2001-01-15 11:00:00 UTC (winter, +1) and 2001-07-15 10:00:00 UTC (summer, +2).
+    EXPECT_EQ(localToFileTime(at(2001, 1, 15, 12)), 126240300000000000ULL);
+    EXPECT_EQ(localToFileTime(at(2001, 7, 15, 12)), 126396648000000000ULL);
+}
+
+TEST(LocalToFileTime, DatesBefore1601AreRefused)
+{
+    TimeZone zone("UTC");
+    EXPECT_EQ(localToFileTime(at(1601, 1, 1)), 0ULL);
+    EXPECT_EQ(localToFileTime(at(1600, 12, 31, 23, 59, 59)), std::nullopt);
+    EXPECT_EQ(DateEnTempsFichier("01/01/0001", "00:00:00"), std::nullopt);
+}
+
+TEST(DateTextReader, FollowsTheTextsFromOneFileToTheNext)
+{
+    TimeZone zone("UTC-1");
+    DateTextReader reader;
+    EXPECT_EQ(reader.read("14/08/01", "05:12:24"), 126422359440000000ULL);
+    EXPECT_EQ(reader.read("14/08/01", "05:12:24"), 126422359440000000ULL);
+    EXPECT_EQ(reader.read("14/08/0l", "05:12:24"), std::nullopt);
+    EXPECT_EQ(reader.read("14/08/0l", "05:12:24"), std::nullopt);
+    EXPECT_EQ(reader.read("14/08/01", "05:12:25"), 126422359450000000ULL);
+}
+
+TEST(FormatGeneralDate, DateAloneAtExactMidnight)
+{
+    TimeZone zone("Europe/Paris");
+    // 2001-08-14 03:12:24 UTC, then 2000-01-01 00:00:00 and 00:00:01 local.
+    EXPECT_EQ(formatGeneralDate(126422323440000000ULL), "14/08/2001 05:12:24");
+    EXPECT_EQ(formatGeneralDate(125911548000000000ULL), "01/01/2000");
+    EXPECT_EQ(formatGeneralDate(125911548010000000ULL), "01/01/2000 00:00:01");
+}
+
+TEST(DateInputMessage, ExactTexts)
+{
+    EXPECT_EQ(kDateInputErrorTitle, "Erreur de saisie date ou heure");
+    EXPECT_EQ(kDateInputErrorText,
+              "Vous devez entrez la date sous la forme 14/08/01\net l'heure sous la forme 05:12:24");
+}
+
+}  // namespace
+}  // namespace ordalis

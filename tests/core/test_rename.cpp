@@ -1,0 +1,152 @@
+#include "core/platform/platform.h"
+#include "core/renameplan.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace ordalis {
+namespace {
+
+namespace fs = std::filesystem;
+using Listing = std::map<std::string, std::string>;  // name -> content
+
+// A fresh folder under the system's temporary folder, removed at the end.
+// Each file is created holding its own first name as content, so a listing
+// shows where every file went.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "ordalis-rename-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return (fs::path(path_) / name).string(); }
+
+    void create(const std::vector<std::string>& names) const
+    {
+        for (const std::string& name : names)
+            std::ofstream(file(name)) << name;
+    }
+    Listing listing() const
+    {
+        Listing out;
+        for (const auto& entry : fs::directory_iterator(path_)) {
+            std::ostringstream content;
+            content << std::ifstream(entry.path()).rdbuf();
+            out[entry.path().filename().string()] = content.str();
+        }
+        return out;
+    }
+
+private:
+    std::string path_;
+};
+
+struct Case {
+    std::string label;
+    std::vector<std::string> existing;  // files in the folder, not all listed
+    std::vector<std::string> names;     // the list
+    std::vector<bool> selected;
+    std::string base, start, format;    // numbering; start "-" = extension change
+    std::string extension;
+    Listing expected;
+};
+
+const Case kCases[] = {
+    {"AllSelected", {}, {"a.JPG", "b.txt", "c.Gif"}, {true, true, true}, "Vac", "001", "000", "",
+     {{"Vac001.jpg", "a.JPG"}, {"Vac002.txt", "b.txt"}, {"Vac003.gif", "c.Gif"}}},
+    {"LastTwo", {}, {"a.JPG", "b.txt", "c.Gif"}, {false, true, true}, "Vac", "001", "000", "",
+     {{"a.JPG", "a.JPG"}, {"Vac002.txt", "b.txt"}, {"Vac003.gif", "c.Gif"}}},
+    {"EmptyBase", {}, {"a.JPG"}, {true}, "", "001", "000", "", {{"001.jpg", "a.JPG"}}},
+    {"StartFiveWidthTwo", {}, {"a.JPG"}, {true}, "x", " 5 ", "00", "", {{"x05.jpg", "a.JPG"}}},
+    {"LastDot", {}, {"Photo.Vac.JPG"}, {true}, "Vac", "001", "000", "", {{"Vac001.jpg", "Photo.Vac.JPG"}}},
+    {"LatinExtension", {}, {"x.ÉTÉ"}, {true}, "Vac", "1", "000", "", {{"Vac001.été", "x.ÉTÉ"}}},
+    {"NoDot", {}, {"README"}, {true}, "Vac", "001", "000", "", {{"Vac001", "README"}}},
+    {"NotANumber", {}, {"a.JPG", "b.txt"}, {true, true}, "Vac", "abc", "000", "",
+     {{"a.JPG", "a.JPG"}, {"b.txt", "b.txt"}}},
+    {"TargetLaterInList", {}, {"a.JPG", "b.txt", "Vac002.txt"}, {true, true, true}, "Vac", "001", "000", "",
+     {{"Vac001.jpg", "a.JPG"}, {"b.txt", "b.txt"}, {"Vac003.txt", "Vac002.txt"}}},
+    {"DeviceName", {}, {"a.doc", "b.doc"}, {true, true}, "LPT", "9", "0", "",
+     {{"a.doc", "a.doc"}, {"LPT10.doc", "b.doc"}}},
+    {"EmptyList", {"keep.txt"}, {}, {}, "Vac", "001", "000", "", {{"keep.txt", "keep.txt"}}},
+    {"TxtToDoc", {}, {"a.txt", "b.txt"}, {true, true}, "", "-", "", "doc",
+     {{"a.doc", "a.txt"}, {"b.doc", "b.txt"}}},
+    {"TypedDot", {}, {"a.txt"}, {true}, "", "-", "", ".doc", {{"a..doc", "a.txt"}}},
+    {"ExistingTarget", {"a.doc"}, {"a.txt", "b.txt"}, {true, true}, "", "-", "", "doc",
+     {{"a.doc", "a.doc"}, {"a.txt", "a.txt"}, {"b.doc", "b.txt"}}},
+    {"Stars", {}, {"a.txt"}, {true}, "", "-", "", "***", {{"a.txt", "a.txt"}}},
+    {"LongExtension", {}, {"photo.jpeg"}, {true}, "", "-", "", "gif", {{"photo.gif", "photo.jpeg"}}},
+    {"NoDotGetsExtension", {}, {"README"}, {true}, "", "-", "", "txt", {{"README.txt", "README"}}},
+    {"ExtensionMakesDevice", {}, {"con.x", "b.x"}, {true, false}, "", "-", "", "txt",
+     {{"con.x", "con.x"}, {"b.x", "b.x"}}},
+};
+
+class RenameCase : public testing::TestWithParam<Case> {};
+
+TEST_P(RenameCase, FolderAfterwards)
+{
+    const Case& c = GetParam();
+    TempFolder folder;
+    folder.create(c.existing);
+    folder.create(c.names);
+    const auto plan = c.start == "-" ? planExtensionChange(c.names, c.selected, c.extension)
+                                     : planNumberedRename(c.names, c.selected, c.base, c.start, c.format);
+    std::vector<std::size_t> progress;
+    applyRenamePlan(folder.path(), plan, [&](std::size_t n) { progress.push_back(n); });
+    EXPECT_EQ(folder.listing(), c.expected);
+    ASSERT_EQ(progress.size(), plan.size());
+    for (std::size_t i = 0; i < progress.size(); ++i)
+        EXPECT_EQ(progress[i], i + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rename, RenameCase, testing::ValuesIn(kCases),
+                         [](const auto& info) { return info.param.label; });
+
+TEST(Rename, ThousandFilesEndWithFourDigits)
+{
+    TempFolder folder;
+    std::vector<std::string> names;
+    for (int i = 0; i < 1000; ++i)
+        names.push_back("f" + std::to_string(i) + ".txt");
+    folder.create(names);
+    const auto plan = planNumberedRename(names, std::vector<bool>(1000, true), "Vac", "001", "000");
+    EXPECT_EQ(applyRenamePlan(folder.path(), plan), 1000u);
+    const Listing after = folder.listing();
+    EXPECT_EQ(after.size(), 1000u);
+    EXPECT_EQ(after.at("Vac001.txt"), "f0.txt");
+    EXPECT_EQ(after.at("Vac999.txt"), "f998.txt");
+    EXPECT_EQ(after.at("Vac1000.txt"), "f999.txt");
+}
+
+TEST(Rename, StartValueParsing)
+{
+    EXPECT_EQ(parseStartValue("001"), 1u);
+    EXPECT_EQ(parseStartValue("\t 42 "), 42u);
+    EXPECT_EQ(parseStartValue("18446744073709551615"), 18446744073709551615u);
+    for (const char* bad : {"", " ", "abc", "-1", "+1", "1.5", "1 2", "0x10", "18446744073709551616"})
+        EXPECT_FALSE(parseStartValue(bad).has_value()) << bad;
+}
+
+TEST(Rename, NoReplaceKeepsBothFiles)
+{
+    TempFolder folder;
+    folder.create({"a.txt", "b.txt"});
+    EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("b.txt")),
+              std::make_error_code(std::errc::file_exists));
+    EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("a.txt")), std::error_code());
+    EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("A.TXT")), std::error_code());
+    EXPECT_TRUE(platform::renameNoReplace(folder.file("gone"), folder.file("c")));
+    EXPECT_EQ(folder.listing(), (Listing{{"A.TXT", "a.txt"}, {"b.txt", "b.txt"}}));
+}
+
+}  // namespace
+}  // namespace ordalis
