@@ -1,0 +1,58 @@
+#include "support/environnement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+Reponse DialoguesScriptes::message(QWidget*, const Message& m)
+{
+    messages << m;
+    if (reponses.empty())
+        return m.parDefaut;
+    const Reponse r = reponses.front();
+    reponses.pop_front();
+    return r;
+}
+
+std::optional<QString> DialoguesScriptes::ouvrirFichier(QWidget*, const DemandeFichier& d)
+{
+    demandesFichier << d;
+    return std::nullopt;
+}
+
+std::optional<QString> DialoguesScriptes::enregistrerFichier(QWidget*, const DemandeFichier& d)
+{
+    demandesFichier << d;
+    return std::nullopt;
+}
+
+std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor& initiale)
+{
+    couleursInitiales << initiale;
+    if (couleurs.empty())
+        return std::nullopt;
+    const auto c = couleurs.front();
+    couleurs.pop_front();
+    return c;
+}
+
+Environnement::Environnement()
+    : reglages(std::make_unique<ReglagesQt>(dossierReglages.filePath(QStringLiteral("Ordalis..."))))
+{
+    general = std::make_unique<General>(dialogues, *reglages);
+    general->remplacerSon([this](int n) { sons << n; });
+}
+
+void Environnement::creerFichier(const QString& nom, const QByteArray& contenu) const
+{
+    QDir().mkpath(QFileInfo(chemin(nom)).absolutePath());
+    QFile f(chemin(nom));
+    f.open(QIODevice::WriteOnly);
+    f.write(contenu);
+}
+
+void preparerTests()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}

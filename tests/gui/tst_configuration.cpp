@@ -1,0 +1,198 @@
+// Settings store, interface colours, hover hints and help from the main
+// window's menu panel and chrome.
+#include "app/aide.h"
+#include "app/fenprin.h"
+#include "app/tavbttn.h"
+#include "app/tavpanel.h"
+#include "support/environnement.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QtTest>
+
+class TstConfiguration : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Environnement> env;
+    std::unique_ptr<FenPrin> fen;
+
+    TavBttn* bouton(const char* nom) { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
+    void ouvrir()
+    {
+        fen = std::make_unique<FenPrin>(*env->general);
+        fen->show();
+        fen->charger();
+    }
+    QString stocke(const QString& section, const QString& cle)
+    {
+        return env->reglages->lire(section, cle, QStringLiteral("<absent>"));
+    }
+    QColor debutTitre() { return bouton("CmdDeplaceFen")->gradientcolorstart(); }
+
+private Q_SLOTS:
+    void initTestCase() { preparerTests(); }
+    void init() { env = std::make_unique<Environnement>(); }
+    void cleanup()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("FenAide"))
+                delete w;
+        fen.reset();
+        env.reset();
+    }
+
+    void premierLancementDonneLesDefauts()
+    {
+        ouvrir();
+        QCOMPARE(env->general->couleurs.debut, 0x808000u);
+        QCOMPARE(env->general->couleurs.visu, 0xD2D200u);
+        QVERIFY(env->general->InfoBulles);
+        QCOMPARE(env->general->ConseilDemarrage, QStringLiteral("Oui"));
+        QCOMPARE(bouton("CmdBulAide")->caption(), QStringLiteral("Affichage des info-bulles «"));
+        QCOMPARE(bouton("CmdConseilDem")->caption(), QStringLiteral("Conseils au démarrage «"));
+        QCOMPARE(debutTitre(), QColor(0x00, 0x80, 0x80));
+    }
+
+    void couleurHexaOuDecimale_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<uint>("attendu");
+        QTest::newRow("hexadecimal") << "&H808000" << 0x808000u;
+        QTest::newRow("decimal") << "8421376" << 0x808000u;
+        QTest::newRow("illisible donne le defaut") << "vert" << 0x808000u;
+        QTest::newRow("rouge") << "255" << 0x0000FFu;
+    }
+    void couleurHexaOuDecimale()
+    {
+        QFETCH(QString, texte);
+        QFETCH(uint, attendu);
+        env->reglages->ecrire(QStringLiteral("Couleurs de l'interface"), QStringLiteral("Début du dégradé"), texte);
+        ouvrir();
+        QCOMPARE(env->general->couleurs.debut, attendu);
+    }
+
+    void ouiEnMinusculesCoupeLesBulles()
+    {
+        env->reglages->ecrire(QStringLiteral("Affichage des info-bulles"), QStringLiteral("Valeur"), QStringLiteral("oui"));
+        ouvrir();
+        QVERIFY(!env->general->InfoBulles);
+        QCOMPARE(bouton("CmdBulAide")->caption(), QStringLiteral("Affichage des info-bulles"));
+    }
+
+    void reinitialisationEcritLesDecimales()
+    {
+        ouvrir();
+        bouton("CmdReset")->click();
+        const QStringList cles = {QStringLiteral("Début du dégradé"), QStringLiteral("Fin du dégradé"),
+                                  QStringLiteral("Texte des boutons"), QStringLiteral("\"Lumière\" des boutons"),
+                                  QStringLiteral("Autres textes"), QStringLiteral("Fond des fenêtres"),
+                                  QStringLiteral("Visualisation, dossiers, etc.")};
+        const QStringList attendu = {QStringLiteral("8421376"), QStringLiteral("14737632"), QStringLiteral("8421376"),
+                                     QStringLiteral("14614380"), QStringLiteral("16777215"), QStringLiteral("8421376"),
+                                     QStringLiteral("13816320")};
+        QCOMPARE(cles[3].size(), 21);
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(stocke(QStringLiteral("Couleurs de l'interface"), cles[i]), attendu[i]);
+    }
+
+    void annulerGardeLeTexteHexadecimal()
+    {
+        ouvrir();
+        bouton("CmdCoulDeb")->click();
+        QCOMPARE(env->dialogues.couleursInitiales.value(0), QColor(Qt::black));
+        QCOMPARE(stocke(QStringLiteral("Couleurs de l'interface"), QStringLiteral("Début du dégradé")),
+                 QStringLiteral("&H808000"));
+    }
+
+    void choixStockeEnDecimalEtRecolore()
+    {
+        ouvrir();
+        env->dialogues.couleurs.push_back(QColor(0x11, 0x22, 0x33));
+        bouton("CmdCoulDeb")->click();
+        QCOMPARE(stocke(QStringLiteral("Couleurs de l'interface"), QStringLiteral("Début du dégradé")),
+                 QString::number(0x332211));
+        QCOMPARE(debutTitre(), QColor(0x11, 0x22, 0x33));
+        bouton("CmdCoulVisu")->click();  // opens on the last colour picked
+        QCOMPARE(env->dialogues.couleursInitiales.value(1), QColor(0x11, 0x22, 0x33));
+    }
+
+    void desinstallationEffaceTout()
+    {
+        ouvrir();
+        bouton("CmdBulAide")->click();
+        const QString ini = env->reglages->cheminIni();
+        QVERIFY(QFile::exists(ini));
+        env->dialogues.reponses.push_back(Reponse::Non);
+        bouton("CmdSupprCle")->click();
+        QVERIFY(QFile::exists(ini));
+        QCOMPARE(env->dialogues.messages.last().parDefaut, Reponse::Non);
+        QCOMPARE(env->dialogues.messages.last().icone, IconeMessage::Stop);
+        QCOMPARE(env->dialogues.messages.last().titre, QStringLiteral("DÉSINSTALLATION"));
+        env->dialogues.reponses.push_back(Reponse::Oui);
+        bouton("CmdSupprCle")->click();
+        QVERIFY(!QFile::exists(ini));
+        QVERIFY(!QFileInfo::exists(QFileInfo(ini).absolutePath()));
+        fen.reset();
+        ouvrir();  // a restart reads the defaults again
+        QVERIFY(env->general->InfoBulles);
+    }
+
+    void interrupteursEcritsAussitot()
+    {
+        ouvrir();
+        bouton("CmdBulAide")->click();
+        QCOMPARE(stocke(QStringLiteral("Affichage des info-bulles"), QStringLiteral("Valeur")), QStringLiteral("Non"));
+        bouton("CmdConseilDem")->click();
+        QCOMPARE(stocke(QStringLiteral("Conseils du jour"), QStringLiteral("Conseil au démarrage")), QStringLiteral("Non"));
+        QCOMPARE(bouton("CmdConseilDem")->caption(), QStringLiteral("Conseils au démarrage"));
+    }
+
+    void bullesCoupeesAuSurvolSuivant()
+    {
+        ouvrir();
+        TavBttn* b = bouton("CmdRename");
+        Q_EMIT b->mouseHover();
+        QCOMPARE(b->toolTip(), QStringLiteral("Renommer les fichiers/Retour"));
+        bouton("CmdBulAide")->click();
+        QCOMPARE(b->toolTip(), QStringLiteral("Renommer les fichiers/Retour"));  // until the next hover
+        Q_EMIT b->mouseHover();
+        QCOMPARE(b->toolTip(), QString());
+    }
+
+    void aideGaucheEtDroite()
+    {
+        QTemporaryDir aide;
+        for (const char* page : {"index.html", "sujet1.html"}) {
+            QFile f(aide.filePath(QString::fromLatin1(page)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<p>aide</p>");
+        }
+        env->general->CheminAide = aide.filePath(QStringLiteral("index.html"));
+        ouvrir();
+        bouton("CmdApropos")->click();
+        QTest::mouseClick(bouton("CmdAide"), Qt::RightButton);
+        QVERIFY(fen->popUpInfos()->isVisible());
+        FenAide* fenAide = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* a = qobject_cast<FenAide*>(w))
+                fenAide = a;
+        QVERIFY(fenAide);
+        QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("sujet1.html"));
+        QTest::mouseClick(bouton("CmdAide"), Qt::LeftButton);
+        QVERIFY(!fen->popUpInfos()->isVisible());
+        QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("index.html"));
+    }
+
+    void aideManquanteSignalee()
+    {
+        env->general->CheminAide = env->chemin(QStringLiteral("absent/index.html"));
+        ouvrir();
+        bouton("CmdAide")->click();
+        QCOMPARE(env->dialogues.messages.size(), 1);
+        QVERIFY(env->dialogues.messages[0].texte.contains(QStringLiteral("index.html")));
+    }
+};
+
+QTEST_MAIN(TstConfiguration)
+#include "tst_configuration.moc"

@@ -1,0 +1,173 @@
+// The main window: layout, start state, the browser's selection count and
+// command states, the filter, the menu panel and start-up.
+#include "app/demarrage.h"
+#include "app/fenprin.h"
+#include "app/tavbttn.h"
+#include "app/tavpanel.h"
+#include "fileops/navigateur.h"
+#include "support/environnement.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest>
+
+class TstFenPrin : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Environnement> env;
+    std::unique_ptr<FenPrin> fen;
+
+    TavBttn* bouton(const char* nom) { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
+    QString legende() { return fen->findChild<TavPanel*>(QStringLiteral("NbFichiers"))->caption(); }
+    QListWidget* fichiers() { return fen->navigateur()->fichier(); }
+    void cliquer(int ligne, Qt::KeyboardModifiers m = {})
+    {
+        const QRect r = fichiers()->visualItemRect(fichiers()->item(ligne));
+        QTest::mouseClick(fichiers()->viewport(), Qt::LeftButton, m, r.center());
+    }
+
+private Q_SLOTS:
+    void initTestCase() { preparerTests(); }
+    void init()
+    {
+        env = std::make_unique<Environnement>();
+        for (const char* n : {"a.txt", "b.txt", "c.doc", ".cache"})
+            env->creerFichier(QString::fromLatin1(n));
+        QDir(env->dossier.path()).mkdir(QStringLiteral("sous"));
+        fen = std::make_unique<FenPrin>(*env->general);
+        fen->show();
+        fen->charger();
+        QVERIFY(fen->navigateur()->setDossier(env->dossier.path()));
+    }
+    void cleanup() { fen.reset(); env.reset(); }
+
+    void disposition_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QRect>("attendu");
+        QTest::newRow("titre") << "CmdDeplaceFen" << QRect(0, 0, 524, 21);
+        QTest::newRow("reduire") << "CmdReduire" << QRect(524, 0, 20, 21);
+        QTest::newRow("fermer") << "CmdFermer" << QRect(544, 0, 20, 21);
+        QTest::newRow("lecteur") << "Lecteur" << QRect(40, 41, 157, 21);
+        QTest::newRow("repertoire") << "Repertoire" << QRect(40, 62, 157, 201);
+        QTest::newRow("nbfichiers") << "NbFichiers" << QRect(197, 41, 152, 222);
+        QTest::newRow("fichier dans son cadre") << "Fichier" << QRect(1, 1, 149, 197);
+        QTest::newRow("date et heure") << "FondDateHeure" << QRect(349, 41, 175, 129);
+        QTest::newRow("attributs") << "FondAttributs" << QRect(349, 170, 175, 93);
+        QTest::newRow("barre d'icones") << "FondIcones" << QRect(0, 280, 564, 41);
+        QTest::newRow("premiere icone") << "CmdExplorer" << QRect(40, 4, 40, 32);
+        QTest::newRow("derniere icone") << "CmdAide" << QRect(480, 4, 40, 32);
+        QTest::newRow("bande du bas") << "Forme8" << QRect(0, 334, 564, 13);
+    }
+    void disposition()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QRect, attendu);
+        QCOMPARE(fen->size(), QSize(564, 347));
+        auto* w = fen->findChild<QWidget*>(nom);
+        QVERIFY2(w, qPrintable(nom));
+        QCOMPARE(w->geometry(), attendu);
+    }
+
+    void commandesInactivesAuDepart()
+    {
+        for (const char* n : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
+            QVERIFY2(!bouton(n)->isEnabled(), n);
+        QVERIFY(bouton("CmdRename")->isEnabled());  // the folder holds files
+        QCOMPARE(legende(), QStringLiteral(" Aucun fichier sélectionné"));
+        QCOMPARE(fichiers()->count(), 4);  // hidden files listed too
+    }
+
+    void selectionEtLegendes()
+    {
+        cliquer(0);
+        QCOMPARE(legende(), QStringLiteral(" 1 fichier sélectionné"));
+        for (const char* n : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
+            QVERIFY2(bouton(n)->isEnabled(), n);
+        cliquer(2, Qt::ShiftModifier);
+        QCOMPARE(legende(), QStringLiteral(" 3 fichiers sélectionnés"));
+        QCOMPARE(fen->navigateur()->list1()->count(), 3);
+        cliquer(0);
+        cliquer(0, Qt::ControlModifier);
+        QCOMPARE(legende(), QStringLiteral(" 0 fichier sélectionné"));
+        QVERIFY(bouton("CmdAttributs")->isEnabled());
+        QCOMPARE(env->general->FichierCourant, env->chemin(fichiers()->item(0)->text()));
+    }
+
+    void filtreRemetLaLegendeEtGardeList1()
+    {
+        cliquer(1);
+        auto* filtre = fen->findChild<QLineEdit*>(QStringLiteral("txtExtension"));
+        filtre->setText(QStringLiteral("txt"));
+        QCOMPARE(legende(), QStringLiteral(" Aucun fichier sélectionné"));
+        QCOMPARE(fichiers()->count(), 2);
+        QCOMPARE(fen->navigateur()->list1()->count(), 1);
+        filtre->clear();
+        QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.*"));
+        QCOMPARE(fichiers()->count(), 4);
+    }
+
+    void dossierSansFichierDesactiveRenommer()
+    {
+        QVERIFY(fen->navigateur()->setDossier(env->chemin(QStringLiteral("sous"))));
+        QVERIFY(!bouton("CmdRename")->isEnabled());
+        env->creerFichier(QStringLiteral("sous/.cache"));
+        QVERIFY(fen->navigateur()->setDossier(env->chemin(QStringLiteral("sous"))));
+        QVERIFY(bouton("CmdRename")->isEnabled());
+    }
+
+    void menuBasculeALaMemePlace()
+    {
+        auto* menu = fen->popUpInfos();
+        QVERIFY(!menu->isVisible());
+        bouton("CmdApropos")->click();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->pos(), QPoint(308, 28));
+        bouton("CmdApropos")->click();
+        QVERIFY(!menu->isVisible());
+        menu->move(0, 0);
+        bouton("CmdApropos")->click();
+        QCOMPARE(menu->pos(), QPoint(308, 28));
+        bouton("CmdFerMnu")->click();
+        QVERIFY(!menu->isVisible());
+    }
+
+    void explorateurOuvreLeDossier()
+    {
+        bouton("CmdExplorer")->click();
+        QCOMPARE(env->dialogues.demandesFichier.size(), 1);
+        QCOMPARE(env->dialogues.demandesFichier[0].titre, QStringLiteral("Vérification des modifications"));
+        QCOMPARE(env->dialogues.demandesFichier[0].dossier, fen->navigateur()->dossier());
+    }
+
+    void questionDeuxiemeInstance()
+    {
+        QTemporaryDir d;
+        InstanceUnique premiere(d.filePath(QStringLiteral("verrou")));
+        InstanceUnique seconde(d.filePath(QStringLiteral("verrou")));
+        QVERIFY(premiere.acquise());
+        QVERIFY(!seconde.acquise());
+        QVERIFY(!accepterNouvelleInstance(*env->general));
+        const Message m = env->dialogues.messages.last();
+        QCOMPARE(m.parDefaut, Reponse::Non);
+        QCOMPARE(m.icone, IconeMessage::Exclamation);
+        QCOMPARE(m.boutons, BoutonsMessage::OuiNon);
+        QCOMPARE(m.texte, QStringLiteral("Ordalis... est déjà en cours d'exécution.\n"
+                                         "Souhaitez-vous exécuter une nouvelle instance ?"));
+        env->dialogues.reponses.push_back(Reponse::Oui);
+        QVERIFY(accepterNouvelleInstance(*env->general));
+    }
+
+    void datesDuJourAuFormatFrancais()
+    {
+        const QString date = fen->findChild<QLineEdit*>(QStringLiteral("txtDateCreation"))->text();
+        const QString heure = fen->findChild<QLineEdit*>(QStringLiteral("txtHeureEcriture"))->text();
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}$")).match(date).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(heure).hasMatch());
+    }
+};
+
+QTEST_MAIN(TstFenPrin)
+#include "tst_fenprin.moc"
