@@ -1,0 +1,35 @@
+#!/bin/sh
+# Builds Ordalis... and either starts it or runs every test.
+#   ./build.sh run    build, then start the program
+#   ./build.sh test   build, then run all tests (used by CI)
+# Installs the Debian packages it needs when they are missing (as root).
+set -eu
+cd "$(dirname "$0")"
+
+PACKAGES="cmake make g++ pkg-config libgtest-dev libgl-dev \
+qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins"
+
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends $missing
+fi
+
+BUILD=${BUILD_DIR:-build}
+[ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD" -j"$(nproc)"
+
+case "${1:-run}" in
+    run)
+        exec "$BUILD/bin/ordalis" ;;
+    test)
+        mkdir -p "$BUILD/test-runtime" && chmod 700 "$BUILD/test-runtime"
+        cd "$BUILD" && ctest --output-on-failure -j"$(nproc)" ;;
+    *)
+        echo "usage: $0 run|test" >&2; exit 2 ;;
+esac

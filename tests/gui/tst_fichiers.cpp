@@ -1,0 +1,224 @@
+// The file commands of the main window: rename panel, extension change,
+// date and time, attributes, whole-folder walk and properties panel.
+#include "app/fenprin.h"
+#include "app/tavbttn.h"
+#include "app/tavpanel.h"
+#include "core/platform/platform.h"
+#include "fileops/navigateur.h"
+#include "support/environnement.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QtTest>
+
+namespace p = ordalis::platform;
+
+class TstFichiers : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Environnement> env;
+    std::unique_ptr<FenPrin> fen;
+
+    TavBttn* bouton(const char* nom) { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
+    QLineEdit* champ(const char* nom) { return fen->findChild<QLineEdit*>(QString::fromLatin1(nom)); }
+    QListWidget* liste() { return fen->navigateur()->fichier(); }
+    void ouvrir(const QStringList& fichiers)
+    {
+        for (const QString& f : fichiers)
+            env->creerFichier(f, f.toUtf8());
+        fen = std::make_unique<FenPrin>(*env->general);
+        fen->show();
+        fen->charger();
+        QVERIFY(fen->navigateur()->setDossier(env->dossier.path()));
+    }
+    // Selects the named entries as a user would, by clicks.
+    void choisir(const QStringList& noms)
+    {
+        bool premier = true;
+        for (const QString& n : noms) {
+            const auto items = liste()->findItems(n, Qt::MatchExactly);
+            QVERIFY2(items.size() == 1, qPrintable(n));
+            QTest::mouseClick(liste()->viewport(), Qt::LeftButton, premier ? Qt::NoModifier : Qt::ControlModifier,
+                              liste()->visualItemRect(items[0]).center());
+            premier = false;
+        }
+    }
+    QStringList contenu() { return QDir(env->dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    std::uint32_t attributs(const QString& nom)
+    {
+        std::uint32_t a = 0;
+        p::getAttributes(env->chemin(nom).toStdString(), a);
+        return a;
+    }
+    p::FileTimes temps(const QString& nom)
+    {
+        p::FileTimes t;
+        p::getFileTimes(env->chemin(nom).toStdString(), t);
+        return t;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { preparerTests(); }
+    void init() { env = std::make_unique<Environnement>(); }
+    void cleanup() { fen.reset(); env.reset(); }
+
+    void panneauRenommerBascule()
+    {
+        ouvrir({QStringLiteral("a.txt")});
+        bouton("CmdRename")->click();
+        auto* panneau = fen->findChild<TavPanel*>(QStringLiteral("AutoRename"));
+        QVERIFY(panneau->isVisible());
+        QCOMPARE(panneau->pos(), QPoint(349, 41));
+        for (const char* n : {"CmdDateHeure", "CmdToutDateHeure", "CmdAttributs", "CmdToutAttributs"})
+            QVERIFY2(!bouton(n)->isEnabled(), n);
+        champ("txtExtension")->setText(QStringLiteral("doc"));
+        bouton("CmdRename")->click();
+        QVERIFY(!panneau->isVisible());
+        QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.*"));
+        QVERIFY(bouton("CmdToutDateHeure")->isEnabled());
+        QVERIFY(!bouton("CmdDateHeure")->isEnabled());
+    }
+
+    void largeurDuNumeroCycle()
+    {
+        ouvrir({});
+        const QStringList attendu = {QStringLiteral("0001"), QStringLiteral("01"), QStringLiteral("001")};
+        for (const QString& a : attendu) {
+            bouton("CmdNumFich")->click();
+            QCOMPARE(bouton("CmdNumFich")->caption(), a);
+            QCOMPARE(champ("txtIncrement")->text(), a);
+        }
+    }
+
+    void renommerLesFichiersChoisis()
+    {
+        ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c.Gif")});
+        bouton("CmdRename")->click();
+        champ("txtRename")->setText(QStringLiteral("Vac"));
+        choisir({QStringLiteral("b.txt"), QStringLiteral("c.Gif")});
+        bouton("CmdRenommer")->click();
+        QCOMPARE(contenu(), (QStringList{QStringLiteral("Vac002.txt"), QStringLiteral("Vac003.gif"), QStringLiteral("a.JPG")}));
+        QCOMPARE(liste()->count(), 3);
+        QVERIFY(liste()->selectedItems().isEmpty());
+        QVERIFY(fen->progression()->isHidden());
+    }
+
+    void changerExtensionEtNouveauMotif()
+    {
+        ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("a.doc"), QStringLiteral("c.gif")});
+        bouton("CmdRename")->click();
+        champ("txtExtension")->setText(QStringLiteral("txt"));
+        champ("txtNouvExtension")->setText(QStringLiteral("***"));
+        bouton("CmdToutNExtension")->click();  // refused names: nothing changes
+        QCOMPARE(contenu().size(), 4);
+        QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.***"));
+        QTest::mouseClick(champ("txtExtension"), Qt::LeftButton);  // a click sets the filter again
+        QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.txt"));
+        champ("txtNouvExtension")->setText(QStringLiteral("doc"));
+        bouton("CmdToutNExtension")->click();
+        QCOMPARE(contenu(), (QStringList{QStringLiteral("a.doc"), QStringLiteral("a.txt"), QStringLiteral("b.doc"),
+                                         QStringLiteral("c.gif")}));
+        QFile existant(env->chemin(QStringLiteral("a.doc")));
+        QVERIFY(existant.open(QIODevice::ReadOnly));
+        QCOMPARE(existant.readAll(), QByteArray("a.doc"));  // never overwritten
+        QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.doc"));
+        QCOMPARE(liste()->count(), 2);
+    }
+
+    void datesDesFichiersChoisis()
+    {
+        ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("lecture.txt")});
+        QVERIFY(p::setAttributes(env->chemin(QStringLiteral("lecture.txt")).toStdString(), 1) == std::error_code());
+        const auto avantLecture = temps(QStringLiteral("lecture.txt"));
+        const auto avantA = temps(QStringLiteral("a.txt"));
+        champ("txtDateCreation")->setText(QStringLiteral("14/08/01"));
+        champ("txtHeureCreation")->setText(QStringLiteral("05:12:24"));
+        champ("txtDateEcriture")->setText(QStringLiteral("quatorze"));
+        choisir({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("lecture.txt")});
+        bouton("CmdDateHeure")->click();
+        QCOMPARE(env->dialogues.messages.size(), 1);  // once per command, not per file
+        QCOMPARE(env->dialogues.messages[0].titre, QStringLiteral("Erreur de saisie date ou heure"));
+        for (const char* n : {"a.txt", "b.txt"})
+            QCOMPARE(temps(QString::fromLatin1(n)).creation, 126422323440000000ull);  // 03:12:24 UTC
+        QCOMPARE(temps(QStringLiteral("a.txt")).write, avantA.write);
+        QCOMPARE(temps(QStringLiteral("lecture.txt")).creation, avantLecture.creation);
+        QCOMPARE(env->sons, QList<int>{19});
+        QCOMPARE(env->general->FichierCourant, env->chemin(QStringLiteral("lecture.txt")));
+    }
+
+    void memeDateEtHeurePartout()
+    {
+        ouvrir({});
+        champ("txtDateCreation")->setText(QStringLiteral("01/01/00"));
+        champ("txtHeureCreation")->setText(QStringLiteral("00:00:00"));
+        bouton("CmdPareil")->click();
+        QCOMPARE(champ("txtDateEcriture")->text(), QStringLiteral("01/01/00"));
+        QCOMPARE(champ("txtHeureEcriture")->text(), QStringLiteral("00:00:00"));
+    }
+
+    void attributsDesCasesEtEtiquettes()
+    {
+        ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+        choisir({QStringLiteral("a.txt")});
+        bouton("CmdAttributs")->click();
+        QCOMPARE(attributs(QStringLiteral("a.txt")), 6u);
+        QCOMPARE(attributs(QStringLiteral("b.txt")), 32u);
+        QTest::mouseClick(bouton("LblA"), Qt::LeftButton);
+        QVERIFY(fen->findChild<QCheckBox*>(QStringLiteral("CheckArchive"))->isChecked());
+        bouton("CmdAttributs")->click();
+        QCOMPARE(attributs(QStringLiteral("a.txt")), 38u);
+        for (const char* c : {"CheckCache", "CheckSysteme", "CheckArchive"})
+            fen->findChild<QCheckBox*>(QString::fromLatin1(c))->setChecked(false);
+        bouton("CmdAttributs")->click();
+        QCOMPARE(attributs(QStringLiteral("a.txt")), 0u);
+    }
+
+    void toutLeDossierEtSesSousDossiers()
+    {
+        ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.doc"), QStringLiteral("S/c.txt"), QStringLiteral(".cache/d"),
+                QStringLiteral(".e")});
+        QVERIFY(fen->navigateur()->setDossier(env->dossier.path()));
+        champ("txtExtension")->setText(QStringLiteral("txt"));  // the filter does not limit the walk
+        fen->findChild<QCheckBox*>(QStringLiteral("CheckCache"))->setChecked(false);
+        fen->findChild<QCheckBox*>(QStringLiteral("CheckSysteme"))->setChecked(false);
+        fen->findChild<QCheckBox*>(QStringLiteral("CheckArchive"))->setChecked(true);
+        bouton("CmdToutAttributs")->click();
+        QVERIFY(!bouton("CmdToutDateHeure")->isEnabled());  // no nested walk
+        QTRY_COMPARE(env->sons, QList<int>{19});
+        QVERIFY(bouton("CmdToutDateHeure")->isEnabled());
+        QCOMPARE(fen->navigateur()->list1()->count(), 3);  // counted: hidden entries left out
+        QCOMPARE(attributs(QStringLiteral("a.txt")), 32u);
+        QCOMPARE(attributs(QStringLiteral("S/c.txt")), 32u);
+        QCOMPARE(attributs(QStringLiteral(".cache/d")), 32u);  // reached by the walk
+        QCOMPARE(attributs(QStringLiteral(".e")), 34u);       // a dot name stays hidden
+        QVERIFY(fen->progression()->isHidden());
+    }
+
+    void proprietesDuFichier()
+    {
+        ouvrir({});
+        env->creerFichier(QStringLiteral("gros.bin"), QByteArray(1025, 'x'));
+        fen->navigateur()->rafraichir();
+        QTest::mousePress(bouton("CmdProprietes"), Qt::LeftButton);  // nothing before a click in the list
+        QVERIFY(fen->findChild<TavPanel*>(QStringLiteral("LblPropDate"))->isHidden());
+        choisir({QStringLiteral("gros.bin")});
+        QTest::mousePress(bouton("CmdProprietes"), Qt::LeftButton);
+        auto* panneau = fen->findChild<TavPanel*>(QStringLiteral("LblPropDate"));
+        QVERIFY(panneau->isVisible());
+        QCOMPARE(panneau->caption(), QDir::toNativeSeparators(env->dossier.path()));
+        QCOMPARE(fen->findChild<QLabel*>(QStringLiteral("LblTaille"))->text(), QStringLiteral("Taille : 1025 octets ou 2 Ko"));
+        QCOMPARE(fen->findChild<QLabel*>(QStringLiteral("LblNomFic"))->text(), QStringLiteral("Nom du fichier : gros.bin"));
+        QCOMPARE(fen->findChild<QLabel*>(QStringLiteral("LblAttributs"))->text(), QStringLiteral("Attributs : Archive"));
+        bouton("CmdOK")->click();
+        QVERIFY(panneau->isHidden());
+    }
+};
+
+QTEST_MAIN(TstFichiers)
+#include "tst_fichiers.moc"
