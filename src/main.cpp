@@ -31,9 +31,10 @@ int main(int argc, char** argv)
     if (!instance.acquise() && !accepterNouvelleInstance(general))
         return 0;
 
-    FenDemarrage demarrage;
-    demarrage.show();
+    auto* demarrage = new FenDemarrage;
+    demarrage->setAttribute(Qt::WA_DeleteOnClose);
+    demarrage->show();
     std::unique_ptr<FenPrin> fenetre;
-    QTimer::singleShot(1, &demarrage, [&] { fenetre.reset(demarrer(general, demarrage)); });
+    QTimer::singleShot(1, &app, [&] { fenetre.reset(demarrer(general, *demarrage)); });
     return app.exec();
 }

@@ -49,9 +49,16 @@ void TavBttn::setDecoratif(bool decoratif)
 {
     m_decoratif = decoratif;
     setAttribute(Qt::WA_TransparentForMouseEvents, decoratif);
-    setAccessibleName(QString());
-    if (decoratif)
-        setAccessibleDescription(QString());
+}
+
+QString TavBttn::nomAccessible() const
+{
+    if (!accessibleName().isEmpty())
+        return accessibleName();
+    const QString c = text();
+    if (c.isEmpty() || c == QLatin1String("x") || c == QLatin1String("-"))
+        return m_bulle.section(QLatin1Char('/'), 0, 0);
+    return c;
 }
 
 QSize TavBttn::sizeHint() const
@@ -151,11 +158,10 @@ public:
     QString text(QAccessible::Text t) const override
     {
         auto* b = static_cast<TavBttn*>(widget());
-        if (t == QAccessible::Name) {
-            if (!b->accessibleName().isEmpty())
-                return b->accessibleName();
-            return b->caption();
-        }
+        if (t == QAccessible::Name)
+            return b->nomAccessible();
+        if (t == QAccessible::Description)
+            return b->bulle().section(QLatin1Char('/'), 1);
         return QAccessibleWidget::text(t);
     }
 

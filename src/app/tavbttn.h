@@ -40,6 +40,12 @@ public:
     // Decorative bands take no input and no focus but keep their look.
     void setDecoratif(bool decoratif);
     bool isDecoratif() const { return m_decoratif; }
+    // The hover hint ("left button/right button" texts). Screen readers name
+    // a button by its caption, or by the hint's first part when the caption
+    // says nothing by itself ("", "x", "-").
+    void setBulle(const QString& bulle) { m_bulle = bulle; }
+    QString bulle() const { return m_bulle; }
+    QString nomAccessible() const;
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
@@ -65,6 +71,7 @@ private:
     bool m_survol = false;
     bool m_decoratif = false;
     QSvgRenderer* m_image = nullptr;
+    QString m_bulle;
 };
 
 // Makes screen readers' Press action queue the click, so that a command

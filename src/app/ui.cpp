@@ -35,9 +35,7 @@ TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& capti
 
 void installerBulle(TavBttn* bouton, General& general, const QString& bulle)
 {
-    if (bouton->caption().isEmpty() || bouton->caption() == QLatin1String("x")
-        || bouton->caption() == QLatin1String("-"))
-        bouton->setAccessibleName(bulle.section(QLatin1Char('/'), 0, 0));
+    bouton->setBulle(bulle);
     QObject::connect(bouton, &TavBttn::mouseHover, bouton, [bouton, &general, bulle] {
         bouton->setToolTip(general.InfoBulles ? bulle : QString());
     });

@@ -20,6 +20,5 @@ TavBttn* creerForme(QWidget* parent, const QString& nom, int sens = 0);
 TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& caption = {});
 
 // Each hover sets the button's tooltip to `bulle` while the hints are on and
-// to the empty text otherwise. A button without caption is named for screen
-// readers by the part of its hint before any "/".
+// to the empty text otherwise.
 void installerBulle(TavBttn* bouton, General& general, const QString& bulle);

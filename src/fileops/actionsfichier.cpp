@@ -19,8 +19,8 @@ Horodatage::Horodatage(General& general, QWidget* fenetre, const std::array<QLin
 
 std::uint64_t Horodatage::lire(int ligne)
 {
-    const auto temps = ordalis::DateEnTempsFichier(m_champs[std::size_t(2 * ligne)]->text().toStdString(),
-                                                   m_champs[std::size_t(2 * ligne + 1)]->text().toStdString());
+    const auto temps = m_lecteurs[std::size_t(ligne)].read(m_champs[std::size_t(2 * ligne)]->text().toStdString(),
+                                                           m_champs[std::size_t(2 * ligne + 1)]->text().toStdString());
     if (temps)
         return *temps;
     if (!m_signale[std::size_t(ligne)]) {

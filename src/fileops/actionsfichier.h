@@ -2,6 +2,8 @@
 // selected-files commands and the whole-folder walk.
 #pragma once
 
+#include "core/datetime.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -27,6 +29,7 @@ private:
     General& m_general;
     QWidget* m_fenetre;
     std::array<QLineEdit*, 4> m_champs;  // date/time of creation, then of modification
+    std::array<ordalis::DateTextReader, 2> m_lecteurs;
     std::array<bool, 2> m_signale{};
 };
 
