@@ -81,11 +81,14 @@ void PanneauProprietes::remplir()
 
 void PanneauProprietes::proprietesSysteme()
 {
-    // The desktop's file manager shows its own properties dialog; where no
-    // file manager answers, nothing happens.
+    const QString chemin = m_fenetre.general().FichierCourant;
+    if (ordalis::platform::showShellProperties(chemin.toStdString()))
+        return;
+    // Otherwise the desktop's file manager shows its own properties dialog;
+    // where none answers, nothing happens.
     QDBusMessage appel = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-    appel << QStringList{QUrl::fromLocalFile(m_fenetre.general().FichierCourant).toString()} << QString();
+    appel << QStringList{QUrl::fromLocalFile(chemin).toString()} << QString();
     QDBusConnection::sessionBus().asyncCall(appel);
 }

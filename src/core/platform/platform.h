@@ -55,4 +55,9 @@ std::error_code setFileTimes(const std::string& path, FileTime creation, FileTim
 
 std::error_code fileSize(const std::string& path, std::uint64_t& size);
 
+// Opens the system shell's own properties dialog for a file, without
+// waiting for it. False where the system has no such dialog of its own (the
+// desktop's file manager may still offer one).
+bool showShellProperties(const std::string& path);
+
 }  // namespace ordalis::platform

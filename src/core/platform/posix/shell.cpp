@@ -1,0 +1,12 @@
+// Shell services on POSIX systems: the properties dialog belongs to the
+// desktop's file manager, which the window layer asks over D-Bus.
+#include "core/platform/platform.h"
+
+namespace ordalis::platform {
+
+bool showShellProperties(const std::string&)
+{
+    return false;
+}
+
+}  // namespace ordalis::platform

@@ -1,0 +1,22 @@
+// Shell services on Windows.
+#include "core/platform/platform.h"
+#include "core/platform/win32/wide.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+namespace ordalis::platform {
+
+bool showShellProperties(const std::string& path)
+{
+    const std::wstring file = win32::widen(path);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_INVOKEIDLIST;
+    info.lpVerb = L"properties";
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOW;
+    return ::ShellExecuteExW(&info) != FALSE;
+}
+
+}  // namespace ordalis::platform
