@@ -1,5 +1,6 @@
 #include "app/couleurs.h"
 
+#include <QHash>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -84,7 +85,7 @@ const TableCouleurs& tableFenPrin()
 {
     static const TableCouleurs table = [] {
         TableCouleurs t;
-        auto l = [](const char* noms) { return QString::fromLatin1(noms).split(QLatin1Char(' ')); };
+        auto l = [](const char* liste) { return QString::fromLatin1(liste).split(QLatin1Char(' ')); };
         t.gradientNormal = l("CmdDeplaceFen CmdReduire CmdFermer Forme1 Forme3 Forme5 Forme7 NbFichiers");
         t.gradientInverse = l("Forme2 Forme4 Forme6 Forme8 FondIcones PopUpInfos FondDateHeure FondAttributs "
                               "AutoRename LblPropDate");
@@ -105,4 +106,61 @@ const TableCouleurs& tableFenPrin()
         return t;
     }();
     return table;
+}
+
+namespace {
+
+QStringList noms(const char* liste)
+{
+    return QString::fromLatin1(liste).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+TableCouleurs table(const char* normal, const char* inverse, const char* texteBoutons, const char* lumiere,
+                    const char* autresTextes, const char* visu)
+{
+    return {noms(normal), noms(inverse), noms(texteBoutons), noms(lumiere), noms(autresTextes), noms(visu)};
+}
+
+}  // namespace
+
+const TableCouleurs& tableFenetre(const QString& nomFenetre)
+{
+    static const QHash<QString, TableCouleurs> tables = {
+        {QStringLiteral("FenRechercher"),
+         table("CmdDeplaceFen CmdFermer CmdAide Forme1 Forme5 btnRechercher Forme3 FondExtension FondAffichage",
+               "Forme2 Forme4 Forme6 Forme7 SousExtension SousRechercher FondSousDossiers",
+               "CmdDeplaceFen CmdAide CmdFermer Resultats",
+               "CmdDeplaceFen CmdAide CmdFermer CmdRechercherDansSousRepertoires btnRechercher",
+               "chxLecteur chxRepertoire txtCritere LblExtension CmdRechercherDansSousRepertoires btnRechercher "
+               "FondAffichage Forme3",
+               "chxLecteur chxRepertoire txtCritere Resultats")},
+        {QStringLiteral("FenCrypteur"),
+         table("CmdDeplaceFen CmdFermer CmdAide Forme2 Forme4 FondCommandes FondResult", "Forme1 Forme3 Forme5 Forme6",
+               "CmdDeplaceFen CmdAide CmdFermer",
+               "CmdDeplaceFen CmdAide CmdFermer CmdCache CmdCrypter LblCrypter LblDecrypter",
+               "txtTexte txtCle txtResult LblCle CmdCrypter CmdCache LblCrypter LblDecrypter FondResult",
+               "txtTexte txtCle txtResult")},
+        {QStringLiteral("FenRechercheTxt"),
+         table("CmdDeplaceFen CmdFermer CmdAide Forme2 Forme4 FondCommandes Forme7", "Forme1 Forme3 Forme5 Forme6",
+               "CmdDeplaceFen CmdAide CmdFermer", "CmdDeplaceFen CmdAide CmdFermer LblCasse",
+               "txtMotRechercher LblMot LblCasse Rtb1", "Rtb1 txtMotRechercher")},
+        {QStringLiteral("FenEditText"),
+         table("CmdDeplaceFen CmdFermer CmdAide Forme2 Forme4 FondCommandes", "Forme1 Forme3 Forme5 Forme6",
+               "CmdDeplaceFen CmdAide CmdFermer", "CmdDeplaceFen CmdAide CmdFermer", "txtEdit", "txtEdit")},
+        {QStringLiteral("Conseils"),
+         table("CmdDeplaceFen CmdOK Forme2 Forme4 Forme6", "CmdNextTip Forme1 Forme3 Forme5 Forme7",
+               "CmdDeplaceFen CmdNextTip CmdOK", "CmdDeplaceFen CmdOK CmdNextTip", "lblTipText",
+               "Picture1 lblTipText")},
+        {QStringLiteral("Apropos"),
+         table("CmdDeplaceFen CmdFermer Forme2 Forme4", "Forme1 Forme3 Forme5 Forme6", "CmdDeplaceFen CmdFermer",
+               "CmdDeplaceFen CmdFermer", "Image2", "Image1 Image2")},
+    };
+    static const TableCouleurs vide;
+    const auto it = tables.find(nomFenetre);
+    return it == tables.end() ? vide : *it;
+}
+
+void appliquerCouleursFenetre(QWidget* fenetre, const Couleurs& couleurs)
+{
+    appliquerCouleurs(fenetre, tableFenetre(fenetre->objectName()), couleurs);
 }

@@ -26,3 +26,9 @@ void appliquerCouleurs(QWidget* fenetre, const TableCouleurs& table, const Coule
 
 // The tables of the program's windows.
 const TableCouleurs& tableFenPrin();
+// The table of a tool window by its object name ("FenRechercher",
+// "FenCrypteur", "FenRechercheTxt", "FenEditText", "Conseils", "Apropos");
+// an unknown window gets an empty table (only its background is painted).
+const TableCouleurs& tableFenetre(const QString& nomFenetre);
+// What every tool window does when it loads.
+void appliquerCouleursFenetre(QWidget* fenetre, const Couleurs& couleurs);

@@ -1,6 +1,8 @@
 // Settings store, interface colours, hover hints and help from the main
 // window's menu panel and chrome.
 #include "app/aide.h"
+#include "app/chrome.h"
+#include "app/couleurs.h"
 #include "app/fenprin.h"
 #include "app/tavbttn.h"
 #include "app/tavpanel.h"
@@ -182,6 +184,40 @@ private Q_SLOTS:
         QTest::mouseClick(bouton("CmdAide"), Qt::LeftButton);
         QVERIFY(!fen->popUpInfos()->isVisible());
         QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("index.html"));
+    }
+
+    void fenetreOutilSeFermeSeuleEtGardeSesCouleurs()
+    {
+        ouvrir();
+        auto outil = [this](const char* nom) {
+            auto* w = new QWidget;
+            w->setObjectName(QString::fromLatin1(nom));
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            new Chrome(w, *env->general, {.aide = true, .sujetGauche = 4, .sujetDroit = 0});
+            appliquerCouleursFenetre(w, env->general->couleurs);
+            w->show();
+            return QPointer<QWidget>(w);
+        };
+        QPointer<QWidget> crypteur = outil("FenCrypteur");
+        env->dialogues.couleurs.push_back(QColor(Qt::red));
+        bouton("CmdCoulTxt")->click();
+        QPointer<QWidget> editeur = outil("FenEditText");
+        auto legende = [](QWidget* w) { return w->findChild<TavBttn*>(QStringLiteral("CmdDeplaceFen"))->forecolor(); };
+        QCOMPARE(legende(crypteur), QColor(0x00, 0x80, 0x80));  // opened before the change
+        QCOMPARE(legende(editeur), QColor(Qt::red));
+        crypteur->findChild<TavBttn*>(QStringLiteral("CmdFermer"))->click();
+        QTRY_VERIFY(crypteur.isNull());
+        QVERIFY(editeur && editeur->isVisible());
+        QVERIFY(fen->isVisible());
+        delete editeur;
+    }
+
+    void sonSansPeripheriqueAudio()
+    {
+        Environnement sansScript;
+        sansScript.general->remplacerSon(nullptr);
+        sansScript.general->JouerSon(19);  // returns at once, silent without audio output
+        QVERIFY(QFile::exists(QStringLiteral(":/sounds/fin.wav")));
     }
 
     void aideManquanteSignalee()
