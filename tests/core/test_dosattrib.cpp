@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <sstream>
 #include <string>
 
@@ -32,15 +33,6 @@ TEST(DosAttribEncode, VersionThreeRecordAfterTheHexText)
     EXPECT_EQ(encodeDosAttrib({0x22, kCreation}), expected);
 }
 
-TEST(DosAttribEncode, NoCreationFlagWithoutCreation)
-{
-    const std::vector<std::uint8_t> expected = fromHex(
-        "30 78 32 37 00 00 03 00 03 00 00 00 01 00 00 00 27 00 00 00"
-        " 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
-        " 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
-    EXPECT_EQ(encodeDosAttrib({0x27, 0}), expected);
-}
-
 struct DecodeRow {
     const char* name;
     std::string bytes;
@@ -50,7 +42,7 @@ struct DecodeRow {
 // Fields the reader must skip hold non-zero bytes, so that a wrong offset
 // shows as a wrong value.
 const DecodeRow kDecodeRows[] = {
-    {"Version5AsWrittenBySamba",
+    {"Version5AsFileServersWriteIt",
      "00 00 05 00 05 00 00 00 11 00 00 00 22 00 00 00 " + kCreationBytes,
      DosRecord{0x22, kCreation}},
     {"Version3AsWeWriteIt",
@@ -94,6 +86,11 @@ const DecodeRow kDecodeRows[] = {
     {"NotHex", "7a 7a", std::nullopt},
     {"Empty", "", std::nullopt},
 };
+
+void PrintTo(const DecodeRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
 
 class DosAttribDecode : public testing::TestWithParam<DecodeRow> {};
 

@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,7 +23,10 @@ namespace ordalis::platform::posix {
 // A file system without user extended attributes gives
 // errc::operation_not_supported.
 std::error_code readDosRecord(const std::string& path, std::optional<DosRecord>& record);
-std::error_code writeDosRecord(const std::string& path, const DosRecord& record);
+// Stores `record`; with `onlyNew`, fails with errc::file_exists when the
+// file already has a record.
+std::error_code writeDosRecord(const std::string& path, const DosRecord& record,
+                               bool onlyNew = false);
 
 // True when `path` lies on a FAT volume.
 bool isFatVolume(const std::string& path);

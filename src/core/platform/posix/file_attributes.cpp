@@ -16,7 +16,7 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <vector>
 
 namespace ordalis::platform {
 
@@ -105,11 +105,15 @@ std::error_code setFatAttributes(const std::string& path, std::uint32_t attribut
     return {};
 }
 
-// Stores `attributes`, keeping a stored creation time.
+// Stores `attributes`, keeping a stored creation time. Most files have no
+// record yet, so creating one is tried before reading one.
 std::error_code storeAttributes(const std::string& path, std::uint32_t attributes)
 {
+    std::error_code ec = writeDosRecord(path, {attributes, 0}, true);
+    if (ec != std::errc::file_exists)
+        return ec;
     std::optional<DosRecord> stored;
-    if (std::error_code ec = readDosRecord(path, stored))
+    if ((ec = readDosRecord(path, stored)))
         return ec;
     const DosRecord record{attributes, stored ? stored->creation : 0};
     if (stored == record)
@@ -146,10 +150,11 @@ std::error_code readDosRecord(const std::string& path, std::optional<DosRecord>&
     return {};
 }
 
-std::error_code writeDosRecord(const std::string& path, const DosRecord& record)
+std::error_code writeDosRecord(const std::string& path, const DosRecord& record, bool onlyNew)
 {
     const std::vector<std::uint8_t> value = encodeDosAttrib(record);
-    if (::setxattr(path.c_str(), kDosAttribName, value.data(), value.size(), 0) != 0)
+    const int flags = onlyNew ? XATTR_CREATE : 0;
+    if (::setxattr(path.c_str(), kDosAttribName, value.data(), value.size(), flags) != 0)
         return lastError();
     return {};
 }
@@ -216,19 +221,22 @@ std::error_code setAttributes(const std::string& path, std::uint32_t attributes)
     struct stat st{};
     if (::stat(path.c_str(), &st) != 0)
         return lastError();
+    const mode_t mode = st.st_mode & 07777;
+    const mode_t wanted = modeFor(st, (attributes & kReadOnly) != 0);
+    const bool owner = st.st_uid == ::geteuid() || ::geteuid() == 0;
+    if (wanted != mode && !owner)  // change nothing rather than half
+        return std::make_error_code(std::errc::operation_not_permitted);
     std::error_code ec = storeAttributes(path, attributes);
     if (ec == std::errc::operation_not_supported && isFatVolume(path))
         return setFatAttributes(path, attributes);
-    const mode_t mode = st.st_mode & 07777;
     bool restoreMode = false;
-    if (ec == std::errc::permission_denied && st.st_uid == ::geteuid()) {
+    if (ec == std::errc::permission_denied && owner) {
         // User attributes need read and write access to the file itself.
         if (::chmod(path.c_str(), mode | S_IRUSR | S_IWUSR) == 0) {
             restoreMode = true;
             ec = storeAttributes(path, attributes);
         }
     }
-    const mode_t wanted = modeFor(st, (attributes & kReadOnly) != 0);
     if ((restoreMode || wanted != mode) && ::chmod(path.c_str(), wanted) != 0 && !ec)
         ec = lastError();
     return ec;
