@@ -29,12 +29,12 @@ bool wildcardMatch(std::u32string_view pat, std::u32string_view name)
     return p == pat.size();
 }
 
-// "xxx." followed only by stars: the part before the dot, which a name
-// without any dot may match on its own.
+// "xxx." followed only by stars (or by nothing): the part before the dot,
+// which a name without any dot may match on its own.
 bool dotStarTail(std::u32string_view pat, std::u32string_view& head)
 {
     const auto dot = pat.rfind(U'.');
-    if (dot == std::u32string_view::npos || dot + 1 == pat.size())
+    if (dot == std::u32string_view::npos)
         return false;
     for (auto i = dot + 1; i < pat.size(); ++i)
         if (pat[i] != U'*')

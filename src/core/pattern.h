@@ -11,9 +11,10 @@ namespace ordalis {
 std::string patternFromFilter(std::string_view filterText);
 
 // Matches a name against a pattern: '*' any run of characters, '?' exactly
-// one character, no case distinction (ASCII and Latin-1 letters). A pattern
-// ending with "." followed only by '*' characters also matches names without
-// a dot, so "*.*" and "*.***" match every name. Several patterns may be
+// one character, no case distinction (Latin letters). A pattern ending with
+// "." followed only by '*' characters (or by nothing) also matches names
+// without a dot, so "*.*" and "*.***" match every name and "*." matches the
+// names without extension. Several patterns may be
 // given separated by ';'.
 bool matchesPattern(std::string_view pattern, std::string_view name);
 

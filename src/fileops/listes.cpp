@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QStorageInfo>
 #include <QStyle>
@@ -105,15 +106,17 @@ void ListeDossiers::afficher(const QString& dossier)
 
     std::vector<ordalis::platform::DirEntry> entrees;
     ordalis::platform::listDirectory(dossier.toStdString(), entrees);
+    const QDir base(dossier);
     QStringList sous;
     for (const auto& e : entrees) {
-        if (e.isDirectory && !e.name.starts_with('.'))
-            sous << QString::fromStdString(e.name);
+        const QString nom = QString::fromStdString(e.name);
+        const bool dossierLie = e.isSymlink && QFileInfo(base.filePath(nom)).isDir();
+        if ((e.isDirectory || dossierLie) && !e.name.starts_with('.'))
+            sous << nom;
     }
     QCollator c;
     c.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(sous.begin(), sous.end(), [&c](const QString& a, const QString& b) { return c.compare(a, b) < 0; });
-    const QDir base(dossier);
     for (const QString& s : sous) {
         auto* item = new QListWidgetItem(ferme, s, this);
         item->setData(Qt::UserRole, QDir::toNativeSeparators(base.absoluteFilePath(s)));

@@ -12,6 +12,7 @@
 #include <QCollator>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 
 #include <algorithm>
@@ -131,9 +132,13 @@ void Navigateur::rafraichir()
     ordalis::platform::listDirectory(m_dossier.toStdString(), entrees);
     const std::string motif = m_motif.toStdString();
     QStringList noms;
+    const QDir dossier(m_dossier);
     for (const auto& e : entrees) {
-        if (!e.isDirectory && ordalis::matchesPattern(motif, e.name))
-            noms << depuisStd(e.name);
+        if (e.isDirectory || !ordalis::matchesPattern(motif, e.name))
+            continue;
+        if (e.isSymlink && QFileInfo(dossier.filePath(depuisStd(e.name))).isDir())
+            continue;  // a link to a folder belongs to the folder list
+        noms << depuisStd(e.name);
     }
     const QSignalBlocker bloque(m_fichier);
     m_fichier->clear();
