@@ -2,6 +2,7 @@
 
 #include "core/platform/platform.h"
 
+#include <QAccessibleWidget>
 #include <QCollator>
 #include <QDir>
 #include <QFileInfo>
@@ -122,4 +123,44 @@ void ListeDossiers::afficher(const QString& dossier)
         item->setData(Qt::UserRole, QDir::toNativeSeparators(base.absoluteFilePath(s)));
         item->setData(roleNiveau, niveau);
     }
+}
+
+namespace {
+
+class LecteursAccessible : public QAccessibleWidget {
+public:
+    explicit LecteursAccessible(QComboBox* c) : QAccessibleWidget(c, QAccessible::ComboBox)
+    {
+        addControllingSignal(QStringLiteral("currentIndexChanged(int)"));
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        auto* c = static_cast<QComboBox*>(widget());
+        if (t == QAccessible::Value)
+            return c->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString&) override
+    {
+        QMetaObject::invokeMethod(static_cast<QComboBox*>(widget()), &QComboBox::showPopup, Qt::QueuedConnection);
+    }
+};
+
+QAccessibleInterface* fabriqueLecteurs(const QString& classe, QObject* objet)
+{
+    if (classe == QLatin1String("ListeLecteurs") && objet && objet->isWidgetType())
+        return new LecteursAccessible(static_cast<QComboBox*>(objet));
+    return nullptr;
+}
+
+}  // namespace
+
+ListeLecteurs::ListeLecteurs(QWidget* parent) : QComboBox(parent)
+{
+    static const bool installe = [] {
+        QAccessible::installFactory(fabriqueLecteurs);
+        return true;
+    }();
+    Q_UNUSED(installe);
 }

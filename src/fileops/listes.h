@@ -1,6 +1,7 @@
 // The volume list and the folder list of the browser.
 #pragma once
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QString>
 #include <QVector>
@@ -25,4 +26,12 @@ class ListeDossiers : public QListWidget {
 public:
     explicit ListeDossiers(QWidget* parent = nullptr);
     void afficher(const QString& dossier);
+};
+
+// The volume list. Screen readers read it as "Lecteurs" with the current
+// volume as its value (a plain combo box would be named by its value).
+class ListeLecteurs : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ListeLecteurs(QWidget* parent = nullptr);
 };

@@ -33,7 +33,7 @@ QStringList trier(QStringList noms)
 }  // namespace
 
 Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
-    : QObject(fenetre), m_general(general), m_lecteur(new QComboBox(fenetre)),
+    : QObject(fenetre), m_general(general), m_lecteur(new ListeLecteurs(fenetre)),
       m_repertoire(new ListeDossiers(fenetre)), m_fichier(new QListWidget(cadre)),
       m_list1(new QListWidget(fenetre)), m_cadre(cadre)
 {
