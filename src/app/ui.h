@@ -4,11 +4,18 @@
 
 #include <QRect>
 #include <QString>
+#include <string_view>
 
 class General;
 class QWidget;
 class TavBttn;
 class TavPanel;
+
+// Texts of the core are UTF-8.
+inline QString versQString(std::string_view texte)
+{
+    return QString::fromUtf8(texte.data(), qsizetype(texte.size()));
+}
 
 // 15 twips make one pixel.
 constexpr int tw(int twips) { return twips / 15; }

@@ -2,6 +2,7 @@
 
 #include "app/dialogues.h"
 #include "app/general.h"
+#include "app/ui.h"
 #include "core/datetime.h"
 #include "core/platform/platform.h"
 
@@ -26,8 +27,8 @@ std::uint64_t Horodatage::lire(int ligne)
     if (!m_signale[std::size_t(ligne)]) {
         m_signale[std::size_t(ligne)] = true;
         m_general.dialogues().message(m_fenetre,
-            {QString::fromUtf8(ordalis::kDateInputErrorTitle.data(), qsizetype(ordalis::kDateInputErrorTitle.size())),
-             QString::fromUtf8(ordalis::kDateInputErrorText.data(), qsizetype(ordalis::kDateInputErrorText.size())),
+            {versQString(ordalis::kDateInputErrorTitle),
+             versQString(ordalis::kDateInputErrorText),
              IconeMessage::Exclamation, BoutonsMessage::Ok, Reponse::Ok});
     }
     return 0;

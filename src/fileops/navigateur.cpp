@@ -2,6 +2,7 @@
 
 #include "app/dialogues.h"
 #include "app/general.h"
+#include "app/ui.h"
 #include "app/tavpanel.h"
 #include "core/browser.h"
 #include "core/paths.h"
@@ -47,7 +48,7 @@ Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
     m_fichier->setUniformItemSizes(true);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->hide();
-    m_cadre->setCaption(QString::fromUtf8(ordalis::kAucunFichier.data(), ordalis::kAucunFichier.size()));
+    m_cadre->setCaption(versQString(ordalis::kAucunFichier));
 
     remplirLecteurs();
     connect(m_lecteur, &QComboBox::activated, this, &Navigateur::changerLecteur);
@@ -104,7 +105,7 @@ bool Navigateur::setDossier(const QString& chemin)
     remplirDossiers();
     remettreLecteur();
     rafraichir();
-    m_cadre->setCaption(QString::fromUtf8(ordalis::kAucunFichier.data(), ordalis::kAucunFichier.size()));
+    m_cadre->setCaption(versQString(ordalis::kAucunFichier));
     Q_EMIT dossierChange(!ordalis::DossierVide(m_dossier.toStdString(), true));
     return true;
 }
@@ -123,7 +124,7 @@ void Navigateur::setMotif(const QString& motif)
 void Navigateur::filtreChange(const QString& texte)
 {
     setMotif(QString::fromStdString(ordalis::patternFromFilter(texte.toStdString())));
-    m_cadre->setCaption(QString::fromUtf8(ordalis::kAucunFichier.data(), ordalis::kAucunFichier.size()));
+    m_cadre->setCaption(versQString(ordalis::kAucunFichier));
 }
 
 void Navigateur::rafraichir()

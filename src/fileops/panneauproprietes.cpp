@@ -16,24 +16,18 @@
 #include <QListWidget>
 #include <QUrl>
 
-namespace {
-
-QString texte(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-}  // namespace
-
 PanneauProprietes::PanneauProprietes(FenPrin& fenetre)
     : QObject(&fenetre), m_fenetre(fenetre),
       m_panneau(creerPanneau(&fenetre, QStringLiteral("LblPropDate"), QStringLiteral("Emplacement")))
 {
     placer(m_panneau, 720, 720, 7095, 1935);
     m_panneau->hide();
-    ligne("LblNomFic", texte(ordalis::kNameLabel), 300);
-    ligne("LblTaille", texte(ordalis::kSizeLabel), 540);
-    ligne("LblCreation", texte(ordalis::kCreatedLabel), 780);
-    ligne("LblAcces", texte(ordalis::kAccessedLabel), 1020);
-    ligne("LblModifier", texte(ordalis::kModifiedLabel), 1260);
-    ligne("LblAttributs", texte(ordalis::kAttributesLabel), 1500);
+    ligne("LblNomFic", versQString(ordalis::kNameLabel), 300);
+    ligne("LblTaille", versQString(ordalis::kSizeLabel), 540);
+    ligne("LblCreation", versQString(ordalis::kCreatedLabel), 780);
+    ligne("LblAcces", versQString(ordalis::kAccessedLabel), 1020);
+    ligne("LblModifier", versQString(ordalis::kModifiedLabel), 1260);
+    ligne("LblAttributs", versQString(ordalis::kAttributesLabel), 1500);
     TavBttn* ok = creerBouton(m_panneau, QStringLiteral("CmdOK"), QStringLiteral("OK"));
     placer(ok, 6240, 1530, 720, 300);
     connect(ok, &TavBttn::clicked, m_panneau, &QWidget::hide);

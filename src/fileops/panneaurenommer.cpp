@@ -134,7 +134,7 @@ void PanneauRenommer::basculer()
         m_fenetre.bouton(QStringLiteral("CmdToutDateHeure"))->setEnabled(true);
         m_fenetre.bouton(QStringLiteral("CmdToutAttributs"))->setEnabled(true);
         m_fenetre.findChild<TavPanel*>(QStringLiteral("NbFichiers"))
-            ->setCaption(QString::fromUtf8(ordalis::kAucunFichier.data(), ordalis::kAucunFichier.size()));
+            ->setCaption(versQString(ordalis::kAucunFichier));
         return;
     }
     placer(m_panneau, 5235, 615, 2625, 3330);
@@ -189,6 +189,6 @@ void PanneauRenommer::changerExtension(bool tous)
     }
     if (!tous)
         m_fenetre.findChild<TavPanel*>(QStringLiteral("NbFichiers"))
-            ->setCaption(QString::fromUtf8(ordalis::kAucunFichier.data(), ordalis::kAucunFichier.size()));
+            ->setCaption(versQString(ordalis::kAucunFichier));
     nav->setMotif(QStringLiteral("*.") + extension);
 }
