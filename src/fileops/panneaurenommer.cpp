@@ -77,6 +77,10 @@ TavBttn* PanneauRenommer::commande(const char* nom, const QString& caption, int 
     TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), caption);
     placer(b, gauche, haut, largeur, 300);
     installerBulle(b, m_fenetre.general(), QString::fromUtf8(bulle));
+    // Short captions ("Tous") say what they do only beside their row; a
+    // screen reader reads the whole hint instead.
+    if (!caption.isEmpty() && caption != QLatin1String("001"))
+        b->setAccessibleName(QString::fromUtf8(bulle));
     return b;
 }
 
@@ -96,16 +100,16 @@ void PanneauRenommer::construire()
     connect(commande("CmdRenommer", QStringLiteral("Renommer"), 90, 1380, 1200,
                      "Renommer le ou les fichiers sélectionnés"),
             &TavBttn::clicked, this, [this] { renommer(false); });
-    connect(commande("CmdToutRenommer", QStringLiteral("Tout renommer"), 1335, 1380, 1200,
+    connect(commande("CmdToutRenommer", QStringLiteral("Tous"), 1335, 1380, 1200,
                      "Renommer tous les fichiers du dossier"),
             &TavBttn::clicked, this, [this] { renommer(true); });
 
     etiquette("LblNouvExtension", QStringLiteral("[NOUVELLE EXTENSION]"), 90, 1740, 2400);
-    champ("txtNouvExtension", QStringLiteral("***"), 90, 1950, 900)->setAccessibleName(QStringLiteral("[NOUVELLE EXTENSION]"));
-    connect(commande("CmdNExtension", QStringLiteral("Changer"), 1050, 1950, 720,
+    champ("txtNouvExtension", QStringLiteral("***"), 90, 1950, 750)->setAccessibleName(QStringLiteral("[NOUVELLE EXTENSION]"));
+    connect(commande("CmdNExtension", QStringLiteral("Changer"), 885, 1950, 900,
                      "Renommer l'extension du ou des fichiers sélectionnés"),
             &TavBttn::clicked, this, [this] { changerExtension(false); });
-    connect(commande("CmdToutNExtension", QStringLiteral("Tous"), 1815, 1950, 720,
+    connect(commande("CmdToutNExtension", QStringLiteral("Tous"), 1830, 1950, 705,
                      "Renommer l'extension de tous les fichiers du dossier"),
             &TavBttn::clicked, this, [this] { changerExtension(true); });
 
@@ -118,8 +122,8 @@ void PanneauRenommer::construire()
     new ClicFiltre(filtre, nav);
 
     etiquette("LblInfoRename", QStringLiteral("ATTENTION : Il n'y a pas de retour en arrière possible !"), 90, 2880,
-              2070, 420);
-    TavBttn* aide = commande("CmdAideRename", QString(), 2190, 2910, 345, "Aide sur l'option 'Renommer'");
+              2445, 420);
+    TavBttn* aide = commande("CmdAideRename", QString(), 2280, 15, 300, "Aide sur l'option 'Renommer'");
     aide->setPicture(QStringLiteral(":/icons/aide.svg"));
     connect(aide, &TavBttn::clicked, this, [this] { m_fenetre.general().afficherAide(&m_fenetre, 2); });
 }
