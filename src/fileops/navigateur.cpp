@@ -76,8 +76,12 @@ void Navigateur::remettreLecteur()
 void Navigateur::changerLecteur(int index)
 {
     const QString racine = m_lecteur->itemData(index).toString();
-    if (racine == volumeDe(m_dossier))
-        return;
+    if (racine != volumeDe(m_dossier))
+        ouvrirVolume(racine);
+}
+
+void Navigateur::ouvrirVolume(const QString& racine)
+{
     for (;;) {
         std::vector<ordalis::platform::DirEntry> entrees;
         const std::error_code err = ordalis::platform::listDirectory(racine.toStdString(), entrees);

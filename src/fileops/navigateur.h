@@ -39,6 +39,10 @@ public:
     void filtreChange(const QString& texte);
     // Reloads the file list from disk; the selection is cleared.
     void rafraichir();
+    // Drive change: opens the volume at `racine`. While it cannot be
+    // listed the user is asked to retry or cancel; cancel puts the volume
+    // list back on the volume of the folder shown.
+    void ouvrirVolume(const QString& racine);
 
     QStringList noms() const;
     std::vector<bool> selection() const;

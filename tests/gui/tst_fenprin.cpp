@@ -118,6 +118,21 @@ private Q_SLOTS:
         QVERIFY(bouton("CmdRename")->isEnabled());
     }
 
+    void volumeIndisponible()
+    {
+        QComboBox* lecteur = fen->navigateur()->lecteur();
+        const QString avant = lecteur->currentData().toString();
+        lecteur->setCurrentIndex(-1);
+        env->dialogues.reponses = {Reponse::Recommencer, Reponse::Annuler};
+        fen->navigateur()->ouvrirVolume(env->chemin(QStringLiteral("absent")));
+        QCOMPARE(env->dialogues.messages.size(), 2);  // asked again after Retry
+        QCOMPARE(env->dialogues.messages[0].boutons, BoutonsMessage::RecommencerAnnuler);
+        QCOMPARE(env->dialogues.messages[0].icone, IconeMessage::Exclamation);
+        QCOMPARE(env->dialogues.messages[0].titre, QStringLiteral("Ordalis..."));
+        QCOMPARE(lecteur->currentData().toString(), avant);
+        QCOMPARE(fen->navigateur()->dossier(), QDir::toNativeSeparators(env->dossier.path()));
+    }
+
     void menuBasculeALaMemePlace()
     {
         auto* menu = fen->popUpInfos();
