@@ -5,18 +5,12 @@
 #include "core/platform/platform.h"
 #include "core/platform/posix/dos_store.h"
 
-#include <fcntl.h>
-#include <linux/magic.h>
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>
-#include <sys/statfs.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
-#include <vector>
 
 namespace ordalis::platform {
 
@@ -24,7 +18,6 @@ namespace posix {
 
 namespace {
 
-constexpr const char* kDosAttribName = "user.DOSATTRIB";
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 
 // The process's file creation mask, read without changing it.
@@ -62,45 +55,17 @@ mode_t modeFor(const struct stat& st, bool readOnly)
     return mode | S_IWUSR | othersWrite;
 }
 
-std::string lastComponent(const std::string& path)
-{
-    std::size_t end = path.find_last_not_of('/');
-    if (end == std::string::npos)
-        return {};
-    const std::size_t slash = path.rfind('/', end);
-    const std::size_t begin = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(begin, end + 1 - begin);
-}
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK))
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 std::error_code setFatAttributes(const std::string& path, std::uint32_t attributes)
 {
-    const FileDescriptor file(path);
-    if (file.get() < 0)
+    const OpenedFile file(path);
+    const int fd = file.ref().fd;
+    if (fd < 0)
         return lastError();
     std::uint32_t current = 0;
-    if (::ioctl(file.get(), FAT_IOCTL_GET_ATTRIBUTES, &current) != 0)
+    if (::ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &current) != 0)
         return lastError();
     std::uint32_t wanted = (current & ~kAttributeMask) | attributes;
-    if (wanted != current && ::ioctl(file.get(), FAT_IOCTL_SET_ATTRIBUTES, &wanted) != 0)
+    if (wanted != current && ::ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &wanted) != 0)
         return lastError();
     return {};
 }
@@ -122,77 +87,6 @@ std::error_code storeAttributes(const std::string& path, std::uint32_t attribute
 }
 
 }  // namespace
-
-std::error_code readDosRecord(const std::string& path, std::optional<DosRecord>& record)
-{
-    record.reset();
-    std::array<std::uint8_t, 256> buffer{};
-    ssize_t size = ::getxattr(path.c_str(), kDosAttribName, buffer.data(), buffer.size());
-    if (size >= 0) {
-        record = decodeDosAttrib(std::span(buffer.data(), static_cast<std::size_t>(size)));
-        return {};
-    }
-    if (errno == ENODATA)
-        return {};
-    if (errno != ERANGE)
-        return lastError();
-    std::vector<std::uint8_t> large;
-    do {  // the value may grow between the two calls
-        size = ::getxattr(path.c_str(), kDosAttribName, nullptr, 0);
-        if (size < 0)
-            return errno == ENODATA ? std::error_code() : lastError();
-        large.resize(static_cast<std::size_t>(size));
-        size = ::getxattr(path.c_str(), kDosAttribName, large.data(), large.size());
-    } while (size < 0 && errno == ERANGE);
-    if (size < 0)
-        return errno == ENODATA ? std::error_code() : lastError();
-    record = decodeDosAttrib(std::span(large.data(), static_cast<std::size_t>(size)));
-    return {};
-}
-
-std::error_code writeDosRecord(const std::string& path, const DosRecord& record, bool onlyNew)
-{
-    const std::vector<std::uint8_t> value = encodeDosAttrib(record);
-    const int flags = onlyNew ? XATTR_CREATE : 0;
-    if (::setxattr(path.c_str(), kDosAttribName, value.data(), value.size(), flags) != 0)
-        return lastError();
-    return {};
-}
-
-bool isFatVolume(const std::string& path)
-{
-    struct statfs info{};
-    return ::statfs(path.c_str(), &info) == 0 && info.f_type == MSDOS_SUPER_MAGIC;
-}
-
-std::error_code getFatAttributes(const std::string& path, std::uint32_t& attributes)
-{
-    const FileDescriptor file(path);
-    if (file.get() < 0)
-        return lastError();
-    std::uint32_t value = 0;
-    if (::ioctl(file.get(), FAT_IOCTL_GET_ATTRIBUTES, &value) != 0)
-        return lastError();
-    attributes = value & kAttributeMask;
-    return {};
-}
-
-std::uint32_t defaultStoredAttributes(const struct stat& st)
-{
-    return S_ISREG(st.st_mode) ? kArchive : 0;
-}
-
-std::uint32_t combineAttributes(const std::string& path, const struct stat& st,
-                                std::uint32_t stored)
-{
-    std::uint32_t attributes = stored & kAttributeMask;
-    if (!S_ISDIR(st.st_mode) && (st.st_mode & kAnyWrite) == 0)
-        attributes |= kReadOnly;
-    const std::string name = lastComponent(path);
-    if (name.size() > 1 && name[0] == '.' && name != "..")
-        attributes |= kHidden;
-    return attributes;
-}
 
 }  // namespace posix
 

@@ -31,6 +31,15 @@ timespec toTimespec(FileTime time)
     return ts;
 }
 
+// Sets the modification time, leaving the access time alone.
+std::error_code setWriteTime(const FileRef& file, FileTime write)
+{
+    const timespec times[2] = {{0, UTIME_OMIT}, toTimespec(write)};
+    const int result = file.fd >= 0 ? ::futimens(file.fd, times)
+                                    : ::utimensat(AT_FDCWD, file.path.c_str(), times, 0);
+    return result == 0 ? std::error_code() : lastError();
+}
+
 }  // namespace
 
 std::error_code getFileTimes(const std::string& path, FileTimes& out)
@@ -53,30 +62,30 @@ std::error_code getFileTimes(const std::string& path, FileTimes& out)
 
 std::error_code setFileTimes(const std::string& path, FileTime creation, FileTime write)
 {
+    const OpenedFile opened(path);
+    const FileRef file = opened.ref();
     struct stat st{};
-    if (::stat(path.c_str(), &st) != 0)
-        return lastError();
+    std::error_code ec = statFile(file, st);
+    if (ec)
+        return ec;
     std::optional<DosRecord> record;
-    std::error_code ec = readDosRecord(path, record);
+    ec = readDosRecord(file, record);
     const bool keepsRecords = ec != std::errc::operation_not_supported;
     std::uint32_t stored = record ? record->attributes : defaultStoredAttributes(st);
     if (!keepsRecords)
-        ec = isFatVolume(path) ? getFatAttributes(path, stored) : std::error_code();
+        ec = isFatVolume(file) ? getFatAttributes(file, stored) : std::error_code();
     if (ec)
         return ec;
-    if (combineAttributes(path, st, stored) & kReadOnly)
+    if (isReadOnly(st, stored))
         return std::make_error_code(std::errc::permission_denied);
-    if (write != 0) {
-        const timespec times[2] = {{0, UTIME_OMIT}, toTimespec(write)};
-        if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0)
-            return lastError();
-    }
+    if (write != 0 && (ec = setWriteTime(file, write)))
+        return ec;
     if (creation == 0 || (record && record->creation == creation))
         return {};
     // A FAT entry holds a creation time, but Linux offers no way to set it.
     if (!keepsRecords)
         return std::make_error_code(std::errc::operation_not_supported);
-    return writeDosRecord(path, {stored, creation});
+    return writeDosRecord(file, {stored, creation});
 }
 
 std::error_code fileSize(const std::string& path, std::uint64_t& size)
