@@ -20,7 +20,7 @@ std::uint64_t countFiles(const std::string& root, std::vector<std::string>* path
         platform::listDirectory(folder, entries);
         const auto firstSubfolder = pending.size();
         for (const auto& entry : entries) {
-            if (entry.isSymlink || entry.name.starts_with('.'))
+            if (entry.isSymlink || entry.isSpecial || entry.name.starts_with('.'))
                 continue;
             if (entry.isDirectory) {
                 pending.push_back(joinPath(folder, entry.name, sep));
@@ -77,7 +77,7 @@ void TreeWalk::advance(const std::function<void(const std::string& path)>& onFil
         return;
     }
     const platform::DirEntry& entry = folder.entries[folder.next++];
-    if (entry.isSymlink || entry.isDirectory != folder.filesDone)
+    if (entry.isSymlink || entry.isSpecial || entry.isDirectory != folder.filesDone)
         return;
     std::string path = joinPath(folder.path, entry.name, platform::separator());
     if (folder.filesDone) {

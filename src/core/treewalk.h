@@ -24,8 +24,8 @@ std::uint64_t countFiles(const std::string& root, std::vector<std::string>* path
 
 // The walk, depth first and pre-order: every file of a folder in listing
 // order (hidden ones included), then each subfolder in listing order with
-// its whole subtree. Symbolic links are skipped; a folder that cannot be
-// listed gives nothing. The walk advances in steps so that a window can
+// its whole subtree. Symbolic links and special files (devices, pipes,
+// sockets) are skipped; a folder that cannot be listed gives nothing. The walk advances in steps so that a window can
 // drive it from its event loop and stay responsive.
 class TreeWalk {
 public:

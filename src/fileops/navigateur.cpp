@@ -139,7 +139,7 @@ void Navigateur::rafraichir()
     QStringList noms;
     const QDir dossier(m_dossier);
     for (const auto& e : entrees) {
-        if (e.isDirectory || !ordalis::matchesPattern(motif, e.name))
+        if (e.isDirectory || e.isSpecial || !ordalis::matchesPattern(motif, e.name))
             continue;
         if (e.isSymlink && QFileInfo(dossier.filePath(depuisStd(e.name))).isDir())
             continue;  // a link to a folder belongs to the folder list

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -79,11 +81,12 @@ TEST_F(TreeWalkTest, CountingLeavesOutHiddenEntries)
     EXPECT_EQ(paths[3], path("S/T/d.txt"));
 }
 
-TEST_F(TreeWalkTest, SymbolicLinksAreNeverFollowed)
+TEST_F(TreeWalkTest, SymbolicLinksAndPipesAreNeverFollowed)
 {
     const fs::path outside = root_.string() + "-outside";
     fs::create_directories(outside);
     std::ofstream(outside / "o.txt") << "x";
+    ASSERT_EQ(::mkfifo((root_ / "S" / "pipe").c_str(), 0600), 0);
     fs::create_directory_symlink("..", root_ / "S" / "loop");
     fs::create_directory_symlink(outside, root_ / "out");
     fs::create_symlink(root_ / "a.txt", root_ / "S" / "link.txt");

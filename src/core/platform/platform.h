@@ -25,6 +25,7 @@ struct DirEntry {
     std::string name;      // without the folder
     bool isDirectory = false;
     bool isSymlink = false;  // links are never followed by the walks
+    bool isSpecial = false;  // device, pipe or socket: never opened by the file commands
 };
 
 // Lists the entries of `dir`, "." and ".." excluded, hidden and system

@@ -33,10 +33,12 @@ std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out
         if (type == DT_UNKNOWN) {
             struct stat st{};
             if (::fstatat(dirFd, name, &st, AT_SYMLINK_NOFOLLOW) == 0)
-                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+                type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK
+                     : S_ISREG(st.st_mode) ? DT_REG : DT_CHR;
         }
         item.isDirectory = type == DT_DIR;
         item.isSymlink = type == DT_LNK;
+        item.isSpecial = type == DT_CHR || type == DT_BLK || type == DT_FIFO || type == DT_SOCK;
         out.push_back(std::move(item));
         errno = 0;
     }
