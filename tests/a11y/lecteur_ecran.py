@@ -53,6 +53,10 @@ def inner(program):
     for name in ("a.txt", "b.txt", "c.doc"):
         open(os.path.join(work, name), "w").close()
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    # The accessibility bus and its registry must be up before the program
+    # starts, or the program may not register on it.
+    pyatspi.Registry.getDesktop(0).childCount
+    time.sleep(0.5)
     proc = subprocess.Popen([program], cwd=work, env=env)
     failures = []
     passed = 0
