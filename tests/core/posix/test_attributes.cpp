@@ -1,6 +1,8 @@
 #include "core/attributes.h"
 #include "core/platform/platform.h"
 
+#include "xattr_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -41,23 +43,8 @@ TEST(AttributeText, NamesTheFourAttributesOnly)
 }
 
 // A private temporary folder on a file system with user extended attributes.
-class AttributeFiles : public testing::Test {
+class AttributeFiles : public XattrFolder {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "ordalis-attr-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        const std::string probe = make("probe");
-        if (::setxattr(probe.c_str(), "user.probe", "1", 1, 0) != 0)
-            GTEST_SKIP() << "the temporary folder's file system keeps no user extended attributes";
-    }
-    void TearDown() override
-    {
-        for (const auto& entry : fs::recursive_directory_iterator(dir_))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
     std::string make(const std::string& name, mode_t mode = 0644)
     {
         const std::string path = (dir_ / name).string();
@@ -77,7 +64,6 @@ protected:
         ::stat(path.c_str(), &st);
         return st.st_mode & 07777;
     }
-    fs::path dir_;
 };
 
 TEST_F(AttributeFiles, WrittenValuesReadBack)

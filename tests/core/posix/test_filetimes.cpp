@@ -2,6 +2,8 @@
 #include "core/filetime_units.h"
 #include "core/platform/platform.h"
 
+#include "xattr_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -47,23 +49,8 @@ TEST(FileTimeUnits, ConvertsBothWays)
     EXPECT_EQ(fileTimeFromUnix({-11644473601, 0}), 0u) << "before 1601";
 }
 
-class TimedFiles : public testing::Test {
+class TimedFiles : public XattrFolder {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "ordalis-times-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        const std::string probe = make("probe");
-        if (::setxattr(probe.c_str(), "user.probe", "1", 1, 0) != 0)
-            GTEST_SKIP() << "the temporary folder's file system keeps no user extended attributes";
-    }
-    void TearDown() override
-    {
-        for (const auto& entry : fs::recursive_directory_iterator(dir_))
-            fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir_);
-    }
     // A file whose access and write times are kAccess and kWrite.
     std::string make(const std::string& name)
     {
@@ -79,7 +66,6 @@ protected:
         EXPECT_FALSE(platform::getFileTimes(path, times));
         return times;
     }
-    fs::path dir_;
 };
 
 TEST_F(TimedFiles, SetsTheWriteTimeAndLeavesTheAccessTime)

@@ -4,6 +4,8 @@
 #include "core/filetime_units.h"
 #include "core/platform/platform.h"
 
+#include "xattr_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -26,23 +28,8 @@ constexpr FileTime kCreation = 126422359440000000ULL;  // 2001-08-14 04:12:24 UT
 constexpr FileTime kWrite = 126500240000000000ULL;     // 2001-11-12 07:33:20 UTC
 constexpr FileTime kStamp = 126653280000000000ULL;     // 2002-05-08 10:40:00 UTC
 
-class EntryKinds : public testing::Test {
+class EntryKinds : public XattrFolder {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "ordalis-kinds-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-        const std::string probe = (dir_ / "probe").string();
-        std::ofstream(probe) << "x";
-        if (::setxattr(probe.c_str(), "user.probe", "1", 1, 0) != 0)
-            GTEST_SKIP() << "the temporary folder's file system keeps no user extended attributes";
-    }
-    void TearDown() override
-    {
-        ::chmod((dir_ / "unreadable").c_str(), 0600);
-        fs::remove_all(dir_);
-    }
     // Gives `path` the write time kWrite.
     static void age(const std::string& path)
     {
@@ -55,7 +42,6 @@ protected:
         EXPECT_FALSE(platform::getFileTimes(path, times)) << path;
         return times;
     }
-    fs::path dir_;
 };
 
 TEST_F(EntryKinds, FolderAndLinkedFileTakeBothTimes)
