@@ -2,12 +2,10 @@
 // whole-folder command does (counting pass, then per file: both date texts
 // read afresh, creation and modification times set), against
 // `find DIR -type f -exec touch -m -d ... {} +` on the same tree.
+#include "bench_tree.h"
 #include "core/datetime.h"
 #include "core/platform/platform.h"
 #include "core/treewalk.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,38 +16,8 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
-
-constexpr int kTopFolders = 50;
-constexpr int kSubfoldersEach = 99;  // 50 + 50 * 99 = 5,000 folders
-constexpr int kFilesPerFolder = 20;  // 100,000 files
-
-void makeFiles(const fs::path& folder)
-{
-    fs::create_directory(folder);
-    for (int i = 0; i < kFilesPerFolder; ++i) {
-        const std::string name = (folder / ("f" + std::to_string(i) + ".dat")).string();
-        const int fd = ::open(name.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
-        if (fd >= 0)
-            ::close(fd);
-    }
-}
-
-void makeTree(const fs::path& root)
-{
-    for (int t = 0; t < kTopFolders; ++t) {
-        const fs::path top = root / ("d" + std::to_string(t));
-        makeFiles(top);
-        for (int s = 0; s < kSubfoldersEach; ++s)
-            makeFiles(top / ("s" + std::to_string(s)));
-    }
-}
-
-double seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
+using bench::Clock;
+using bench::seconds;
 
 struct StampResult {
     std::uint64_t stamped = 0;
@@ -94,16 +62,9 @@ double timeFind(const std::string& root)
 
 int main()
 {
-    std::string pattern = (fs::temp_directory_path() / "ordalis-bench-stamp-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const std::string root = pattern;
-    makeTree(root);
-    std::printf("tree: %llu files (counting pass), %d folders\n",
-                static_cast<unsigned long long>(ordalis::countFiles(root)),
-                kTopFolders * (1 + kSubfoldersEach));
+    const bench::Tree tree("ordalis-bench-stamp");
+    const std::string root = tree.root();
+    std::printf("tree: %llu files (counting pass)\n", static_cast<unsigned long long>(ordalis::countFiles(root)));
 
     double ours = 1e9, find = 1e9;
     for (int round = 0; round < 3; ++round) {
@@ -115,7 +76,6 @@ int main()
                     static_cast<unsigned long long>(result.stamped), result.progress,
                     result.progressRange);
     }
-    fs::remove_all(root);
     std::printf("walk + stamp: %.3f s, find -exec touch: %.3f s (best of 3)\n", ours, find);
     std::printf("stamp: %.2fx find -exec touch (goal <= 1.0x)\n", ours / find);
     return 0;

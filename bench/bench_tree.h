@@ -1,0 +1,75 @@
+// What the whole-folder benchmarks share: a temporary tree of 100,000 empty
+// files in 5,000 folders, removed when done, and a clock.
+#pragma once
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace bench {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+inline double seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+inline void run(const std::string& command)
+{
+    if (std::system(command.c_str()) != 0)
+        std::fprintf(stderr, "failed: %s\n", command.c_str());
+}
+
+class Tree {
+public:
+    static constexpr int kTopFolders = 50;
+    static constexpr int kSubfoldersEach = 99;  // 50 + 50 * 99 = 5,000 folders
+    static constexpr int kFilesPerFolder = 20;  // 100,000 files
+
+    explicit Tree(const char* name)
+    {
+        std::string pattern = (fs::temp_directory_path() / (std::string(name) + "-XXXXXX")).string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("mkdtemp failed");
+        root_ = pattern;
+        for (int t = 0; t < kTopFolders; ++t) {
+            const fs::path top = root_ / ("d" + std::to_string(t));
+            makeFiles(top);
+            for (int s = 0; s < kSubfoldersEach; ++s)
+                makeFiles(top / ("s" + std::to_string(s)));
+        }
+    }
+    ~Tree()
+    {
+        run("chmod -R u+w '" + root_.string() + "'");
+        fs::remove_all(root_);
+    }
+    Tree(const Tree&) = delete;
+    Tree& operator=(const Tree&) = delete;
+
+    std::string root() const { return root_.string(); }
+
+private:
+    static void makeFiles(const fs::path& folder)
+    {
+        fs::create_directory(folder);
+        for (int i = 0; i < kFilesPerFolder; ++i) {
+            const std::string name = (folder / ("f" + std::to_string(i) + ".dat")).string();
+            const int fd = ::open(name.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+            if (fd >= 0)
+                ::close(fd);
+        }
+    }
+
+    fs::path root_;
+};
+
+}  // namespace bench
