@@ -15,6 +15,7 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
 
     m_deplace = creerBouton(fenetre, QStringLiteral("CmdDeplaceFen"));
     m_deplace->setCursor(Qt::SizeAllCursor);
+    m_deplace->setFocusPolicy(Qt::NoFocus);
     installerBulle(m_deplace, general, QStringLiteral("Déplacement de la fenêtre"));
     connect(m_deplace, &TavBttn::mouseDown, this, [this] {
         if (QWindow* w = m_fenetre->windowHandle())

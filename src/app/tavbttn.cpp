@@ -19,7 +19,9 @@ QColor grise(const QColor& c)
 
 TavBttn::TavBttn(QWidget* parent) : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and pressed with Space, but a click leaves the focus
+    // where it was.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
 }
@@ -49,6 +51,7 @@ void TavBttn::setDecoratif(bool decoratif)
 {
     m_decoratif = decoratif;
     setAttribute(Qt::WA_TransparentForMouseEvents, decoratif);
+    setFocusPolicy(decoratif ? Qt::NoFocus : Qt::TabFocus);
 }
 
 QString TavBttn::nomAccessible() const
@@ -105,6 +108,10 @@ void TavBttn::paintEvent(QPaintEvent*)
         m_image->render(&p, QRectF(ri));
         p.setOpacity(1.0);
         zoneTexte.setLeft(ri.right() + 6);
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(m_fore, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(1, 1, -2, -2));
     }
     if (!text().isEmpty()) {
         p.setPen(isEnabled() || m_decoratif ? m_fore : QColor(0x70, 0x70, 0x70));
@@ -163,13 +170,6 @@ public:
         if (t == QAccessible::Description)
             return b->bulle().section(QLatin1Char('/'), 1);
         return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.focusable = false;
-        return s;
     }
 
     QStringList actionNames() const override
