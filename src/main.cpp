@@ -6,13 +6,17 @@
 #include "app/reglages.h"
 
 #include <QApplication>
+#include <QOperatingSystemVersion>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+    // On X11 and Wayland desktops a missing display would abort inside Qt.
+    const auto systeme = QOperatingSystemVersion::currentType();
+    const bool bureauUnix = systeme != QOperatingSystemVersion::Windows && systeme != QOperatingSystemVersion::MacOS;
+    if (bureauUnix && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         std::fprintf(stderr, "ordalis: no display found; run it from a desktop session, or without one: "
                              "xvfb-run ordalis\n");
