@@ -17,7 +17,8 @@ InstanceUnique::InstanceUnique(const QString& cheminVerrou)
         QString dossier = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (dossier.isEmpty())
             dossier = QDir::tempPath();
-        chemin = dossier + QStringLiteral("/ordalis-") + qEnvironmentVariable("USER", QStringLiteral("u")) + QStringLiteral(".lock");
+        const QString utilisateur = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+        chemin = dossier + QStringLiteral("/ordalis-") + utilisateur + QStringLiteral(".lock");
     }
     m_verrou = std::make_unique<QLockFile>(chemin);
     m_verrou->setStaleLockTime(0);  // only a dead owner makes a lock stale
