@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")"
 
 PACKAGES="cmake make g++ pkg-config libgtest-dev libgl-dev \
-qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins"
+qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n"
 # The screen-reader test runs the program under a virtual display.
 [ "${1:-run}" = test ] && PACKAGES="$PACKAGES xvfb xauth dbus-daemon at-spi2-core python3-pyatspi"
 

@@ -6,6 +6,9 @@
 #include "app/reglages.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QOperatingSystemVersion>
 #include <QTimer>
 #include <cstdio>
@@ -26,6 +29,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Ordalis..."));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ordalis.svg")));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The interface is French: so are Qt's own dialogs when their
+    // translation is installed.
+    QTranslator traductionQt;
+    if (traductionQt.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traductionQt);
 
     DialoguesQt dialogues;
     ReglagesQt reglages;

@@ -1,5 +1,6 @@
 #include "app/dialogues.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -57,6 +58,12 @@ QMessageBox::StandardButtons boutonsQt(BoutonsMessage boutons)
 Reponse DialoguesQt::message(QWidget* parent, const Message& m)
 {
     QMessageBox box(iconeQt(m.icone), m.titre, m.texte, boutonsQt(m.boutons), parent);
+    static const struct { QMessageBox::StandardButton bouton; const char* texte; } francais[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"},
+        {QMessageBox::Retry, "&Recommencer"}, {QMessageBox::Cancel, "Annuler"}};
+    for (const auto& f : francais)
+        if (QAbstractButton* b = box.button(f.bouton))
+            b->setText(QString::fromUtf8(f.texte));
     box.setDefaultButton(boutonQt(m.parDefaut));
     if (m.boutons == BoutonsMessage::OuiNon)
         box.setEscapeButton(QMessageBox::No);
