@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,6 +18,17 @@ namespace {
 namespace fs = std::filesystem;
 using Listing = std::map<std::string, std::string>;  // name -> content
 
+fs::path fromUtf8(const std::string& text)
+{
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8(const fs::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // A fresh folder under the system's temporary folder, removed at the end.
 // Each file is created holding its own first name as content, so a listing
 // shows where every file went.
@@ -24,17 +36,24 @@ class TempFolder {
 public:
     TempFolder()
     {
-        std::string pattern = (fs::temp_directory_path() / "ordalis-rename-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::random_device random;
+        for (;;) {  // create_directory is false when the name was taken
+            const fs::path candidate = fs::temp_directory_path() / ("ordalis-rename-" + std::to_string(random()));
+            if (fs::create_directory(candidate)) {
+                path_ = candidate.string();
+                break;
+            }
+        }
     }
     ~TempFolder() { fs::remove_all(path_); }
     const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return (fs::path(path_) / name).string(); }
+    // Paths as the program passes them: UTF-8 text.
+    std::string file(const std::string& name) const { return utf8(fs::path(path_) / fromUtf8(name)); }
 
     void create(const std::vector<std::string>& names) const
     {
         for (const std::string& name : names)
-            std::ofstream(file(name)) << name;
+            std::ofstream(fs::path(path_) / fromUtf8(name)) << name;
     }
     Listing listing() const
     {
@@ -42,7 +61,7 @@ public:
         for (const auto& entry : fs::directory_iterator(path_)) {
             std::ostringstream content;
             content << std::ifstream(entry.path()).rdbuf();
-            out[entry.path().filename().string()] = content.str();
+            out[utf8(entry.path().filename())] = content.str();
         }
         return out;
     }
@@ -98,6 +117,8 @@ TEST_P(RenameCase, FolderAfterwards)
     TempFolder folder;
     folder.create(c.existing);
     folder.create(c.names);
+    if (folder.listing().size() != c.existing.size() + c.names.size())
+        GTEST_SKIP() << "this system cannot hold one of the starting names";  // con.x on Windows
     const auto plan = c.start == "-" ? planExtensionChange(c.names, c.selected, c.extension)
                                      : planNumberedRename(c.names, c.selected, c.base, c.start, c.format);
     std::vector<std::size_t> progress;
