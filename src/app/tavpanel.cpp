@@ -15,19 +15,27 @@ void TavPanel::setCaption(const QString& caption)
     update();
 }
 
+namespace {
+
+QColor melange(const QColor& a, const QColor& b, float part)
+{
+    return QColor::fromRgbF(a.redF() * (1 - part) + b.redF() * part, a.greenF() * (1 - part) + b.greenF() * part,
+                            a.blueF() * (1 - part) + b.blueF() * part, a.alphaF() * (1 - part) + b.alphaF() * part);
+}
+
+}  // namespace
+
 void TavPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
     QLinearGradient g(r.topLeft(), m_sens == 0 ? r.topRight() : r.bottomLeft());
-    // The gradient stops short of the end colour so that texts stay
-    // readable over the whole panel.
-    const QColor fin = QColor::fromRgbF(m_start.redF() * 0.4f + m_end.redF() * 0.6f,
-                                        m_start.greenF() * 0.4f + m_end.greenF() * 0.6f,
-                                        m_start.blueF() * 0.4f + m_end.blueF() * 0.6f,
-                                        m_start.alphaF() * 0.4f + m_end.alphaF() * 0.6f);
+    // The start colour lights the caption strip only; the body runs from
+    // the middle of the two colours towards the end colour, so that texts
+    // stay readable over the whole panel.
     g.setColorAt(0, m_start);
-    g.setColorAt(1, fin);
+    g.setColorAt(0.12, melange(m_start, m_end, 0.5));
+    g.setColorAt(1, melange(m_start, m_end, 0.8));
     p.fillRect(r, g);
     if (m_encadre) {
         p.setPen(QPen(m_cadre, 1));
