@@ -45,6 +45,12 @@ private:
 
 }  // namespace
 
+void PanneauRenommer::construire()
+{
+    construireNumeros();
+    construireExtensions();
+}
+
 PanneauRenommer::PanneauRenommer(FenPrin& fenetre)
     : QObject(&fenetre), m_fenetre(fenetre),
       m_panneau(creerPanneau(&fenetre, QStringLiteral("AutoRename"), QStringLiteral("Renommer les fichiers")))
@@ -84,7 +90,7 @@ TavBttn* PanneauRenommer::commande(const char* nom, const QString& caption, int 
     return b;
 }
 
-void PanneauRenommer::construire()
+void PanneauRenommer::construireNumeros()
 {
     etiquette("LblRename", QStringLiteral("Nouveau nom"), 90, 270, 2400);
     QLineEdit* nom = champ("txtRename", QString(), 90, 480, 2445);
@@ -103,7 +109,10 @@ void PanneauRenommer::construire()
     connect(commande("CmdToutRenommer", QStringLiteral("Tous"), 1335, 1380, 1200,
                      "Renommer tous les fichiers du dossier"),
             &TavBttn::clicked, this, [this] { renommer(true); });
+}
 
+void PanneauRenommer::construireExtensions()
+{
     etiquette("LblNouvExtension", QStringLiteral("[NOUVELLE EXTENSION]"), 90, 1740, 2400);
     champ("txtNouvExtension", QStringLiteral("***"), 90, 1950, 750)->setAccessibleName(QStringLiteral("[NOUVELLE EXTENSION]"));
     connect(commande("CmdNExtension", QStringLiteral("Changer"), 885, 1950, 900,

@@ -26,6 +26,8 @@ public:
 
 private:
     void construire();
+    void construireNumeros();     // new name, numbering, rename commands
+    void construireExtensions();  // new extension, filter, warning, help
     QLineEdit* champ(const char* nom, const QString& texte, int gauche, int haut, int largeur);
     void etiquette(const char* nom, const QString& texte, int gauche, int haut, int largeur, int hauteur = 210);
     TavBttn* commande(const char* nom, const QString& caption, int gauche, int haut, int largeur,
