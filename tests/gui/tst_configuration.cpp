@@ -165,7 +165,7 @@ private Q_SLOTS:
     void aideGaucheEtDroite()
     {
         QTemporaryDir aide;
-        for (const char* page : {"index.html", "sujet1.html"}) {
+        for (const char* page : {"index.html", "sujet1.html", "sujet2.html"}) {
             QFile f(aide.filePath(QString::fromLatin1(page)));
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write("<p>aide</p>");
@@ -184,6 +184,8 @@ private Q_SLOTS:
         QTest::mouseClick(bouton("CmdAide"), Qt::LeftButton);
         QVERIFY(!fen->popUpInfos()->isVisible());
         QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("index.html"));
+        bouton("CmdAideRename")->click();
+        QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("sujet2.html"));
     }
 
     void fenetreOutilSeFermeSeuleEtGardeSesCouleurs()
