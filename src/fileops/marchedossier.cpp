@@ -18,18 +18,32 @@ MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Action act
 {
     m_fenetre.masquerMenu();
     m_fenetre.suspendreCommandes(true);
-    std::vector<std::string> chemins;
-    m_compte = ordalis::countFiles(racine.toStdString(), &chemins);
+    m_comptage = QThread::create([this, racine = racine.toStdString()] {
+        m_compte = ordalis::countFiles(racine, &m_chemins);
+    });
+    connect(m_comptage, &QThread::finished, this, &MarcheDossier::demarrerMarche);
+    m_comptage->start();
+}
+
+MarcheDossier::~MarcheDossier()
+{
+    if (m_comptage) {
+        m_comptage->wait();
+        delete m_comptage;
+    }
+}
+
+void MarcheDossier::demarrerMarche()
+{
     QListWidget* list1 = m_fenetre.navigateur()->list1();
     list1->clear();
-    for (const std::string& c : chemins)
+    for (const std::string& c : m_chemins)
         list1->addItem(QString::fromStdString(c));
+    m_chemins.clear();
     m_barre = std::make_unique<Progression>(m_fenetre.progression(), m_compte);
     connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
     m_minuterie.start(0);
 }
-
-MarcheDossier::~MarcheDossier() = default;
 
 void MarcheDossier::etape()
 {
