@@ -22,9 +22,9 @@ namespace fs = std::filesystem;
 using platform::FileTime;
 using platform::FileTimes;
 
-constexpr FileTime kCreation = 126422359440000000ULL;  // 2001-08-14 04:12:24 UTC
-constexpr FileTime kWrite = 126500240000000000ULL;     // 2001-11-12 07:33:20 UTC
-constexpr FileTime kAccess = 126653280000000000ULL;    // 2002-05-08 10:40:00 UTC
+constexpr FileTime kCreation = kTestCreation;
+constexpr FileTime kWrite = kTestWrite;
+constexpr FileTime kAccess = kTestLater;
 
 TEST(FileTimeUnits, ConvertsBothWays)
 {

@@ -5,10 +5,16 @@
 #include <gtest/gtest.h>
 #include <sys/xattr.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+// File times the tests set and expect (100 ns since 1601, UTC).
+inline constexpr std::uint64_t kTestCreation = 126422359440000000ULL;  // 2001-08-14 04:12:24
+inline constexpr std::uint64_t kTestWrite = 126500240000000000ULL;     // 2001-11-12 07:33:20
+inline constexpr std::uint64_t kTestLater = 126653280000000000ULL;     // 2002-05-08 10:40:00
 
 class XattrFolder : public testing::Test {
 protected:
