@@ -1,6 +1,7 @@
 // Setting the read-only attribute (value 1) on every file of a tree of
 // 100,000 files in 5,000 folders as the window's whole-folder command does
-// (counting pass, then the walk with platform::setAttributes per file),
+// (counting pass, then the walk handing platform::setAttributes for each
+// file to the worker threads),
 // against `chmod -R a-w` on the same tree in the same run. Ours also writes
 // the stored DOS record of each file. Before each timed pass the tree is
 // made writable again and the records are removed, so every pass does the
@@ -12,6 +13,7 @@
 #include <sys/xattr.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -36,10 +38,12 @@ double timeOurs(const std::string& root, std::size_t& failures)
 {
     failures = 0;
     const auto start = bench::Clock::now();
+    std::atomic<std::size_t> failed{0};
     ordalis::countFiles(root);
-    walkTree(root, [&](const std::string& path) {
-        failures += ordalis::platform::setAttributes(path, 1) ? 1 : 0;
+    bench::walkOnWorkers(root, [&](const std::string& path) -> ordalis::FileWorkers::Job {
+        return [&failed, path] { failed += ordalis::platform::setAttributes(path, 1) ? 1 : 0; };
     });
+    failures = failed;
     return bench::seconds(bench::Clock::now() - start);
 }
 

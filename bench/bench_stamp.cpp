@@ -1,6 +1,7 @@
 // Stamping dates on a whole folder tree through the walk, as the window's
 // whole-folder command does (counting pass, then per file: both date texts
-// read afresh, creation and modification times set), against
+// read afresh, and creation and modification times set on the worker
+// threads), against
 // `find DIR -type f -exec touch -m -d ... {} +` on the same tree.
 #include "bench_tree.h"
 #include "core/datetime.h"
@@ -8,6 +9,7 @@
 #include "core/treewalk.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -36,15 +38,18 @@ StampResult stampTree(const std::string& root, int round)
     const std::uint64_t counted = ordalis::countFiles(root);
     StampResult result;
     result.progressRange = ordalis::progressRange(counted);
-    ordalis::TreeWalk walk(root);
-    while (walk.step(std::chrono::milliseconds(10), [&](const std::string& path) {
-        const auto creation = creationReader.read(creationDate, creationTime);
-        const auto write = writeReader.read(writeDate, writeTime);
-        if (!ordalis::platform::setFileTimes(path, creation.value_or(0), write.value_or(0)))
-            ++result.stamped;
-        result.progress = ordalis::progressValue(walk.filesVisited(), counted);
-    })) {
-    }
+    std::atomic<std::uint64_t> stamped{0};
+    std::uint64_t visited = 0;
+    bench::walkOnWorkers(root, [&](const std::string& path) -> ordalis::FileWorkers::Job {
+        const auto creation = creationReader.read(creationDate, creationTime).value_or(0);
+        const auto write = writeReader.read(writeDate, writeTime).value_or(0);
+        result.progress = ordalis::progressValue(++visited, counted);
+        return [&stamped, path, creation, write] {
+            if (!ordalis::platform::setFileTimes(path, creation, write))
+                ++stamped;
+        };
+    });
+    result.stamped = stamped;
     return result;
 }
 

@@ -1,9 +1,13 @@
 // What the whole-folder benchmarks share: a temporary tree of 100,000 empty
-// files in 5,000 folders, removed when done, and a clock.
+// files in 5,000 folders, removed when done, a clock, and the whole-folder
+// command's walk as the window drives it.
 #pragma once
 
 #include <fcntl.h>
 #include <unistd.h>
+
+#include "core/fileworkers.h"
+#include "core/treewalk.h"
 
 #include <chrono>
 #include <cstdio>
@@ -26,6 +30,18 @@ inline void run(const std::string& command)
 {
     if (std::system(command.c_str()) != 0)
         std::fprintf(stderr, "failed: %s\n", command.c_str());
+}
+
+// The walk of a whole-folder command without its window: steps of 8 ms
+// (the window's), `prepare` on this thread for each file, the operations
+// it gives on the worker threads.
+template <class Prepare>
+void walkOnWorkers(const std::string& root, Prepare prepare)
+{
+    ordalis::TreeWalk walk(root);
+    ordalis::FileWorkers workers;
+    while (ordalis::stepOnWorkers(walk, workers, std::chrono::milliseconds(8), prepare)) {
+    }
 }
 
 class Tree {

@@ -34,12 +34,19 @@ std::uint64_t Horodatage::lire(int ligne)
     return 0;
 }
 
-void Horodatage::operator()(const std::string& chemin)
+std::function<void()> Horodatage::preparer(const std::string& chemin)
 {
     const std::uint64_t creation = lire(0);
     const std::uint64_t ecriture = lire(1);
-    if (creation != 0 || ecriture != 0)
-        ordalis::platform::setFileTimes(chemin, creation, ecriture);
+    if (creation == 0 && ecriture == 0)
+        return {};
+    return [chemin, creation, ecriture] { ordalis::platform::setFileTimes(chemin, creation, ecriture); };
+}
+
+void Horodatage::operator()(const std::string& chemin)
+{
+    if (const auto operation = preparer(chemin))
+        operation();
 }
 
 void appliquerAuxSelectionnes(FenPrin& fenetre, const std::function<void(const std::string&)>& action)

@@ -21,6 +21,10 @@ class QWidget;
 class Horodatage {
 public:
     Horodatage(General& general, QWidget* fenetre, const std::array<QLineEdit*, 4>& champs);
+    // Reads the boxes for `chemin` and gives the operation that stamps it
+    // (none when neither time can be read); the operation may run on
+    // another thread.
+    std::function<void()> preparer(const std::string& chemin);
     void operator()(const std::string& chemin);
 
 private:

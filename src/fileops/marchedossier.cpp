@@ -8,13 +8,13 @@
 
 #include "fileops/navigateur.h"
 
-MarcheDossier* MarcheDossier::lancer(FenPrin& fenetre, const QString& racine, Action action)
+MarcheDossier* MarcheDossier::lancer(FenPrin& fenetre, const QString& racine, Preparation preparation)
 {
-    return new MarcheDossier(fenetre, racine, std::move(action));
+    return new MarcheDossier(fenetre, racine, std::move(preparation));
 }
 
-MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Action action)
-    : QObject(&fenetre), m_fenetre(fenetre), m_marche(racine.toStdString()), m_action(std::move(action))
+MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Preparation preparation)
+    : QObject(&fenetre), m_fenetre(fenetre), m_marche(racine.toStdString()), m_preparation(std::move(preparation))
 {
     m_fenetre.masquerMenu();
     m_fenetre.suspendreCommandes(true);
@@ -50,9 +50,10 @@ void MarcheDossier::etape()
     if (m_dansEtape)  // a message box of the action runs its own loop
         return;
     m_dansEtape = true;
-    const bool encore = m_marche.step(std::chrono::milliseconds(8), [this](const std::string& chemin) {
+    const bool encore = ordalis::stepOnWorkers(m_marche, m_travaux, std::chrono::milliseconds(8),
+                                               [this](const std::string& chemin) {
         m_barre->valeur(++m_fait);
-        m_action(chemin);
+        return m_preparation(chemin);
     });
     m_dansEtape = false;
     if (!encore)

@@ -64,7 +64,8 @@ void PanneauAttributs::CmdAttributs()
 
 void PanneauAttributs::CmdToutAttributs()
 {
-    MarcheDossier::lancer(m_fenetre, m_fenetre.navigateur()->dossier(), [this](const std::string& chemin) {
-        ordalis::platform::setAttributes(chemin, m_valeur);
+    MarcheDossier::lancer(m_fenetre, m_fenetre.navigateur()->dossier(),
+                          [this](const std::string& chemin) -> MarcheDossier::Operation {
+        return [chemin, valeur = m_valeur] { ordalis::platform::setAttributes(chemin, valeur); };
     });
 }

@@ -70,7 +70,7 @@ void PanneauDateHeure::CmdToutDateHeure()
 {
     auto horodatage = std::make_shared<Horodatage>(m_fenetre.general(), &m_fenetre, m_champs);
     MarcheDossier::lancer(m_fenetre, m_fenetre.navigateur()->dossier(),
-                          [horodatage](const std::string& chemin) { (*horodatage)(chemin); });
+                          [horodatage](const std::string& chemin) { return horodatage->preparer(chemin); });
 }
 
 void PanneauDateHeure::CmdPareil()

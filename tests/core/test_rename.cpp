@@ -1,5 +1,6 @@
 #include "core/platform/platform.h"
 #include "core/renameplan.h"
+#include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -34,17 +34,7 @@ std::string utf8(const fs::path& path)
 // shows where every file went.
 class TempFolder {
 public:
-    TempFolder()
-    {
-        std::random_device random;
-        for (;;) {  // create_directory is false when the name was taken
-            const fs::path candidate = fs::temp_directory_path() / ("ordalis-rename-" + std::to_string(random()));
-            if (fs::create_directory(candidate)) {
-                path_ = candidate.string();
-                break;
-            }
-        }
-    }
+    TempFolder() : path_(test::makeTempDir("ordalis-rename-").string()) {}
     ~TempFolder() { fs::remove_all(path_); }
     const std::string& path() const { return path_; }
     // Paths as the program passes them: UTF-8 text.

@@ -200,6 +200,29 @@ private Q_SLOTS:
         QVERIFY(fen->progression()->isHidden());
     }
 
+    void datesDeToutLeDossier()
+    {
+        const QStringList fichiers{QStringLiteral("a.txt"), QStringLiteral("S/b.txt"), QStringLiteral("S/T/c.txt"),
+                                   QStringLiteral(".cache/d")};
+        ouvrir(fichiers + QStringList{QStringLiteral("S/lecture.txt")});
+        QVERIFY(p::setAttributes(env->chemin(QStringLiteral("S/lecture.txt")).toStdString(), 1) == std::error_code());
+        const auto avantLecture = temps(QStringLiteral("S/lecture.txt"));
+        const auto avantA = temps(QStringLiteral("a.txt"));
+        champ("txtDateCreation")->setText(QStringLiteral("trente"));
+        champ("txtDateEcriture")->setText(QStringLiteral("14/08/01"));
+        champ("txtHeureEcriture")->setText(QStringLiteral("05:12:24"));
+        bouton("CmdToutDateHeure")->click();
+        QVERIFY(!bouton("CmdToutAttributs")->isEnabled());
+        QTRY_COMPARE(env->sons, QList<int>{19});
+        QVERIFY(bouton("CmdToutAttributs")->isEnabled());
+        QCOMPARE(env->dialogues.messages.size(), 1);  // once for the whole tree
+        QCOMPARE(env->dialogues.messages[0].titre, QStringLiteral("Erreur de saisie date ou heure"));
+        for (const QString& f : fichiers)
+            QCOMPARE(temps(f).write, 126422323440000000ull);  // 03:12:24 UTC
+        QCOMPARE(temps(QStringLiteral("a.txt")).creation, avantA.creation);
+        QCOMPARE(temps(QStringLiteral("S/lecture.txt")).write, avantLecture.write);
+    }
+
     void proprietesDuFichier()
     {
         ouvrir({});

@@ -1,0 +1,138 @@
+#include "core/fileworkers.h"
+
+#include <algorithm>
+
+namespace ordalis {
+
+namespace {
+
+constexpr unsigned kMaxThreads = 4;
+constexpr std::size_t kBatch = 16;  // jobs a worker takes at once
+// Jobs queued beyond which a walk waits for the workers: enough to keep
+// them busy through a step of the producer, little memory.
+constexpr std::size_t kBacklog = 4096;
+constexpr std::chrono::milliseconds kWaitSlice(4);
+constexpr std::size_t kHandOver = 64;  // jobs a walk hands over at once
+
+unsigned threadCount(unsigned wanted)
+{
+    if (wanted == 0)
+        wanted = std::min(std::max(std::thread::hardware_concurrency(), 1u), kMaxThreads);
+    return wanted;
+}
+
+}  // namespace
+
+FileWorkers::FileWorkers(unsigned threads)
+{
+    const unsigned count = threadCount(threads);
+    workers_.reserve(count);
+    for (unsigned i = 0; i < count; ++i)
+        workers_.emplace_back([this] { run(); });
+}
+
+FileWorkers::~FileWorkers()
+{
+    wait();
+    {
+        const std::lock_guard lock(mutex_);
+        ending_ = true;
+    }
+    jobReady_.notify_all();
+    for (std::thread& worker : workers_)
+        worker.join();
+}
+
+void FileWorkers::post(Job job)
+{
+    if (!job)
+        return;
+    {
+        const std::lock_guard lock(mutex_);
+        queue_.push_back(std::move(job));
+        ++pending_;
+    }
+    jobReady_.notify_one();
+}
+
+void FileWorkers::post(std::vector<Job>& jobs)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        for (Job& job : jobs) {
+            if (job) {
+                queue_.push_back(std::move(job));
+                ++pending_;
+            }
+        }
+    }
+    jobs.clear();
+    jobReady_.notify_all();
+}
+
+std::size_t FileWorkers::pending() const
+{
+    const std::lock_guard lock(mutex_);
+    return pending_;
+}
+
+bool FileWorkers::waitBelow(std::size_t limit, std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(mutex_);
+    return jobDone_.wait_for(lock, timeout, [&] { return pending_ < limit; });
+}
+
+void FileWorkers::wait()
+{
+    std::unique_lock lock(mutex_);
+    jobDone_.wait(lock, [&] { return pending_ == 0; });
+}
+
+void FileWorkers::run()
+{
+    std::vector<Job> batch;
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        jobReady_.wait(lock, [&] { return ending_ || !queue_.empty(); });
+        if (queue_.empty())
+            return;  // ending, nothing left
+        // A share of what is queued, so that the last jobs spread over all
+        // workers too.
+        const std::size_t take = std::clamp<std::size_t>(queue_.size() / workers_.size(), 1, kBatch);
+        for (std::size_t i = 0; i < take; ++i) {
+            batch.push_back(std::move(queue_.front()));
+            queue_.pop_front();
+        }
+        lock.unlock();
+        for (Job& job : batch) {
+            try {
+                job();
+            } catch (...) {
+            }
+        }
+        batch.clear();
+        lock.lock();
+        pending_ -= take;
+        jobDone_.notify_all();
+    }
+}
+
+bool stepOnWorkers(TreeWalk& walk, FileWorkers& workers, std::chrono::milliseconds budget,
+                   const std::function<FileWorkers::Job(const std::string& path)>& prepare)
+{
+    if (walk.finished())
+        return !workers.waitBelow(1, kWaitSlice);
+    if (!workers.waitBelow(kBacklog, kWaitSlice))
+        return true;
+    std::vector<FileWorkers::Job> jobs;
+    jobs.reserve(kHandOver);
+    walk.step(budget, [&](const std::string& path) {
+        jobs.push_back(prepare(path));
+        if (jobs.size() == kHandOver)
+            workers.post(jobs);
+    });
+    workers.post(jobs);
+    return true;
+}
+
+}  // namespace ordalis
