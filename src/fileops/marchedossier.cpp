@@ -19,7 +19,11 @@ MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Preparatio
     m_fenetre.masquerMenu();
     m_fenetre.suspendreCommandes(true);
     m_comptage = QThread::create([this, racine = racine.toStdString()] {
-        m_compte = ordalis::countFiles(racine, &m_chemins);
+        std::vector<std::string> chemins;
+        m_compte = ordalis::countFiles(racine, &chemins);
+        m_chemins.reserve(qsizetype(chemins.size()));
+        for (const std::string& c : chemins)
+            m_chemins.push_back(QString::fromStdString(c));
     });
     connect(m_comptage, &QThread::finished, this, &MarcheDossier::demarrerMarche);
     m_comptage->start();
@@ -37,8 +41,7 @@ void MarcheDossier::demarrerMarche()
 {
     QListWidget* list1 = m_fenetre.navigateur()->list1();
     list1->clear();
-    for (const std::string& c : m_chemins)
-        list1->addItem(QString::fromStdString(c));
+    list1->addItems(m_chemins);
     m_chemins.clear();
     m_barre = std::make_unique<Progression>(m_fenetre.progression(), m_compte);
     connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);

@@ -11,6 +11,7 @@
 #include "core/treewalk.h"
 
 #include <QObject>
+#include <QStringList>
 #include <QThread>
 #include <QTimer>
 #include <functional>
@@ -49,7 +50,7 @@ private:
     QTimer m_minuterie;
     std::unique_ptr<Progression> m_barre;
     QThread* m_comptage = nullptr;
-    std::vector<std::string> m_chemins;  // written by the counting thread only
+    QStringList m_chemins;  // written by the counting thread only
     std::uint64_t m_compte = 0;
     std::uint64_t m_fait = 0;
     bool m_dansEtape = false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QProgressBar>
+#include <algorithm>
 #include <cstdint>
 
 #include "core/treewalk.h"
@@ -15,6 +16,7 @@ public:
         if (m_maximum == 0)
             return;
         m_barre->setRange(0, ordalis::progressRange(m_maximum));
+        m_pas = std::max(1, m_barre->maximum() / 500);
         m_barre->setValue(0);
         m_barre->show();
     }
@@ -22,14 +24,20 @@ public:
     Progression(const Progression&) = delete;
     Progression& operator=(const Progression&) = delete;
 
+    // Moves the bar in steps of a 500th of its range at least: a long walk
+    // does not repaint it (nor tell a screen reader) for every file.
     void valeur(std::uint64_t fait)
     {
-        if (m_maximum != 0)
-            m_barre->setValue(ordalis::progressValue(fait, m_maximum));
+        if (m_maximum == 0)
+            return;
+        const int v = ordalis::progressValue(fait, m_maximum);
+        if (v - m_barre->value() >= m_pas || v == m_barre->maximum())
+            m_barre->setValue(v);
     }
     void terminer() { m_barre->hide(); }
 
 private:
     QProgressBar* m_barre;
     std::uint64_t m_maximum;
+    int m_pas = 1;
 };
