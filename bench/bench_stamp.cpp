@@ -35,7 +35,8 @@ StampResult stampTree(const std::string& root, int round)
     const std::string creationTime = "05:12:24";
     const std::string writeDate = "14/08/2001", writeTime = "05:12:24";
     ordalis::DateTextReader creationReader, writeReader;
-    const std::uint64_t counted = ordalis::countFiles(root);
+    std::vector<std::string> countedPaths;  // the window lists them
+    const std::uint64_t counted = ordalis::countFiles(root, &countedPaths);
     StampResult result;
     result.progressRange = ordalis::progressRange(counted);
     std::atomic<std::uint64_t> stamped{0};
