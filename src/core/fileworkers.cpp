@@ -23,17 +23,26 @@ unsigned threadCount(unsigned wanted)
 
 }  // namespace
 
-FileWorkers::FileWorkers(unsigned threads)
+FileWorkers::FileWorkers(unsigned threads) : count_(threadCount(threads))
 {
-    const unsigned count = threadCount(threads);
-    workers_.reserve(count);
-    for (unsigned i = 0; i < count; ++i)
-        workers_.emplace_back([this] { run(); });
+    workers_.reserve(count_);
+    try {
+        for (unsigned i = 0; i < count_; ++i)
+            workers_.emplace_back([this] { run(); });
+    } catch (...) {  // the system refused a thread: end the ones started
+        end();
+        throw;
+    }
 }
 
 FileWorkers::~FileWorkers()
 {
     wait();
+    end();
+}
+
+void FileWorkers::end()
+{
     {
         const std::lock_guard lock(mutex_);
         ending_ = true;
@@ -98,7 +107,7 @@ void FileWorkers::run()
             return;  // ending, nothing left
         // A share of what is queued, so that the last jobs spread over all
         // workers too.
-        const std::size_t take = std::clamp<std::size_t>(queue_.size() / workers_.size(), 1, kBatch);
+        const std::size_t take = std::clamp<std::size_t>(queue_.size() / count_, 1, kBatch);
         for (std::size_t i = 0; i < take; ++i) {
             batch.push_back(std::move(queue_.front()));
             queue_.pop_front();

@@ -47,10 +47,11 @@ public:
     // Waits until every job handed over is finished.
     void wait();
 
-    unsigned threads() const { return static_cast<unsigned>(workers_.size()); }
+    unsigned threads() const { return count_; }
 
 private:
     void run();
+    void end();  // stops and joins the workers once the queue is empty
 
     mutable std::mutex mutex_;
     std::condition_variable jobReady_;
@@ -58,6 +59,7 @@ private:
     std::deque<Job> queue_;
     std::size_t pending_ = 0;  // queued plus running
     bool ending_ = false;
+    const unsigned count_;
     std::vector<std::thread> workers_;
 };
 
