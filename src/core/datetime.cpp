@@ -221,8 +221,9 @@ std::optional<std::uint64_t> localToFileTime(const LocalDateTime& local)
     const std::int64_t offset = localSeconds - static_cast<std::int64_t>(utc);
     if (utc == static_cast<std::time_t>(-1) && (offset > 86400 || offset < -86400))
         return std::nullopt;
+    // File time 0 itself means "leave unchanged" to the platform.
     constexpr std::int64_t kYear1601 = unixFromFileTime(0).seconds;
-    if (utc < kYear1601)
+    if (utc <= kYear1601)
         return std::nullopt;
     return fileTimeFromUnix({static_cast<std::int64_t>(utc), 0});
 }

@@ -46,7 +46,9 @@ std::optional<LocalDateTime> parseFrenchDateTime(std::string_view text);
 // force at that date, daylight saving included. A time skipped when clocks go
 // forward, or repeated when they go back, is read with one of the two offsets
 // around the change, as the C library chooses. A date the file time cannot
-// hold (before 1601-01-01 UTC) or the C library cannot convert gives nullopt.
+// hold (before 1601-01-01 UTC), the instant 1601-01-01 00:00:00 UTC itself
+// (file time 0, which the platform reads as "leave unchanged") or a date the
+// C library cannot convert gives nullopt: the result is never 0.
 std::optional<std::uint64_t> localToFileTime(const LocalDateTime& local);
 
 // The date and time texts of one row of the window, joined with a blank and

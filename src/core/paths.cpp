@@ -23,6 +23,12 @@ std::string ApresDernier(std::string_view text, std::string_view separator)
     return std::string(text.substr(pos + 1));
 }
 
+std::size_t extensionDot(std::string_view name)
+{
+    const std::size_t dot = name.rfind('.');
+    return dot == 0 ? std::string_view::npos : dot;
+}
+
 std::string joinPath(std::string_view folder, std::string_view name, char separator)
 {
     std::string result(folder);

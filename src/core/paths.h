@@ -1,6 +1,7 @@
 // Path and name helpers shared by the file commands.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,8 +14,16 @@ std::string CheminComplet(std::string_view folder, std::string_view name, std::s
 
 // The text after the last occurrence of `separator`, or the whole text when it
 // does not occur ("Photo.Vac.JPG", ".") -> "JPG"; a text ending with the
-// separator gives "".
+// separator gives "". A plain text routine: the extension of a file name is
+// extensionDot's business.
 std::string ApresDernier(std::string_view text, std::string_view separator);
+
+// Position of the "." that begins the extension of a file name: its last
+// ".", unless that is its first character, since a name whose only dot leads
+// it has no extension, as on POSIX systems (".bashrc"). npos when the name
+// has no extension. "Photo.Vac.JPG" -> 9, ".config.old" -> 7, "name." -> 4
+// (an empty extension), ".bashrc" and "README" -> npos.
+std::size_t extensionDot(std::string_view name);
 
 // Full path of a file of the list: folder + one separator + name, with no
 // second separator after a root ("/" + "a" -> "/a", "C:\\" + "a" -> "C:\\a").

@@ -87,7 +87,7 @@ std::vector<RenameOp> planNumberedRename(const std::vector<std::string>& names,
         newName.reserve(base.size() + numberFormat.size() + oldName.size() + 8);
         newName.append(base);
         appendNumber(newName, *start + i, numberFormat.size());
-        const auto dot = oldName.rfind('.');
+        const std::size_t dot = extensionDot(oldName);
         if (dot != std::string::npos) {
             newName.push_back('.');
             appendLowerCase(newName, std::string_view(oldName).substr(dot + 1));
@@ -106,8 +106,7 @@ std::vector<RenameOp> planExtensionChange(const std::vector<std::string>& names,
         if (!isSelected(selected, i))
             continue;
         const std::string& oldName = names[i];
-        const auto dot = oldName.rfind('.');
-        std::string newName = oldName.substr(0, dot);
+        std::string newName = oldName.substr(0, extensionDot(oldName));
         newName.push_back('.');
         newName.append(newExtension);
         plan.push_back({i, oldName, std::move(newName)});

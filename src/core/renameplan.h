@@ -28,20 +28,23 @@ std::optional<std::uint64_t> parseStartValue(std::string_view text);
 // One operation per selected position of `names` (the list in its order;
 // `selected` has one flag per name). The new name is `base`, then the number
 // start + position in decimal, zero-padded to at least numberFormat.size()
-// digits (1000 stays 1000 under "000"), then "." and the lower-cased text
-// after the last "." of the old name (Photo.Vac.JPG -> Vac001.jpg). A name
-// with no "." gets the base and the number only (README -> Vac001). A start
-// value that parseStartValue refuses gives an empty plan.
+// digits (1000 stays 1000 under "000"), then "." and the lower-cased
+// extension of the old name, the text after its extensionDot
+// (Photo.Vac.JPG -> Vac001.jpg, .config.OLD -> Vac001.old). A name without
+// extension gets the base and the number only (README and .bashrc ->
+// Vac001). A start value that parseStartValue refuses gives an empty plan.
 std::vector<RenameOp> planNumberedRename(const std::vector<std::string>& names,
                                          const std::vector<bool>& selected,
                                          std::string_view base,
                                          std::string_view startValue,
                                          std::string_view numberFormat);
 
-// One operation per selected position: the text after the last "." of the
-// name is replaced by `newExtension`, taken as typed; a name without "." gets
-// "." and the new extension. ("photo.jpeg", "gif") -> "photo.gif",
-// ("a.txt", ".doc") -> "a..doc", ("README", "txt") -> "README.txt".
+// One operation per selected position: the extension of the name (the text
+// after its extensionDot) is replaced by `newExtension`, taken as typed; a
+// name without extension gets "." and the new extension.
+// ("photo.jpeg", "gif") -> "photo.gif", ("Photo.Vac.JPG", "gif") ->
+// "Photo.Vac.gif", ("a.txt", ".doc") -> "a..doc", ("README", "txt") ->
+// "README.txt", (".bashrc", "txt") -> ".bashrc.txt".
 std::vector<RenameOp> planExtensionChange(const std::vector<std::string>& names,
                                           const std::vector<bool>& selected,
                                           std::string_view newExtension);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string_view>
+
 namespace ordalis {
 namespace {
 
@@ -19,6 +22,32 @@ TEST(ApresDernier, TextAfterLastSeparator)
     EXPECT_EQ(ApresDernier("README", "."), "README");
     EXPECT_EQ(ApresDernier("name.", "."), "");
 }
+
+struct ExtensionRow {
+    const char* name;
+    std::size_t dot;
+};
+
+void PrintTo(const ExtensionRow& row, std::ostream* out)
+{
+    *out << '"' << row.name << '"';
+}
+
+class ExtensionDot : public testing::TestWithParam<ExtensionRow> {};
+
+TEST_P(ExtensionDot, PositionOfTheDotBeforeTheExtension)
+{
+    EXPECT_EQ(extensionDot(GetParam().name), GetParam().dot) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ExtensionDot, testing::Values(
+    ExtensionRow{"a.txt", 1},
+    ExtensionRow{"Photo.Vac.JPG", 9},
+    ExtensionRow{"name.", 4},
+    ExtensionRow{".config.old", 7},
+    ExtensionRow{".bashrc", std::string_view::npos},
+    ExtensionRow{"README", std::string_view::npos},
+    ExtensionRow{"", std::string_view::npos}));
 
 TEST(JoinPath, NoSecondSeparatorAfterRoot)
 {

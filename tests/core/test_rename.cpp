@@ -80,6 +80,8 @@ const Case kCases[] = {
     {"LastDot", {}, {"Photo.Vac.JPG"}, {true}, "Vac", "001", "000", "", {{"Vac001.jpg", "Photo.Vac.JPG"}}},
     {"LatinExtension", {}, {"x.ÉTÉ"}, {true}, "Vac", "1", "000", "", {{"Vac001.été", "x.ÉTÉ"}}},
     {"NoDot", {}, {"README"}, {true}, "Vac", "001", "000", "", {{"Vac001", "README"}}},
+    {"DotFileHasNoExtension", {}, {".bashrc"}, {true}, "Vac", "001", "000", "", {{"Vac001", ".bashrc"}}},
+    {"DotFileWithExtension", {}, {".config.OLD"}, {true}, "Vac", "001", "000", "", {{"Vac001.old", ".config.OLD"}}},
     {"NotANumber", {}, {"a.JPG", "b.txt"}, {true, true}, "Vac", "abc", "000", "",
      {{"a.JPG", "a.JPG"}, {"b.txt", "b.txt"}}},
     {"TargetLaterInList", {}, {"a.JPG", "b.txt", "Vac002.txt"}, {true, true, true}, "Vac", "001", "000", "",
@@ -95,6 +97,9 @@ const Case kCases[] = {
     {"Stars", {}, {"a.txt"}, {true}, "", "-", "", "***", {{"a.txt", "a.txt"}}},
     {"LongExtension", {}, {"photo.jpeg"}, {true}, "", "-", "", "gif", {{"photo.gif", "photo.jpeg"}}},
     {"NoDotGetsExtension", {}, {"README"}, {true}, "", "-", "", "txt", {{"README.txt", "README"}}},
+    {"DotFileGetsExtension", {}, {".bashrc"}, {true}, "", "-", "", "txt", {{".bashrc.txt", ".bashrc"}}},
+    {"DotFileChangesExtension", {}, {".config.old"}, {true}, "", "-", "", "txt", {{".config.txt", ".config.old"}}},
+    {"LastDotExtensionChange", {}, {"Photo.Vac.JPG"}, {true}, "", "-", "", "gif", {{"Photo.Vac.gif", "Photo.Vac.JPG"}}},
     {"ExtensionMakesDevice", {}, {"con.x", "b.x"}, {true, false}, "", "-", "", "txt",
      {{"con.x", "con.x"}, {"b.x", "b.x"}}},
 };

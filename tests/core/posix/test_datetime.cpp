@@ -111,12 +111,24 @@ TEST(LocalToFileTime, UsesTheOffsetOfTheDateItself)
     EXPECT_EQ(localToFileTime(at(2001, 7, 15, 12)), 126396648000000000ULL);
 }
 
-TEST(LocalToFileTime, DatesBefore1601AreRefused)
+// File time 0 means "leave unchanged" to the platform, so the first instant
+// of 1601 UTC is refused like the dates before it.
+TEST(LocalToFileTime, DatesUpToTheFirstInstantOf1601AreRefused)
 {
     TimeZone zone("UTC");
-    EXPECT_EQ(localToFileTime(at(1601, 1, 1)), 0ULL);
+    EXPECT_EQ(localToFileTime(at(1601, 1, 1)), std::nullopt);
+    EXPECT_EQ(DateEnTempsFichier("01/01/1601", "00:00:00"), std::nullopt);
+    EXPECT_EQ(localToFileTime(at(1601, 1, 1, 0, 0, 1)), 10000000ULL);
     EXPECT_EQ(localToFileTime(at(1600, 12, 31, 23, 59, 59)), std::nullopt);
     EXPECT_EQ(DateEnTempsFichier("01/01/0001", "00:00:00"), std::nullopt);
+}
+
+TEST(LocalToFileTime, LocalTimeWestOfUtcLandingOnTheFirstInstantOf1601)
+{
+    TimeZone zone("UTC+1");  // one hour west: local 23:00 is 00:00 UTC
+    EXPECT_EQ(DateEnTempsFichier("31/12/1600", "23:00:00"), std::nullopt);
+    EXPECT_EQ(DateEnTempsFichier("31/12/1600", "23:00:01"), 10000000ULL);
+    EXPECT_EQ(DateEnTempsFichier("01/01/1601", "00:00:00"), 36000000000ULL);
 }
 
 TEST(DateTextReader, FollowsTheTextsFromOneFileToTheNext)
