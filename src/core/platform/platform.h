@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -32,6 +33,32 @@ struct DirEntry {
 // entries included, in the order the file system returns them.
 std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out);
 
+// What the file search reads of each found file: its size and last-write
+// time (a file time, 100-nanosecond intervals since 1601-01-01 UTC), links
+// followed, and whether it is a folder (a link to a folder is one).
+struct FileStat {
+    std::uint64_t size = 0;
+    std::uint64_t write = 0;
+    bool isDirectory = false;
+};
+// The status of the entry `name` of the folder `dir` (`dir` as listDirectory
+// takes it). Costs one status call, without the creation time lookup of
+// getFileTimes.
+std::error_code fileStat(const std::string& dir, const std::string& name, FileStat& out);
+
+// Calendar fields of an instant on the local clock.
+struct LocalFields {
+    int year = 0;
+    int month = 0;  // 1 to 12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
+// The local time of a file time, daylight saving included; false when the
+// system cannot convert it. Safe to call from several threads at once.
+bool localTime(std::uint64_t fileTime, LocalFields& out);
+
 // File attributes as the 32-bit DOS mask: read-only 1, hidden 2, system 4,
 // archive 32. On Windows they are the file system's own; on POSIX systems
 // they come from the permission bits, the name and the stored DOS record.
@@ -56,9 +83,19 @@ std::error_code setFileTimes(const std::string& path, FileTime creation, FileTim
 
 std::error_code fileSize(const std::string& path, std::uint64_t& size);
 
+// True when `path` is a folder or a link that leads to one.
+bool leadsToFolder(const std::string& path);
+
 // Opens the system shell's own properties dialog for a file, without
 // waiting for it. False where the system has no such dialog of its own (the
 // desktop's file manager may still offer one).
 bool showShellProperties(const std::string& path);
+
+// Writes `bytes` as the whole content of the file `path`, never leaving it
+// half written: the bytes go to a new temporary file in the same folder,
+// which is flushed to the disk and then renamed over the target. An existing
+// target keeps its permissions; on any failure the target is left as it was
+// and the temporary file is removed.
+std::error_code writeFileReplacing(const std::string& path, std::string_view bytes);
 
 }  // namespace ordalis::platform

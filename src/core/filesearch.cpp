@@ -1,0 +1,258 @@
+#include "core/filesearch.h"
+
+#include "core/paths.h"
+#include "core/pattern.h"
+#include "core/platform/platform.h"
+
+#include <cstdio>
+#include <limits>
+
+namespace ordalis {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool isContinuation(unsigned char b)
+{
+    return (b & 0xC0) == 0x80;
+}
+
+// Length of the well-formed UTF-8 sequence at `text[i]`, 0 when there is none.
+std::size_t sequenceAt(std::string_view text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2
+                             : (lead & 0xF0) == 0xE0        ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    char32_t cp = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto b = static_cast<unsigned char>(text[i + k]);
+        if (!isContinuation(b))
+            return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)))
+        return 0;
+    if (length == 4 && (cp < 0x10000 || cp > 0x10FFFF))
+        return 0;
+    return length;
+}
+
+std::size_t characterCount(std::string_view utf8)
+{
+    std::size_t count = 0;
+    for (char c : utf8)
+        count += isContinuation(static_cast<unsigned char>(c)) ? 0 : 1;
+    return count;
+}
+
+// The date and time texts of a file time; the texts of the previous call are
+// reused for the same second, as files of one tree often share their times.
+class DateTexts {
+public:
+    void get(std::uint64_t fileTime, std::string& date, std::string& time)
+    {
+        const std::uint64_t second = fileTime / 10'000'000;
+        if (second != second_) {
+            second_ = second;
+            platform::LocalFields local;
+            if (platform::localTime(fileTime, local)) {
+                std::snprintf(date_, sizeof date_, "%02d/%02d/%04d", local.day, local.month, local.year);
+                std::snprintf(time_, sizeof time_, "%02d:%02d", local.hour, local.minute);
+            } else {
+                date_[0] = time_[0] = '\0';
+            }
+        }
+        date = date_;
+        time = time_;
+    }
+
+private:
+    std::uint64_t second_ = std::numeric_limits<std::uint64_t>::max();
+    char date_[24] = {};
+    char time_[16] = {};
+};
+
+// Gathers rows and hands them over in batches; nothing once stopped.
+class Batches {
+public:
+    Batches(const std::atomic<bool>& stop, const SearchBatchHandler& onBatch)
+        : stop_(stop), onBatch_(onBatch)
+    {
+    }
+
+    bool stopped() const { return stop_.load(std::memory_order_acquire); }
+
+    // False when the search is stopped: the row is dropped.
+    bool add(SearchRow&& row)
+    {
+        if (stopped())
+            return false;
+        rows_.push_back(std::move(row));
+        if (rows_.size() >= kSearchBatchRows)
+            deliver();
+        else
+            deliverIfDue();
+        return true;
+    }
+
+    void deliverIfDue()
+    {
+        if (!rows_.empty() && Clock::now() - last_ >= kSearchBatchDelay)
+            deliver();
+    }
+
+    void deliver()
+    {
+        if (rows_.empty() || stopped())
+            return;
+        std::vector<SearchRow> batch;
+        batch.swap(rows_);
+        onBatch_(std::move(batch));
+        last_ = Clock::now();
+    }
+
+private:
+    const std::atomic<bool>& stop_;
+    const SearchBatchHandler& onBatch_;
+    std::vector<SearchRow> rows_;
+    Clock::time_point last_ = Clock::now();
+};
+
+// A folder being searched: its listing is kept for the subfolders pass.
+struct Folder {
+    std::string path;
+    std::string display;
+    std::vector<platform::DirEntry> entries;
+    std::size_t nextEntry = 0;  // subfolders pass
+};
+
+class Search {
+public:
+    Search(const SearchOptions& options, const std::atomic<bool>& stop,
+           const SearchBatchHandler& onBatch)
+        : options_(options), batches_(stop, onBatch)
+    {
+    }
+
+    void run()
+    {
+        enter(searchFolderText(options_.folder, separator_));
+        while (!folders_.empty() && !batches_.stopped()) {
+            if (!options_.subfolders) {
+                folders_.pop_back();
+                continue;
+            }
+            const platform::DirEntry* sub = nextSubfolder(folders_.back());
+            if (!sub)
+                folders_.pop_back();
+            else
+                enter(joinPath(folders_.back().path, sub->name, separator_));
+        }
+        batches_.deliver();
+    }
+
+private:
+    static const platform::DirEntry* nextSubfolder(Folder& folder)
+    {
+        while (folder.nextEntry < folder.entries.size()) {
+            const platform::DirEntry& entry = folder.entries[folder.nextEntry++];
+            if (entry.isDirectory && !entry.isSymlink)
+                return &entry;
+        }
+        return nullptr;
+    }
+
+    // Lists a folder and delivers its matching files (the files pass).
+    void enter(std::string path)
+    {
+        const std::string pattern = options_.pattern ? options_.pattern() : std::string();
+        Folder& folder = folders_.emplace_back();
+        folder.path = std::move(path);
+        folder.display = displayText(folder.path);
+        // A listing that fails leaves what could be read, maybe nothing.
+        platform::listDirectory(folder.path, folder.entries);
+        for (const platform::DirEntry& entry : folder.entries) {
+            if (batches_.stopped())
+                return;
+            if (entry.isDirectory || entry.isSpecial || !matchesPattern(pattern, entry.name))
+                continue;
+            platform::FileStat status;
+            if (platform::fileStat(folder.path, entry.name, status) || status.isDirectory)
+                continue;  // gone since the listing, or a link to a folder
+            if (!batches_.add(makeRow(folder, entry.name, status)))
+                return;
+        }
+        batches_.deliverIfDue();
+    }
+
+    SearchRow makeRow(const Folder& folder, const std::string& name, const platform::FileStat& status)
+    {
+        SearchRow row;
+        row.name = name;
+        row.displayName = displayText(name);
+        row.folder = folder.path;
+        row.displayFolder = folder.display;
+        row.key = joinPath(folder.path, name, separator_);
+        row.size = status.size;
+        row.writeTime = status.write;
+        row.nameLength = characterCount(row.displayName);
+        row.sizeText = std::to_string(status.size);
+        dates_.get(status.write, row.dateText, row.timeText);
+        row.nameLengthText = nameLengthText(row.nameLength);
+        return row;
+    }
+
+    const SearchOptions& options_;
+    const char separator_ = platform::separator();
+    Batches batches_;
+    DateTexts dates_;
+    std::vector<Folder> folders_;  // innermost last
+};
+
+}  // namespace
+
+void searchFiles(const SearchOptions& options, const std::atomic<bool>& stop,
+                 const SearchBatchHandler& onBatch)
+{
+    Search(options, stop, onBatch).run();
+}
+
+std::string searchFolderText(std::string_view path, char separator)
+{
+    std::size_t end = path.size();
+    while (end > 0 && (path[end - 1] == separator || path[end - 1] == '/'))
+        --end;
+    if (end == 0 && !path.empty())
+        end = 1;
+    return std::string(path.substr(0, end));
+}
+
+std::string nameLengthText(std::size_t length)
+{
+    return (length < 10 ? "0" : "") + std::to_string(length);
+}
+
+std::string displayText(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = sequenceAt(bytes, i);
+        if (length == 0) {
+            out.append("\xEF\xBF\xBD");
+            ++i;
+        } else {
+            out.append(bytes.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
+}  // namespace ordalis

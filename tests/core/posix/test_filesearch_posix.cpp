@@ -1,0 +1,129 @@
+#include "core/filesearch.h"
+#include "core/paths.h"
+
+#include "../temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ordalis {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileSearchPosix : public ::testing::Test {
+protected:
+    // The date texts are checked on the clock of Europe/Paris.
+    void SetUp() override
+    {
+        if (const char* zone = std::getenv("TZ"))
+            savedZone_ = zone;
+        ::setenv("TZ", "Europe/Paris", 1);
+        ::tzset();
+    }
+    void TearDown() override
+    {
+        if (savedZone_)
+            ::setenv("TZ", savedZone_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+        fs::remove_all(root_);
+    }
+
+    std::string path(const std::string& relative) const { return (root_ / relative).string(); }
+    void write(const std::string& relative)
+    {
+        fs::create_directories(fs::path(path(relative)).parent_path());
+        std::ofstream(path(relative)) << "x";
+    }
+    // Rows by key.
+    std::map<std::string, SearchRow> search(const std::string& pattern)
+    {
+        const std::atomic<bool> stop{false};
+        std::map<std::string, SearchRow> rows;
+        searchFiles({root_.string(), true, [pattern] { return pattern; }}, stop,
+                    [&rows](std::vector<SearchRow>&& batch) {
+                        for (auto& row : batch)
+                            EXPECT_TRUE(rows.emplace(row.key, std::move(row)).second);
+                    });
+        return rows;
+    }
+
+    fs::path root_ = test::makeTempDir("ordalis-search-posix-");
+    std::optional<std::string> savedZone_;
+};
+
+TEST(SearchFolderText, RootKeepsItsSeparator)
+{
+    EXPECT_EQ(searchFolderText("/", '/'), "/");
+    EXPECT_EQ(searchFolderText("//", '/'), "/");
+    EXPECT_EQ(joinPath(searchFolderText("/", '/'), "a.txt", '/'), "/a.txt");
+}
+
+TEST_F(FileSearchPosix, LinksAreNeverWalkedSoALoopEnds)
+{
+    write("a/x.txt");
+    fs::create_directory_symlink(root_, path("a/loop"));
+    fs::create_directory_symlink(path("a"), path("dir.txt"));
+    fs::create_symlink(path("a/x.txt"), path("link.txt"));
+    fs::create_symlink(path("gone"), path("dangling.txt"));
+    const auto rows = search("*");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows.count(path("a/x.txt")), 1u);
+    ASSERT_EQ(rows.count(path("link.txt")), 1u);
+    EXPECT_EQ(rows.at(path("link.txt")).size, 1u);  // the target's
+}
+
+TEST_F(FileSearchPosix, NameThatIsNotUtf8KeepsItsBytes)
+{
+    const std::string name = "caf\xE9.txt";
+    write(name);
+    const auto rows = search("*.txt");
+    ASSERT_EQ(rows.size(), 1u);
+    const SearchRow& row = rows.begin()->second;
+    EXPECT_EQ(row.name, name);
+    EXPECT_EQ(row.key, path(name));
+    EXPECT_EQ(row.displayName, "caf\xEF\xBF\xBD.txt");
+    EXPECT_EQ(row.nameLength, 8u);
+    EXPECT_EQ(row.nameLengthText, "08");
+    EXPECT_EQ(::access(row.key.c_str(), F_OK), 0);
+}
+
+TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
+{
+    write("summer.txt");
+    write("winter.txt");
+    fs::resize_file(path("summer.txt"), 5'000'000'000ULL);  // sparse
+    const auto setTime = [this](const char* name, time_t utc) {
+        const timespec times[2] = {{utc, 0}, {utc, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, path(name).c_str(), times, 0), 0);
+    };
+    setTime("summer.txt", 997758744);   // 2001-08-14 03:12:24 UTC
+    setTime("winter.txt", 978737400);   // 2001-01-05 23:30:00 UTC
+    const auto rows = search("*.txt");
+    const SearchRow& summer = rows.at(path("summer.txt"));
+    EXPECT_EQ(summer.dateText, "14/08/2001");
+    EXPECT_EQ(summer.timeText, "05:12");
+    EXPECT_EQ(summer.writeTime, 126422323440000000ULL);
+    EXPECT_EQ(summer.size, 5'000'000'000ULL);
+    EXPECT_EQ(summer.sizeText, "5000000000");
+    const SearchRow& winter = rows.at(path("winter.txt"));
+    EXPECT_EQ(winter.dateText, "06/01/2001");
+    EXPECT_EQ(winter.timeText, "00:30");
+}
+
+}  // namespace
+}  // namespace ordalis

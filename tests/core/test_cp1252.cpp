@@ -1,0 +1,61 @@
+#include "core/cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace ordalis {
+namespace {
+
+TEST(Cp1252, CodesAndCharacters)
+{
+    struct Row { unsigned char code; char16_t unicode; };
+    const Row rows[] = {
+        {0x00, 0x0000}, {0x41, 0x0041}, {0x7F, 0x007F}, {0x80, 0x20AC}, {0x81, 0x0081}, {0x82, 0x201A},
+        {0x83, 0x0192}, {0x84, 0x201E}, {0x85, 0x2026}, {0x86, 0x2020}, {0x87, 0x2021}, {0x88, 0x02C6},
+        {0x89, 0x2030}, {0x8A, 0x0160}, {0x8B, 0x2039}, {0x8C, 0x0152}, {0x8D, 0x008D}, {0x8E, 0x017D},
+        {0x8F, 0x008F}, {0x90, 0x0090}, {0x91, 0x2018}, {0x92, 0x2019}, {0x93, 0x201C}, {0x94, 0x201D},
+        {0x95, 0x2022}, {0x96, 0x2013}, {0x97, 0x2014}, {0x98, 0x02DC}, {0x99, 0x2122}, {0x9A, 0x0161},
+        {0x9B, 0x203A}, {0x9C, 0x0153}, {0x9D, 0x009D}, {0x9E, 0x017E}, {0x9F, 0x0178}, {0xA0, 0x00A0},
+        {0xE9, 0x00E9}, {0xFF, 0x00FF},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(cp1252::toUnicode(row.code), row.unicode) << int(row.code);
+        EXPECT_EQ(cp1252::fromUnicode(row.unicode), row.code) << int(row.code);
+    }
+}
+
+TEST(Cp1252, AllCodesRoundTrip)
+{
+    std::string all;
+    for (int c = 0; c < 256; ++c)
+        all.push_back(static_cast<char>(c));
+    const std::u16string text = cp1252::decode(all);
+    ASSERT_EQ(text.size(), 256u);
+    std::string back;
+    ASSERT_TRUE(cp1252::encode(text, back));
+    EXPECT_EQ(back, all);
+}
+
+TEST(Cp1252, EncodingReportsTheFirstMissingCharacter)
+{
+    struct Row { std::u16string text; std::size_t position; char32_t character; };
+    const Row rows[] = {
+        {u"Fran\u00E7ais \u0153uvre \u0151 \u0100", 15, 0x0151},
+        {u"\u0080", 0, 0x0080},  // the code page puts € there, not U+0080
+        {u"\u20AC\u2014x\U0001F600", 3, 0x1F600},
+        {u"a\xD800" u"b", 1, 0xD800},
+        {u"a\xDC00", 1, 0xDC00},
+    };
+    for (const Row& row : rows) {
+        std::string out = "previous";
+        cp1252::Unencodable lacking;
+        EXPECT_FALSE(cp1252::encode(row.text, out, &lacking));
+        EXPECT_EQ(lacking.position, row.position);
+        EXPECT_EQ(lacking.character, row.character);
+        EXPECT_TRUE(out.empty());
+    }
+}
+
+}  // namespace
+}  // namespace ordalis
