@@ -24,12 +24,14 @@ fi
 
 BUILD=${BUILD_DIR:-build}
 [ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$BUILD" -j"$(nproc)"
 
 case "${1:-run}" in
     run)
+        # The program alone: the tests and benchmarks wait for the test command.
+        cmake --build "$BUILD" -j"$(nproc)" --target ordalis ordalis_data
         exec "$BUILD/bin/ordalis" ;;
     test)
+        cmake --build "$BUILD" -j"$(nproc)"
         mkdir -p "$BUILD/test-runtime" && chmod 700 "$BUILD/test-runtime"
         cd "$BUILD" && ctest --output-on-failure -j"$(nproc)" ;;
     *)

@@ -1,25 +1,18 @@
 #include "app/demarrage.h"
 
-#include "app/dialogues.h"
+#include "ui/dialogues.h"
 #include "app/fenprin.h"
-#include "app/general.h"
+#include "app/outils.h"
+#include "ui/bureau.h"
+#include "ui/general.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QPainter>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 InstanceUnique::InstanceUnique(const QString& cheminVerrou)
 {
-    QString chemin = cheminVerrou;
-    if (chemin.isEmpty()) {
-        QString dossier = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (dossier.isEmpty())
-            dossier = QDir::tempPath();
-        const QString utilisateur = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-        chemin = dossier + QStringLiteral("/ordalis-") + utilisateur + QStringLiteral(".lock");
-    }
+    const QString chemin = cheminVerrou.isEmpty() ? cheminVerrouUtilisateur() : cheminVerrou;
     m_verrou = std::make_unique<QLockFile>(chemin);
     m_verrou->setStaleLockTime(0);  // only a dead owner makes a lock stale
     m_acquise = m_verrou->tryLock(0);
@@ -72,5 +65,6 @@ FenPrin* demarrer(General& general, FenDemarrage& demarrage)
     demarrage.close();
     fenetre->show();
     fenetre->charger();
+    fenetre->outils()->conseilsAuDemarrage();
     return fenetre;
 }

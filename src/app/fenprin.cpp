@@ -1,13 +1,16 @@
 #include "app/fenprin.h"
 
-#include "app/chrome.h"
-#include "app/couleurs.h"
-#include "app/dialogues.h"
-#include "app/general.h"
+#include "ui/chrome.h"
+#include "ui/couleurs.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
 #include "app/menuconfig.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
-#include "app/ui.h"
+#include "app/outils.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
+#include "fileops/contexte.h"
+#include "fileops/marchedossier.h"
 #include "fileops/navigateur.h"
 #include "fileops/panneauattributs.h"
 #include "fileops/panneaudateheure.h"
@@ -16,6 +19,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QListView>
 #include <QListWidget>
 #include <QProgressBar>
 
@@ -61,18 +65,42 @@ FenPrin::FenPrin(General& general, QWidget* parent) : QWidget(parent), m_general
     placer(m_chrome->deplace(), 0, 0, 7860, 315);
     placer(m_chrome->reduire(), 7860, 0, 300, 315);
     placer(m_chrome->fermer(), 8160, 0, 300, 315);
+    m_outils = new Outils(general, this);
     construireCadre();
     construireBarreIcones();
-    m_dateHeure = new PanneauDateHeure(*this);
-    m_attributs = new PanneauAttributs(*this);
-    m_renommer = new PanneauRenommer(*this);
-    m_proprietes = new PanneauProprietes(*this);
+    creerContexte();
+    m_dateHeure = new PanneauDateHeure(*m_contexte);
+    m_attributs = new PanneauAttributs(*m_contexte);
+    m_renommer = new PanneauRenommer(*m_contexte);
+    m_proprietes = new PanneauProprietes(*m_contexte);
     m_menu = new MenuConfiguration(*this);
     m_popUp = m_menu->panneau();
     brancherNavigateur();
 }
 
-FenPrin::~FenPrin() = default;
+FenPrin::~FenPrin()
+{
+    arreterCommande();
+}
+
+void FenPrin::creerContexte()
+{
+    const CommandesFichiers commandes{bouton(QStringLiteral("CmdDateHeure")), bouton(QStringLiteral("CmdToutDateHeure")),
+                                      bouton(QStringLiteral("CmdAttributs")), bouton(QStringLiteral("CmdToutAttributs")),
+                                      bouton(QStringLiteral("CmdRename")), bouton(QStringLiteral("CmdProprietes"))};
+    m_suspension = std::make_unique<Suspension>();
+    m_suspension->inscrire({commandes.dateHeure, commandes.toutDateHeure, commandes.attributs,
+                            commandes.toutAttributs, commandes.renommer, commandes.proprietes,
+                            m_navigateur->lecteur(), m_navigateur->repertoire(), m_navigateur->fichier()});
+    m_contexte = std::make_unique<ContexteFichiers>(ContexteFichiers{m_general, this, m_navigateur, m_nbFichiers,
+        m_progression, commandes, m_suspension.get(), [this] { masquerMenu(); }, {}});
+}
+
+void FenPrin::arreterCommande()
+{
+    if (m_contexte && m_contexte->marche)
+        m_contexte->marche->arreter();
+}
 
 void FenPrin::construireCadre()
 {
@@ -120,6 +148,15 @@ void FenPrin::construireBarreIcones()
     connect(bouton(QStringLiteral("CmdApropos")), &TavBttn::clicked, this, &FenPrin::basculerMenu);
     for (const char* nom : {"CmdFiFi", "CmdCrypteur", "CmdChercheTxt"})
         connect(bouton(QString::fromLatin1(nom)), &TavBttn::clicked, this, &FenPrin::masquerMenu);
+    connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::clicked, m_outils, &Outils::ouvrirRecherche);
+    connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
+        if (b == Qt::RightButton) {
+            masquerMenu();
+            m_outils->rechercheSysteme();
+        }
+    });
+    connect(bouton(QStringLiteral("CmdCrypteur")), &TavBttn::clicked, m_outils, &Outils::ouvrirCrypteur);
+    connect(bouton(QStringLiteral("CmdChercheTxt")), &TavBttn::clicked, m_outils, &Outils::ouvrirRechercheTexte);
     connect(bouton(QStringLiteral("CmdExplorer")), &TavBttn::clicked, this, [this] {
         masquerMenu();
         m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Vérification des modifications"),
@@ -174,26 +211,6 @@ void FenPrin::basculerMenu()
     m_popUp->raise();
 }
 
-void FenPrin::suspendreCommandes(bool suspendre)
-{
-    if (suspendre) {
-        m_etatsSuspendus.clear();
-        for (const char* nom : {"CmdDateHeure", "CmdToutDateHeure", "CmdAttributs", "CmdToutAttributs",
-                                "CmdRename", "CmdProprietes", "CmdPareil", "CmdRenommer", "CmdToutRenommer",
-                                "CmdNExtension", "CmdToutNExtension", "Fichier", "Repertoire", "Lecteur"}) {
-            if (auto* w = findChild<QWidget*>(QString::fromLatin1(nom))) {
-                m_etatsSuspendus.emplace_back(w, w->isEnabled());
-                w->setEnabled(false);
-            }
-        }
-        return;
-    }
-    for (const auto& [w, actif] : m_etatsSuspendus)
-        if (w)
-            w->setEnabled(actif);
-    m_etatsSuspendus.clear();
-}
-
 void FenPrin::rafraichirLegendes()
 {
     m_chrome->deplace()->setCaption(m_general.TitreProgramme);
@@ -211,6 +228,7 @@ void FenPrin::changeEvent(QEvent* event)
 
 void FenPrin::closeEvent(QCloseEvent* event)
 {
+    arreterCommande();
     event->accept();
     FermerTout();
 }

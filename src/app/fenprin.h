@@ -5,12 +5,14 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <utility>
-#include <vector>
+#include <memory>
 
 class Chrome;
+struct ContexteFichiers;
+class Suspension;
 class General;
 class MenuConfiguration;
+class Outils;
 class Navigateur;
 class PanneauDateHeure;
 class PanneauAttributs;
@@ -34,6 +36,7 @@ public:
     void ProcCoulDefUtil();
 
     General& general() { return m_general; }
+    Outils* outils() const { return m_outils; }
     Navigateur* navigateur() const { return m_navigateur; }
     TavPanel* popUpInfos() const { return m_popUp; }
     QProgressBar* progression() const { return m_progression; }
@@ -44,9 +47,9 @@ public:
     // Shows the menu panel at its place, or hides it when shown.
     void basculerMenu();
 
-    // While a whole-folder command runs the other file commands are
-    // disabled; afterwards each gets back the state it had.
-    void suspendreCommandes(bool suspendre);
+    // Stops the whole-folder command that runs, if any: no further file is
+    // touched, the operations already handed over finish first.
+    void arreterCommande();
 
 Q_SIGNALS:
     // The window became active again (after a modal window, or a switch).
@@ -59,6 +62,7 @@ protected:
 private:
     void construireCadre();
     void construireBarreIcones();
+    void creerContexte();
     void brancherNavigateur();
     void rafraichirLegendes();
 
@@ -66,6 +70,7 @@ private:
     Chrome* m_chrome = nullptr;
     Navigateur* m_navigateur = nullptr;
     MenuConfiguration* m_menu = nullptr;
+    Outils* m_outils = nullptr;
     TavPanel* m_popUp = nullptr;
     TavPanel* m_nbFichiers = nullptr;
     QProgressBar* m_progression = nullptr;
@@ -73,5 +78,6 @@ private:
     PanneauAttributs* m_attributs = nullptr;
     PanneauRenommer* m_renommer = nullptr;
     PanneauProprietes* m_proprietes = nullptr;
-    std::vector<std::pair<QPointer<QWidget>, bool>> m_etatsSuspendus;
+    std::unique_ptr<Suspension> m_suspension;
+    std::unique_ptr<ContexteFichiers> m_contexte;
 };

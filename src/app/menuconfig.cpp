@@ -1,14 +1,15 @@
 #include "app/menuconfig.h"
 
-#include "app/couleurs.h"
-#include "app/dialogues.h"
+#include "ui/couleurs.h"
+#include "ui/dialogues.h"
 #include "app/fenprin.h"
-#include "app/general.h"
-#include "app/ligne.h"
-#include "app/reglages.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
-#include "app/ui.h"
+#include "app/outils.h"
+#include "ui/general.h"
+#include "ui/ligne.h"
+#include "ui/reglages.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
 
 #include <QLabel>
 
@@ -53,7 +54,9 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
         placer(l, 60, haut, largeurPanneau - 120, 60);
         haut += 60;
     };
-    connect(entree("CmdApropos2", QStringLiteral("A propos..."), haut), &TavBttn::clicked, &m_fenetre, &FenPrin::masquerMenu);
+    TavBttn* apropos = entree("CmdApropos2", QStringLiteral("A propos..."), haut);
+    connect(apropos, &TavBttn::clicked, &m_fenetre, &FenPrin::masquerMenu);
+    connect(apropos, &TavBttn::clicked, m_fenetre.outils(), &Outils::ouvrirApropos);
     haut += hauteurEntree;
     ligne("Line1");
     auto* titre = new QLabel(QStringLiteral("[COULEURS]"), m_panneau);

@@ -20,7 +20,11 @@ bool DossierVide(const std::string& folder, bool filesOnly)
     if (platform::listDirectory(folder, entries))
         return true;
     for (const auto& entry : entries) {
-        if (!entry.isDirectory || !filesOnly)
+        if (entry.isSpecial)
+            continue;
+        const bool isFolder = entry.isDirectory
+            || (entry.isSymlink && platform::leadsToFolder(folder + platform::separator() + entry.name));
+        if (!isFolder || !filesOnly)
             return false;
     }
     return true;

@@ -14,8 +14,9 @@ inline constexpr std::string_view kAucunFichier = " Aucun fichier sélectionné"
 std::string selectionCaption(std::size_t selectedCount);
 
 // True when the folder holds no entry of the kinds asked for: files (hidden
-// and system ones included) and, unless `filesOnly`, subfolders too. A
-// folder that cannot be listed counts as empty.
+// and system ones included, as the file list shows them) and, unless
+// `filesOnly`, subfolders (links to folders among them) too. Devices, pipes
+// and sockets never count. A folder that cannot be listed counts as empty.
 bool DossierVide(const std::string& folder, bool filesOnly);
 
 }  // namespace ordalis

@@ -7,13 +7,16 @@
 
 namespace ordalis {
 
-std::uint64_t countFiles(const std::string& root, std::vector<std::string>* paths)
+std::uint64_t countFiles(const std::string& root, std::vector<std::string>* paths,
+                         const std::atomic<bool>* cancel)
 {
     const char sep = platform::separator();
     std::uint64_t count = 0;
     std::vector<std::string> pending{root};  // next folder to list last
     std::vector<platform::DirEntry> entries;
     while (!pending.empty()) {
+        if (cancel && cancel->load(std::memory_order_relaxed))
+            break;
         const std::string folder = std::move(pending.back());
         pending.pop_back();
         // A listing that fails leaves `entries` empty or with what was read.

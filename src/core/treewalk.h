@@ -4,6 +4,7 @@
 // tree is reached and a link back into the tree cannot loop.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -19,8 +20,10 @@ namespace ordalis {
 // lies below such a folder). When `paths` is given, the full path of each
 // counted file is appended to it: the files of a folder in listing order,
 // then each subfolder in listing order with everything below it. A folder
-// that cannot be listed adds nothing.
-std::uint64_t countFiles(const std::string& root, std::vector<std::string>* paths = nullptr);
+// that cannot be listed adds nothing. Setting `cancel` (from any thread)
+// ends the count before the next folder; it then returns what it counted.
+std::uint64_t countFiles(const std::string& root, std::vector<std::string>* paths = nullptr,
+                         const std::atomic<bool>* cancel = nullptr);
 
 // The walk, depth first and pre-order: every file of a folder in listing
 // order (hidden ones included), then each subfolder in listing order with

@@ -1,15 +1,13 @@
 #include "fileops/actionsfichier.h"
 
-#include "app/dialogues.h"
-#include "app/general.h"
-#include "app/ui.h"
 #include "core/datetime.h"
 #include "core/platform/platform.h"
-
-#include "app/fenprin.h"
-#include "core/paths.h"
+#include "fileops/contexte.h"
 #include "fileops/navigateur.h"
 #include "fileops/progression.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/ui.h"
 
 #include <QLineEdit>
 
@@ -49,25 +47,24 @@ void Horodatage::operator()(const std::string& chemin)
         operation();
 }
 
-void appliquerAuxSelectionnes(FenPrin& fenetre, const std::function<void(const std::string&)>& action)
+void appliquerAuxSelectionnes(ContexteFichiers& contexte, const std::function<void(const std::string&)>& action)
 {
-    fenetre.masquerMenu();
-    General& general = fenetre.general();
-    if (general.FichierCourant.isEmpty())
+    contexte.masquerMenu();
+    General& general = contexte.general;
+    if (general.FichierCourant.empty())
         return;
-    Navigateur* nav = fenetre.navigateur();
-    const QStringList noms = nav->noms();
-    const std::vector<bool> choix = nav->selection();
+    const Navigateur& nav = *contexte.navigateur;
+    const std::vector<std::string>& noms = nav.noms();
+    const std::vector<bool> choix = nav.selection();
     {
-        Progression barre(fenetre.progression(), std::uint64_t(noms.size()));
+        Progression barre(contexte.progression, std::uint64_t(noms.size()));
         std::uint64_t fait = 0;
-        const std::string dossier = nav->dossier().toStdString();
-        for (qsizetype i = 0; i < noms.size(); ++i) {
-            if (!choix[std::size_t(i)])
+        for (std::size_t i = 0; i < noms.size(); ++i) {
+            if (!choix[i])
                 continue;
             barre.valeur(++fait);
-            const std::string chemin = ordalis::joinPath(dossier, noms[i].toStdString(), ordalis::platform::separator());
-            general.FichierCourant = QString::fromStdString(chemin);
+            const std::string chemin = nav.chemin(noms[i]);
+            general.FichierCourant = chemin;
             action(chemin);
         }
     }

@@ -37,10 +37,10 @@ private:
     std::array<bool, 2> m_signale{};
 };
 
-class FenPrin;
+struct ContexteFichiers;
 
 // The selected-files frame of the date/time and attribute commands: hides
 // the menu, does nothing while no file was clicked yet, applies `action` to
 // each selected file of the list in order (the current file following
 // along) with the progress bar, then plays the completion sound.
-void appliquerAuxSelectionnes(FenPrin& fenetre, const std::function<void(const std::string&)>& action);
+void appliquerAuxSelectionnes(ContexteFichiers& contexte, const std::function<void(const std::string&)>& action);

@@ -1,26 +1,27 @@
 #include "fileops/marchedossier.h"
 
-#include "app/fenprin.h"
-#include "app/general.h"
+#include "fileops/contexte.h"
+#include "fileops/navigateur.h"
 #include "fileops/progression.h"
+#include "ui/general.h"
 
 #include <QListWidget>
 
-#include "fileops/navigateur.h"
-
-MarcheDossier* MarcheDossier::lancer(FenPrin& fenetre, const QString& racine, Preparation preparation)
+MarcheDossier* MarcheDossier::lancer(ContexteFichiers& contexte, const std::string& racine, Preparation preparation)
 {
-    return new MarcheDossier(fenetre, racine, std::move(preparation));
+    auto* marche = new MarcheDossier(contexte, racine, std::move(preparation));
+    contexte.marche = marche;
+    return marche;
 }
 
-MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Preparation preparation)
-    : QObject(&fenetre), m_fenetre(fenetre), m_marche(racine.toStdString()), m_preparation(std::move(preparation))
+MarcheDossier::MarcheDossier(ContexteFichiers& contexte, const std::string& racine, Preparation preparation)
+    : QObject(contexte.fenetre), m_contexte(contexte), m_marche(racine), m_preparation(std::move(preparation))
 {
-    m_fenetre.masquerMenu();
-    m_fenetre.suspendreCommandes(true);
-    m_comptage = QThread::create([this, racine = racine.toStdString()] {
+    m_contexte.masquerMenu();
+    m_contexte.suspension->suspendre(true);
+    m_comptage = QThread::create([this, racine] {
         std::vector<std::string> chemins;
-        m_compte = ordalis::countFiles(racine, &chemins);
+        m_compte = ordalis::countFiles(racine, &chemins, &m_annulerComptage);
         m_chemins.reserve(qsizetype(chemins.size()));
         for (const std::string& c : chemins)
             m_chemins.push_back(QString::fromStdString(c));
@@ -31,44 +32,74 @@ MarcheDossier::MarcheDossier(FenPrin& fenetre, const QString& racine, Preparatio
 
 MarcheDossier::~MarcheDossier()
 {
-    if (m_comptage) {
-        m_comptage->wait();
-        delete m_comptage;
-    }
+    attendreComptage();
+}
+
+void MarcheDossier::attendreComptage()
+{
+    if (!m_comptage)
+        return;
+    m_annulerComptage = true;
+    m_comptage->wait();
+    delete m_comptage;
+    m_comptage = nullptr;
 }
 
 void MarcheDossier::demarrerMarche()
 {
-    QListWidget* list1 = m_fenetre.navigateur()->list1();
+    if (m_fini)
+        return;
+    QListWidget* list1 = m_contexte.navigateur->list1();
     list1->clear();
     list1->addItems(m_chemins);
     m_chemins.clear();
-    m_barre = std::make_unique<Progression>(m_fenetre.progression(), m_compte);
+    m_barre = std::make_unique<Progression>(m_contexte.progression, m_compte);
     connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
     m_minuterie.start(0);
 }
 
 void MarcheDossier::etape()
 {
-    if (m_dansEtape)  // a message box of the action runs its own loop
+    if (m_dansEtape || m_fini)  // a message box of the action runs its own loop
         return;
     m_dansEtape = true;
     const bool encore = ordalis::stepOnWorkers(m_marche, m_travaux, std::chrono::milliseconds(8),
                                                [this](const std::string& chemin) {
         m_barre->valeur(++m_fait);
-        return m_preparation(chemin);
+        Operation operation = m_preparation(chemin);
+        if (m_fini) {  // stopped while the preparation showed a message
+            m_marche.stop();
+            return Operation();
+        }
+        return operation;
     });
     m_dansEtape = false;
     if (!encore)
-        finir();
+        finir(false);
 }
 
-void MarcheDossier::finir()
+void MarcheDossier::arreter()
 {
+    if (m_fini)
+        return;
+    if (!m_dansEtape)  // else the step in progress ends the walk itself
+        m_marche.stop();
+    attendreComptage();
+    m_travaux.wait();
+    finir(true);
+}
+
+void MarcheDossier::finir(bool arretee)
+{
+    if (m_fini)
+        return;
+    m_fini = true;
     m_minuterie.stop();
-    m_barre->terminer();
-    m_fenetre.suspendreCommandes(false);
-    m_fenetre.general().JouerSon(19);
+    if (m_barre)
+        m_barre->terminer();
+    m_contexte.suspension->suspendre(false);
+    if (!arretee)
+        m_contexte.general.JouerSon(19);
     Q_EMIT terminee();
     deleteLater();
 }

@@ -3,8 +3,10 @@
 // bar. For each file the command's preparation runs on the window's thread
 // (it reads the window's fields, may show a message) and gives the file
 // operation, which a few worker threads carry out. The window keeps
-// repainting and moving meanwhile, and the other file commands are disabled
-// until the last operation is done.
+// repainting and moving meanwhile, and the other file commands are held
+// until the last operation is done. The command can be stopped at any
+// moment: no further file is touched and the operations already handed over
+// finish, so no file is left half-changed.
 #pragma once
 
 #include "core/fileworkers.h"
@@ -14,12 +16,12 @@
 #include <QStringList>
 #include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-class FenPrin;
+struct ContexteFichiers;
 class Progression;
 
 class MarcheDossier : public QObject {
@@ -28,30 +30,40 @@ public:
     using Operation = ordalis::FileWorkers::Job;
     using Preparation = std::function<Operation(const std::string& chemin)>;
 
-    // Starts at once on `racine`; deletes itself when done.
-    static MarcheDossier* lancer(FenPrin& fenetre, const QString& racine, Preparation preparation);
+    // Starts at once on `racine` and becomes the context's running command;
+    // deletes itself when done or stopped.
+    static MarcheDossier* lancer(ContexteFichiers& contexte, const std::string& racine, Preparation preparation);
     ~MarcheDossier() override;
 
+    // Stops the command and returns once the operations already handed
+    // over are done; the commands are enabled again, no sound is played.
+    void arreter();
+
     std::uint64_t NbFichiersArbre() const { return m_compte; }
+    // Files whose operation was handed over so far.
+    std::uint64_t fichiersTraites() const { return m_fait; }
 
 Q_SIGNALS:
     void terminee();
 
 private:
-    MarcheDossier(FenPrin& fenetre, const QString& racine, Preparation preparation);
+    MarcheDossier(ContexteFichiers& contexte, const std::string& racine, Preparation preparation);
     void demarrerMarche();
     void etape();
-    void finir();
+    void finir(bool arretee);
+    void attendreComptage();
 
-    FenPrin& m_fenetre;
+    ContexteFichiers& m_contexte;
     ordalis::TreeWalk m_marche;
     Preparation m_preparation;
     ordalis::FileWorkers m_travaux;
     QTimer m_minuterie;
     std::unique_ptr<Progression> m_barre;
     QThread* m_comptage = nullptr;
+    std::atomic<bool> m_annulerComptage{false};
     QStringList m_chemins;  // written by the counting thread only
     std::uint64_t m_compte = 0;
     std::uint64_t m_fait = 0;
     bool m_dansEtape = false;
+    bool m_fini = false;
 };

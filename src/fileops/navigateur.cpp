@@ -1,41 +1,28 @@
 #include "fileops/navigateur.h"
 
-#include "app/dialogues.h"
-#include "app/general.h"
-#include "app/ui.h"
-#include "app/tavpanel.h"
 #include "core/browser.h"
+#include "core/natural.h"
 #include "core/paths.h"
 #include "core/pattern.h"
 #include "core/platform/platform.h"
-#include "fileops/listes.h"
+#include "fileops/modelefichiers.h"
+#include "ui/bureau.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/listes.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 
 #include <algorithm>
 
-namespace {
-
-QString depuisStd(const std::string& s) { return QString::fromStdString(s); }
-
-QStringList trier(QStringList noms)
-{
-    QCollator c;
-    c.setCaseSensitivity(Qt::CaseInsensitive);
-    c.setNumericMode(true);
-    std::sort(noms.begin(), noms.end(), [&c](const QString& a, const QString& b) { return c.compare(a, b) < 0; });
-    return noms;
-}
-
-}  // namespace
-
 Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
     : QObject(fenetre), m_general(general), m_lecteur(new ListeLecteurs(fenetre)),
-      m_repertoire(new ListeDossiers(fenetre)), m_fichier(new QListWidget(cadre)),
+      m_repertoire(new ListeDossiers(fenetre)), m_fichier(new QListView(cadre)), m_modele(new ModeleFichiers(this)),
       m_list1(new QListWidget(fenetre)), m_cadre(cadre)
 {
     m_lecteur->setObjectName(QStringLiteral("Lecteur"));
@@ -46,6 +33,8 @@ Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
     m_fichier->setAccessibleName(QStringLiteral("Fichiers"));
     m_fichier->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_fichier->setUniformItemSizes(true);
+    m_fichier->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_fichier->setModel(m_modele);
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->hide();
     m_cadre->setCaption(versQString(ordalis::kAucunFichier));
@@ -53,10 +42,20 @@ Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
     remplirLecteurs();
     connect(m_lecteur, &QComboBox::activated, this, &Navigateur::changerLecteur);
     connect(m_repertoire, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setDossier(item->data(Qt::UserRole).toString());
+        setDossierNatif(ListeDossiers::chemin(item));
     });
-    connect(m_fichier, &QListWidget::itemSelectionChanged, this, &Navigateur::majSelection);
+    connect(m_fichier->selectionModel(), &QItemSelectionModel::selectionChanged, this, &Navigateur::majSelection);
     setDossier(QDir::currentPath());
+}
+
+QListWidget* Navigateur::repertoire() const
+{
+    return m_repertoire;
+}
+
+QString Navigateur::dossier() const
+{
+    return versQString(m_dossier);
 }
 
 void Navigateur::remplirLecteurs()
@@ -68,7 +67,7 @@ void Navigateur::remplirLecteurs()
 
 void Navigateur::remettreLecteur()
 {
-    const int i = m_lecteur->findData(volumeDe(m_dossier));
+    const int i = m_lecteur->findData(volumeDe(dossier()));
     if (i >= 0)
         m_lecteur->setCurrentIndex(i);
 }
@@ -76,7 +75,7 @@ void Navigateur::remettreLecteur()
 void Navigateur::changerLecteur(int index)
 {
     const QString racine = m_lecteur->itemData(index).toString();
-    if (racine != volumeDe(m_dossier))
+    if (racine != volumeDe(dossier()))
         ouvrirVolume(racine);
 }
 
@@ -101,22 +100,22 @@ void Navigateur::ouvrirVolume(const QString& racine)
 
 bool Navigateur::setDossier(const QString& chemin)
 {
-    std::vector<ordalis::platform::DirEntry> entrees;
-    const QString propre = QDir::cleanPath(QDir(chemin).absolutePath());
-    if (ordalis::platform::listDirectory(QDir::toNativeSeparators(propre).toStdString(), entrees))
-        return false;
-    m_dossier = QDir::toNativeSeparators(propre);
-    remplirDossiers();
-    remettreLecteur();
-    rafraichir();
-    m_cadre->setCaption(versQString(ordalis::kAucunFichier));
-    Q_EMIT dossierChange(!ordalis::DossierVide(m_dossier.toStdString(), true));
-    return true;
+    return setDossierNatif(QDir::toNativeSeparators(QDir::cleanPath(QDir(chemin).absolutePath())).toStdString());
 }
 
-void Navigateur::remplirDossiers()
+bool Navigateur::setDossierNatif(const std::string& chemin)
 {
-    static_cast<ListeDossiers*>(m_repertoire)->afficher(m_dossier);
+    std::vector<ordalis::platform::DirEntry> entrees;
+    if (ordalis::platform::listDirectory(chemin, entrees))
+        return false;
+    m_dossier = chemin;
+    m_repertoire->afficher(m_dossier);
+    remettreLecteur();
+    std::size_t fichiers = 0;
+    m_modele->remplacer(lireFichiers(fichiers));
+    m_cadre->setCaption(versQString(ordalis::kAucunFichier));
+    Q_EMIT dossierChange(fichiers > 0);
+    return true;
 }
 
 void Navigateur::setMotif(const QString& motif)
@@ -131,53 +130,63 @@ void Navigateur::filtreChange(const QString& texte)
     m_cadre->setCaption(versQString(ordalis::kAucunFichier));
 }
 
-void Navigateur::rafraichir()
+std::vector<std::string> Navigateur::lireFichiers(std::size_t& fichiers) const
 {
     std::vector<ordalis::platform::DirEntry> entrees;
-    ordalis::platform::listDirectory(m_dossier.toStdString(), entrees);
+    ordalis::platform::listDirectory(m_dossier, entrees);
     const std::string motif = m_motif.toStdString();
-    QStringList noms;
-    const QDir dossier(m_dossier);
-    for (const auto& e : entrees) {
-        if (e.isDirectory || e.isSpecial || !ordalis::matchesPattern(motif, e.name))
+    std::vector<std::string> noms;
+    fichiers = 0;
+    for (auto& e : entrees) {
+        if (e.isDirectory || e.isSpecial)
             continue;
-        if (e.isSymlink && QFileInfo(dossier.filePath(depuisStd(e.name))).isDir())
+        if (e.isSymlink && ordalis::platform::leadsToFolder(chemin(e.name)))
             continue;  // a link to a folder belongs to the folder list
-        noms << depuisStd(e.name);
+        ++fichiers;
+        if (ordalis::matchesPattern(motif, e.name))
+            noms.push_back(std::move(e.name));
     }
-    const QSignalBlocker bloque(m_fichier);
-    m_fichier->clear();
-    m_fichier->addItems(trier(noms));
+    std::sort(noms.begin(), noms.end(), ordalis::naturalLess);
+    return noms;
 }
 
-QStringList Navigateur::noms() const
+void Navigateur::rafraichir()
 {
-    QStringList out;
-    for (int i = 0; i < m_fichier->count(); ++i)
-        out << m_fichier->item(i)->text();
-    return out;
+    std::size_t fichiers = 0;
+    m_modele->remplacer(lireFichiers(fichiers));
+}
+
+const std::vector<std::string>& Navigateur::noms() const
+{
+    return m_modele->noms();
 }
 
 std::vector<bool> Navigateur::selection() const
 {
-    std::vector<bool> out(std::size_t(m_fichier->count()));
-    for (int i = 0; i < m_fichier->count(); ++i)
-        out[std::size_t(i)] = m_fichier->item(i)->isSelected();
+    std::vector<bool> out(m_modele->noms().size());
+    for (const QItemSelectionRange& r : m_fichier->selectionModel()->selection())
+        for (int i = r.top(); i <= r.bottom(); ++i)
+            out[std::size_t(i)] = true;
     return out;
+}
+
+std::string Navigateur::chemin(const std::string& nom) const
+{
+    return ordalis::joinPath(m_dossier, nom, ordalis::platform::separator());
 }
 
 void Navigateur::majSelection()
 {
-    if (QListWidgetItem* courant = m_fichier->currentItem()) {
-        const auto chemin = ordalis::joinPath(m_dossier.toStdString(), courant->text().toStdString(),
-                                              ordalis::platform::separator());
-        m_general.FichierCourant = QString::fromStdString(chemin);
-    }
+    const QModelIndex courant = m_fichier->selectionModel()->currentIndex();
+    if (courant.isValid())
+        m_general.FichierCourant = chemin(m_modele->nom(courant.row()));
+    const std::vector<bool> choix = selection();
+    QStringList choisis;
+    for (std::size_t i = 0; i < choix.size(); ++i)
+        if (choix[i])
+            choisis << versQString(m_modele->nom(int(i)));
     m_list1->clear();
-    for (int i = 0; i < m_fichier->count(); ++i) {
-        if (m_fichier->item(i)->isSelected())
-            m_list1->addItem(m_fichier->item(i)->text());
-    }
-    m_cadre->setCaption(QString::fromStdString(ordalis::selectionCaption(std::size_t(m_list1->count()))));
+    m_list1->addItems(choisis);
+    m_cadre->setCaption(QString::fromStdString(ordalis::selectionCaption(std::size_t(choisis.size()))));
     Q_EMIT selectionChange();
 }

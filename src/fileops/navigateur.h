@@ -1,18 +1,22 @@
 // The three-level folder browser of the main window: the volume list
 // `Lecteur`, the folder list `Repertoire` and the multi-selection file list
 // `Fichier`, kept in step, with the selection count on `NbFichiers` and the
-// names of the selected files in the hidden list `List1`.
+// names of the selected files in the hidden list `List1`. Folder and file
+// names are kept as the bytes the system gave, so a name that is not valid
+// UTF-8 is shown with a replacement character and still acted on.
 #pragma once
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
+#include <string>
 #include <vector>
 
 class General;
+class ListeDossiers;
+class ModeleFichiers;
 class QComboBox;
+class QListView;
 class QListWidget;
-class QLineEdit;
 class TavPanel;
 
 class Navigateur : public QObject {
@@ -23,16 +27,19 @@ public:
     Navigateur(QWidget* fenetre, TavPanel* cadre, General& general);
 
     QComboBox* lecteur() const { return m_lecteur; }
-    QListWidget* repertoire() const { return m_repertoire; }
-    QListWidget* fichier() const { return m_fichier; }
+    QListWidget* repertoire() const;
+    QListView* fichier() const { return m_fichier; }
     QListWidget* list1() const { return m_list1; }
 
-    QString dossier() const { return m_dossier; }
+    // The folder shown, as text and as the system's path.
+    QString dossier() const;
+    const std::string& dossierNatif() const { return m_dossier; }
     QString motif() const { return m_motif; }
 
     // Folder change: reloads the file list, resets the count caption.
     // False (and nothing changed) when the folder cannot be listed.
     bool setDossier(const QString& chemin);
+    bool setDossierNatif(const std::string& chemin);
     // The file list's pattern ("*.txt"); reloads the list.
     void setMotif(const QString& motif);
     // Filter text as typed in the extension box: pattern and caption reset.
@@ -44,12 +51,15 @@ public:
     // list back on the volume of the folder shown.
     void ouvrirVolume(const QString& racine);
 
-    QStringList noms() const;
+    // The names of the list in its order, and one flag per name.
+    const std::vector<std::string>& noms() const;
     std::vector<bool> selection() const;
+    // Full path of a name of the folder shown.
+    std::string chemin(const std::string& nom) const;
 
 Q_SIGNALS:
-    // After a folder change; `contientFichiers` is false for a folder with
-    // no file (subfolders do not count).
+    // After a folder change; `contientFichiers` is false for a folder
+    // whose list would show no file whatever the filter.
     void dossierChange(bool contientFichiers);
     // After a click in the file list (the count was updated).
     void selectionChange();
@@ -58,15 +68,18 @@ private:
     void remplirLecteurs();
     void changerLecteur(int index);
     void remettreLecteur();
-    void remplirDossiers();
     void majSelection();
+    // Reads the folder: the names the list shows under the current pattern,
+    // in natural order; `fichiers` gets how many files it holds in all.
+    std::vector<std::string> lireFichiers(std::size_t& fichiers) const;
 
     General& m_general;
     QComboBox* m_lecteur;
-    QListWidget* m_repertoire;
-    QListWidget* m_fichier;
+    ListeDossiers* m_repertoire;
+    QListView* m_fichier;
+    ModeleFichiers* m_modele;
     QListWidget* m_list1;
     TavPanel* m_cadre;
-    QString m_dossier;
+    std::string m_dossier;
     QString m_motif = QStringLiteral("*.*");
 };

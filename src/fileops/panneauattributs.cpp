@@ -1,10 +1,10 @@
 #include "fileops/panneauattributs.h"
 
-#include "app/fenprin.h"
-#include "app/general.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
-#include "app/ui.h"
+#include "fileops/contexte.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
 #include "core/attributes.h"
 #include "core/platform/platform.h"
 #include "fileops/actionsfichier.h"
@@ -13,9 +13,9 @@
 
 #include <QCheckBox>
 
-PanneauAttributs::PanneauAttributs(FenPrin& fenetre)
-    : QObject(&fenetre), m_fenetre(fenetre),
-      m_panneau(creerPanneau(&fenetre, QStringLiteral("FondAttributs"), QStringLiteral("Attributs")))
+PanneauAttributs::PanneauAttributs(ContexteFichiers& contexte)
+    : QObject(contexte.fenetre), m_contexte(contexte),
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("FondAttributs"), QStringLiteral("Attributs")))
 {
     placer(m_panneau, 5235, 2550, 2625, 1395);
     m_lectureSeule = caseEtiquette("CheckLectureSeule", "LblLS", QStringLiteral("Lecture seule"), 270);
@@ -25,9 +25,8 @@ PanneauAttributs::PanneauAttributs(FenPrin& fenetre)
     m_cache->setChecked(true);
     m_systeme->setChecked(true);
     Attributs();
-    connect(fenetre.bouton(QStringLiteral("CmdAttributs")), &TavBttn::clicked, this, &PanneauAttributs::CmdAttributs);
-    connect(fenetre.bouton(QStringLiteral("CmdToutAttributs")), &TavBttn::clicked, this,
-            &PanneauAttributs::CmdToutAttributs);
+    connect(contexte.commandes.attributs, &TavBttn::clicked, this, &PanneauAttributs::CmdAttributs);
+    connect(contexte.commandes.toutAttributs, &TavBttn::clicked, this, &PanneauAttributs::CmdToutAttributs);
 }
 
 QCheckBox* PanneauAttributs::caseEtiquette(const char* nomCase, const char* nomEtiquette, const QString& texte, int haut)
@@ -57,14 +56,14 @@ void PanneauAttributs::Attributs()
 
 void PanneauAttributs::CmdAttributs()
 {
-    appliquerAuxSelectionnes(m_fenetre, [this](const std::string& chemin) {
+    appliquerAuxSelectionnes(m_contexte, [this](const std::string& chemin) {
         ordalis::platform::setAttributes(chemin, m_valeur);
     });
 }
 
 void PanneauAttributs::CmdToutAttributs()
 {
-    MarcheDossier::lancer(m_fenetre, m_fenetre.navigateur()->dossier(),
+    MarcheDossier::lancer(m_contexte, m_contexte.navigateur->dossierNatif(),
                           [this](const std::string& chemin) -> MarcheDossier::Operation {
         return [chemin, valeur = m_valeur] { ordalis::platform::setAttributes(chemin, valeur); };
     });

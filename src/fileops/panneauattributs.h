@@ -6,14 +6,14 @@
 #include <QObject>
 #include <cstdint>
 
-class FenPrin;
+struct ContexteFichiers;
 class QCheckBox;
 class TavPanel;
 
 class PanneauAttributs : public QObject {
     Q_OBJECT
 public:
-    explicit PanneauAttributs(FenPrin& fenetre);
+    explicit PanneauAttributs(ContexteFichiers& contexte);
 
     // Recomputes ValeurAttributs from the boxes.
     void Attributs();
@@ -25,7 +25,7 @@ public:
 private:
     QCheckBox* caseEtiquette(const char* nomCase, const char* nomEtiquette, const QString& texte, int haut);
 
-    FenPrin& m_fenetre;
+    ContexteFichiers& m_contexte;
     TavPanel* m_panneau;
     QCheckBox* m_lectureSeule = nullptr;
     QCheckBox* m_cache = nullptr;

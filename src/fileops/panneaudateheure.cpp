@@ -1,27 +1,30 @@
 #include "fileops/panneaudateheure.h"
 
-#include "app/fenprin.h"
-#include "app/general.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
-#include "app/ui.h"
 #include "fileops/actionsfichier.h"
+#include "fileops/contexte.h"
 #include "fileops/marchedossier.h"
 #include "fileops/navigateur.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 
-PanneauDateHeure::PanneauDateHeure(FenPrin& fenetre)
-    : QObject(&fenetre), m_fenetre(fenetre),
-      m_panneau(creerPanneau(&fenetre, QStringLiteral("FondDateHeure"), QStringLiteral("Date et Heure")))
+PanneauDateHeure::PanneauDateHeure(ContexteFichiers& contexte)
+    : QObject(contexte.fenetre), m_contexte(contexte),
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("FondDateHeure"), QStringLiteral("Date et Heure")))
 {
     placer(m_panneau, 5235, 615, 2625, 1935);
     auto etiquette = [this](const char* nom, const QString& texte, int haut) {
-        auto* l = new QLabel(texte, m_panneau);
-        l->setObjectName(QString::fromLatin1(nom));
-        placer(l, 90, haut, 2000, 210);
+        placer(creerEtiquette(m_panneau, QString::fromLatin1(nom), texte), 90, haut, 2000, 210);
+    };
+    auto champ = [this](const char* nom, const QString& accessible, int gauche, int haut, int largeur) {
+        QLineEdit* c = creerChamp(m_panneau, QString::fromLatin1(nom), accessible);
+        placer(c, gauche, haut, largeur, 300);
+        return c;
     };
     etiquette("LblCreer", QStringLiteral("Création"), 285);
     m_champs[0] = champ("txtDateCreation", QStringLiteral("Création - date"), 90, 495, 1140);
@@ -32,8 +35,9 @@ PanneauDateHeure::PanneauDateHeure(FenPrin& fenetre)
 
     TavBttn* pareil = creerBouton(m_panneau, QStringLiteral("CmdPareil"), QStringLiteral("="));
     placer(pareil, 2280, 495, 270, 840);
-    installerBulle(pareil, fenetre.general(), QStringLiteral("Même date et heure partout"));
+    installerBulle(pareil, contexte.general, QStringLiteral("Même date et heure partout"));
     connect(pareil, &TavBttn::clicked, this, &PanneauDateHeure::CmdPareil);
+    contexte.suspension->inscrire({pareil});
 
     auto* info = new QLabel(QStringLiteral("Attributs \"Lecture seule\" exclus."), m_panneau);
     info->setObjectName(QStringLiteral("LblInfoLS"));
@@ -46,30 +50,20 @@ PanneauDateHeure::PanneauDateHeure(FenPrin& fenetre)
     for (int i : {1, 3})
         m_champs[std::size_t(i)]->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
 
-    connect(fenetre.bouton(QStringLiteral("CmdDateHeure")), &TavBttn::clicked, this, &PanneauDateHeure::CmdDateHeure);
-    connect(fenetre.bouton(QStringLiteral("CmdToutDateHeure")), &TavBttn::clicked, this,
-            &PanneauDateHeure::CmdToutDateHeure);
-}
-
-QLineEdit* PanneauDateHeure::champ(const char* nom, const QString& accessible, int gauche, int haut, int largeur)
-{
-    auto* c = new QLineEdit(m_panneau);
-    c->setObjectName(QString::fromLatin1(nom));
-    c->setAccessibleName(accessible);
-    placer(c, gauche, haut, largeur, 300);
-    return c;
+    connect(contexte.commandes.dateHeure, &TavBttn::clicked, this, &PanneauDateHeure::CmdDateHeure);
+    connect(contexte.commandes.toutDateHeure, &TavBttn::clicked, this, &PanneauDateHeure::CmdToutDateHeure);
 }
 
 void PanneauDateHeure::CmdDateHeure()
 {
-    Horodatage horodatage(m_fenetre.general(), &m_fenetre, m_champs);
-    appliquerAuxSelectionnes(m_fenetre, std::ref(horodatage));
+    Horodatage horodatage(m_contexte.general, m_contexte.fenetre, m_champs);
+    appliquerAuxSelectionnes(m_contexte, std::ref(horodatage));
 }
 
 void PanneauDateHeure::CmdToutDateHeure()
 {
-    auto horodatage = std::make_shared<Horodatage>(m_fenetre.general(), &m_fenetre, m_champs);
-    MarcheDossier::lancer(m_fenetre, m_fenetre.navigateur()->dossier(),
+    auto horodatage = std::make_shared<Horodatage>(m_contexte.general, m_contexte.fenetre, m_champs);
+    MarcheDossier::lancer(m_contexte, m_contexte.navigateur->dossierNatif(),
                           [horodatage](const std::string& chemin) { return horodatage->preparer(chemin); });
 }
 

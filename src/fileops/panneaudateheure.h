@@ -6,23 +6,21 @@
 #include <QObject>
 #include <array>
 
-class FenPrin;
+struct ContexteFichiers;
 class QLineEdit;
 class TavPanel;
 
 class PanneauDateHeure : public QObject {
     Q_OBJECT
 public:
-    explicit PanneauDateHeure(FenPrin& fenetre);
+    explicit PanneauDateHeure(ContexteFichiers& contexte);
 
     void CmdDateHeure();
     void CmdToutDateHeure();
     void CmdPareil();
 
 private:
-    QLineEdit* champ(const char* nom, const QString& accessible, int gauche, int haut, int largeur);
-
-    FenPrin& m_fenetre;
+    ContexteFichiers& m_contexte;
     TavPanel* m_panneau;
     std::array<QLineEdit*, 4> m_champs{};
 };

@@ -1,24 +1,21 @@
 #include "fileops/panneauproprietes.h"
 
-#include "app/fenprin.h"
-#include "app/general.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
-#include "app/ui.h"
+#include "fileops/contexte.h"
+#include "ui/bureau.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
 #include "core/platform/platform.h"
 #include "core/properties.h"
 #include "fileops/navigateur.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCall>
 #include <QLabel>
 #include <QListWidget>
-#include <QUrl>
 
-PanneauProprietes::PanneauProprietes(FenPrin& fenetre)
-    : QObject(&fenetre), m_fenetre(fenetre),
-      m_panneau(creerPanneau(&fenetre, QStringLiteral("LblPropDate"), QStringLiteral("Emplacement")))
+PanneauProprietes::PanneauProprietes(ContexteFichiers& contexte)
+    : QObject(contexte.fenetre), m_contexte(contexte),
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("LblPropDate"), QStringLiteral("Emplacement")))
 {
     placer(m_panneau, 720, 720, 7095, 1935);
     m_panneau->hide();
@@ -31,14 +28,19 @@ PanneauProprietes::PanneauProprietes(FenPrin& fenetre)
     TavBttn* ok = creerBouton(m_panneau, QStringLiteral("CmdOK"), QStringLiteral("OK"));
     placer(ok, 6240, 1530, 720, 300);
     connect(ok, &TavBttn::clicked, m_panneau, &QWidget::hide);
-    connect(fenetre.bouton(QStringLiteral("CmdProprietes")), &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
-        m_fenetre.masquerMenu();
-        if (m_fenetre.general().FichierCourant.isEmpty())
-            return;
-        if (b == Qt::RightButton)
-            proprietesSysteme();
-        else
+    // The left action runs on every activation (pointer, Space, a screen
+    // reader's Press); the system's dialog on the right button only.
+    connect(contexte.commandes.proprietes, &TavBttn::clicked, this, [this] {
+        m_contexte.masquerMenu();
+        if (!m_contexte.general.FichierCourant.empty())
             remplir();
+    });
+    connect(contexte.commandes.proprietes, &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
+        if (b != Qt::RightButton)
+            return;
+        m_contexte.masquerMenu();
+        if (!m_contexte.general.FichierCourant.empty())
+            proprietesSysteme();
     });
 }
 
@@ -56,7 +58,7 @@ void PanneauProprietes::remplir()
     namespace p = ordalis::platform;
     m_panneau->show();
     m_panneau->raise();
-    const std::string chemin = m_fenetre.general().FichierCourant.toStdString();
+    const std::string chemin = m_contexte.general.FichierCourant;
     auto l = [this](const char* nom) { return m_panneau->findChild<QLabel*>(QString::fromLatin1(nom)); };
     m_panneau->setCaption(QString::fromStdString(ordalis::folderCaption(chemin, p::separator())));
     const std::string nom = chemin.substr(chemin.find_last_of(p::separator()) + 1);
@@ -75,14 +77,5 @@ void PanneauProprietes::remplir()
 
 void PanneauProprietes::proprietesSysteme()
 {
-    const QString chemin = m_fenetre.general().FichierCourant;
-    if (ordalis::platform::showShellProperties(chemin.toStdString()))
-        return;
-    // Otherwise the desktop's file manager shows its own properties dialog;
-    // where none answers, nothing happens.
-    QDBusMessage appel = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-    appel << QStringList{QUrl::fromLocalFile(chemin).toString()} << QString();
-    QDBusConnection::sessionBus().asyncCall(appel);
+    afficherProprietesBureau(m_contexte.general.FichierCourant);
 }

@@ -5,14 +5,14 @@
 
 #include <QObject>
 
-class FenPrin;
+struct ContexteFichiers;
 class QLabel;
 class TavPanel;
 
 class PanneauProprietes : public QObject {
     Q_OBJECT
 public:
-    explicit PanneauProprietes(FenPrin& fenetre);
+    explicit PanneauProprietes(ContexteFichiers& contexte);
 
     void remplir();
     void proprietesSysteme();
@@ -20,6 +20,6 @@ public:
 private:
     QLabel* ligne(const char* nom, const QString& texte, int haut);
 
-    FenPrin& m_fenetre;
+    ContexteFichiers& m_contexte;
     TavPanel* m_panneau;
 };

@@ -1,10 +1,10 @@
 #include "fileops/panneaurenommer.h"
 
-#include "app/fenprin.h"
-#include "app/general.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
-#include "app/ui.h"
+#include "fileops/contexte.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
 #include "core/browser.h"
 #include "core/pattern.h"
 #include "core/renameplan.h"
@@ -17,15 +17,6 @@
 #include <QListWidget>
 
 namespace {
-
-std::vector<std::string> versStd(const QStringList& noms)
-{
-    std::vector<std::string> out;
-    out.reserve(std::size_t(noms.size()));
-    for (const QString& n : noms)
-        out.push_back(n.toStdString());
-    return out;
-}
 
 // A click in the filter box sets the list's pattern again.
 class ClicFiltre : public QObject {
@@ -51,28 +42,26 @@ void PanneauRenommer::construire()
     construireExtensions();
 }
 
-PanneauRenommer::PanneauRenommer(FenPrin& fenetre)
-    : QObject(&fenetre), m_fenetre(fenetre),
-      m_panneau(creerPanneau(&fenetre, QStringLiteral("AutoRename"), QStringLiteral("Renommer les fichiers")))
+PanneauRenommer::PanneauRenommer(ContexteFichiers& contexte)
+    : QObject(contexte.fenetre), m_contexte(contexte),
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("AutoRename"), QStringLiteral("Renommer les fichiers")))
 {
     placer(m_panneau, 5235, 615, 2625, 3330);
     m_panneau->hide();
     construire();
-    connect(m_fenetre.bouton(QStringLiteral("CmdRename")), &TavBttn::clicked, this, &PanneauRenommer::basculer);
+    connect(contexte.commandes.renommer, &TavBttn::clicked, this, &PanneauRenommer::basculer);
 }
 
 QLineEdit* PanneauRenommer::champ(const char* nom, const QString& texte, int gauche, int haut, int largeur)
 {
-    auto* c = new QLineEdit(texte, m_panneau);
-    c->setObjectName(QString::fromLatin1(nom));
+    QLineEdit* c = creerChamp(m_panneau, QString::fromLatin1(nom), QString(), texte);
     placer(c, gauche, haut, largeur, 300);
     return c;
 }
 
 void PanneauRenommer::etiquette(const char* nom, const QString& texte, int gauche, int haut, int largeur, int hauteur)
 {
-    auto* l = new QLabel(texte, m_panneau);
-    l->setObjectName(QString::fromLatin1(nom));
+    QLabel* l = creerEtiquette(m_panneau, QString::fromLatin1(nom), texte);
     l->setWordWrap(hauteur > 210);
     placer(l, gauche, haut, largeur, hauteur);
 }
@@ -82,7 +71,7 @@ TavBttn* PanneauRenommer::commande(const char* nom, const QString& caption, int 
 {
     TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), caption);
     placer(b, gauche, haut, largeur, 300);
-    installerBulle(b, m_fenetre.general(), QString::fromUtf8(bulle));
+    installerBulle(b, m_contexte.general, QString::fromUtf8(bulle));
     // Short captions ("Tous") say what they do only beside their row; a
     // screen reader reads the whole hint instead.
     if (!caption.isEmpty() && caption != QLatin1String("001"))
@@ -100,32 +89,35 @@ void PanneauRenommer::construireNumeros()
     increment->setAccessibleName(QStringLiteral("Incrément"));
     connect(increment, &QLineEdit::textChanged, this, [this](const QString& t) { m_valeurIncrement = t; });
     increment->setText(QStringLiteral("001"));
-    TavBttn* numero = commande("CmdNumFich", QStringLiteral("001"), 1050, 1020, 600,
+    TavBttn* numero = m_numero = commande("CmdNumFich", QStringLiteral("001"), 1050, 1020, 600,
                                "Changer la valeur de l'incrémentation (01 - 001 -0001)");
     connect(numero, &TavBttn::clicked, this, &PanneauRenommer::changerLargeur);
-    connect(commande("CmdRenommer", QStringLiteral("Renommer"), 90, 1380, 1200,
-                     "Renommer le ou les fichiers sélectionnés"),
-            &TavBttn::clicked, this, [this] { renommer(false); });
-    connect(commande("CmdToutRenommer", QStringLiteral("Tous"), 1335, 1380, 1200,
-                     "Renommer tous les fichiers du dossier"),
-            &TavBttn::clicked, this, [this] { renommer(true); });
+    TavBttn* un = commande("CmdRenommer", QStringLiteral("Renommer"), 90, 1380, 1200,
+                           "Renommer le ou les fichiers sélectionnés");
+    connect(un, &TavBttn::clicked, this, [this] { renommer(false); });
+    TavBttn* tous = commande("CmdToutRenommer", QStringLiteral("Tous"), 1335, 1380, 1200,
+                             "Renommer tous les fichiers du dossier");
+    connect(tous, &TavBttn::clicked, this, [this] { renommer(true); });
+    m_contexte.suspension->inscrire({un, tous});
 }
 
 void PanneauRenommer::construireExtensions()
 {
     etiquette("LblNouvExtension", QStringLiteral("[NOUVELLE EXTENSION]"), 90, 1740, 2400);
-    champ("txtNouvExtension", QStringLiteral("***"), 90, 1950, 750)->setAccessibleName(QStringLiteral("[NOUVELLE EXTENSION]"));
-    connect(commande("CmdNExtension", QStringLiteral("Changer"), 885, 1950, 900,
-                     "Renommer l'extension du ou des fichiers sélectionnés"),
-            &TavBttn::clicked, this, [this] { changerExtension(false); });
-    connect(commande("CmdToutNExtension", QStringLiteral("Tous"), 1830, 1950, 705,
-                     "Renommer l'extension de tous les fichiers du dossier"),
-            &TavBttn::clicked, this, [this] { changerExtension(true); });
+    m_extension = champ("txtNouvExtension", QStringLiteral("***"), 90, 1950, 750);
+    m_extension->setAccessibleName(QStringLiteral("[NOUVELLE EXTENSION]"));
+    TavBttn* une = commande("CmdNExtension", QStringLiteral("Changer"), 885, 1950, 900,
+                            "Renommer l'extension du ou des fichiers sélectionnés");
+    connect(une, &TavBttn::clicked, this, [this] { changerExtension(false); });
+    TavBttn* toutes = commande("CmdToutNExtension", QStringLiteral("Tous"), 1830, 1950, 705,
+                               "Renommer l'extension de tous les fichiers du dossier");
+    connect(toutes, &TavBttn::clicked, this, [this] { changerExtension(true); });
+    m_contexte.suspension->inscrire({une, toutes});
 
     etiquette("LblExtension", QStringLiteral("[FILTRE DES FICHIERS]"), 90, 2310, 2400);
     QLineEdit* filtre = champ("txtExtension", QStringLiteral("***"), 90, 2520, 900);
     filtre->setAccessibleName(QStringLiteral("[FILTRE DES FICHIERS]"));
-    Navigateur* nav = m_fenetre.navigateur();
+    Navigateur* nav = m_contexte.navigateur;
     nav->setMotif(QString::fromStdString(ordalis::patternFromFilter("***")));
     connect(filtre, &QLineEdit::textChanged, nav, &Navigateur::filtreChange);
     new ClicFiltre(filtre, nav);
@@ -134,31 +126,31 @@ void PanneauRenommer::construireExtensions()
               2445, 420);
     TavBttn* aide = commande("CmdAideRename", QString(), 2280, 15, 300, "Aide sur l'option 'Renommer'");
     aide->setPicture(QStringLiteral(":/icons/aide.svg"));
-    connect(aide, &TavBttn::clicked, this, [this] { m_fenetre.general().afficherAide(&m_fenetre, 2); });
+    connect(aide, &TavBttn::clicked, this, [this] { m_contexte.general.afficherAide(m_contexte.fenetre, 2); });
 }
 
 void PanneauRenommer::basculer()
 {
-    m_fenetre.masquerMenu();
+    m_contexte.masquerMenu();
     const bool visible = m_panneau->isVisible();
     m_panneau->setVisible(!visible);
+    const CommandesFichiers& c = m_contexte.commandes;
     if (visible) {
-        m_fenetre.navigateur()->setMotif(QStringLiteral("*.*"));
-        m_fenetre.bouton(QStringLiteral("CmdToutDateHeure"))->setEnabled(true);
-        m_fenetre.bouton(QStringLiteral("CmdToutAttributs"))->setEnabled(true);
-        m_fenetre.findChild<TavPanel*>(QStringLiteral("NbFichiers"))
-            ->setCaption(versQString(ordalis::kAucunFichier));
+        m_contexte.navigateur->setMotif(QStringLiteral("*.*"));
+        c.toutDateHeure->setEnabled(true);
+        c.toutAttributs->setEnabled(true);
+        m_contexte.compte->setCaption(versQString(ordalis::kAucunFichier));
         return;
     }
     placer(m_panneau, 5235, 615, 2625, 3330);
     m_panneau->raise();
-    for (const char* nom : {"CmdDateHeure", "CmdToutDateHeure", "CmdAttributs", "CmdToutAttributs"})
-        m_fenetre.bouton(QString::fromLatin1(nom))->setEnabled(false);
+    for (TavBttn* b : {c.dateHeure, c.toutDateHeure, c.attributs, c.toutAttributs})
+        b->setEnabled(false);
 }
 
 void PanneauRenommer::changerLargeur()
 {
-    TavBttn* numero = m_fenetre.bouton(QStringLiteral("CmdNumFich"));
+    TavBttn* numero = m_numero;
     auto* increment = m_panneau->findChild<QLineEdit*>(QStringLiteral("txtIncrement"));
     static const struct { const char* avant; const char* apres; const char* format; } cycle[] = {
         {"01", "001", "000"}, {"001", "0001", "0000"}, {"0001", "01", "00"}};
@@ -174,34 +166,34 @@ void PanneauRenommer::changerLargeur()
 
 void PanneauRenommer::renommer(bool tous)
 {
-    Navigateur* nav = m_fenetre.navigateur();
-    const QStringList noms = nav->noms();
-    if (noms.isEmpty())
+    Navigateur* nav = m_contexte.navigateur;
+    const std::vector<std::string> noms = nav->noms();
+    if (noms.empty())
         return;
-    std::vector<bool> choix = tous ? std::vector<bool>(std::size_t(noms.size()), true) : nav->selection();
+    const std::vector<bool> choix = tous ? std::vector<bool>(noms.size(), true) : nav->selection();
     const QString base = m_panneau->findChild<QLineEdit*>(QStringLiteral("txtRename"))->text();
-    const auto plan = ordalis::planNumberedRename(versStd(noms), choix, base.toStdString(),
-                                                  m_valeurIncrement.toStdString(), m_format.toStdString());
-    Progression barre(m_fenetre.progression(), std::uint64_t(noms.size()));
-    ordalis::applyRenamePlan(nav->dossier().toStdString(), plan, [&barre](std::size_t n) { barre.valeur(n); });
-    barre.terminer();
+    appliquer(ordalis::planNumberedRename(noms, choix, base.toStdString(), m_valeurIncrement.toStdString(),
+                                          m_format.toStdString()), noms.size());
     nav->rafraichir();
 }
 
 void PanneauRenommer::changerExtension(bool tous)
 {
-    Navigateur* nav = m_fenetre.navigateur();
-    const QStringList noms = nav->noms();
-    const QString extension = m_panneau->findChild<QLineEdit*>(QStringLiteral("txtNouvExtension"))->text();
-    if (!noms.isEmpty()) {
-        std::vector<bool> choix = tous ? std::vector<bool>(std::size_t(noms.size()), true) : nav->selection();
-        const auto plan = ordalis::planExtensionChange(versStd(noms), choix, extension.toStdString());
-        Progression barre(m_fenetre.progression(), std::uint64_t(noms.size()));
-        ordalis::applyRenamePlan(nav->dossier().toStdString(), plan, [&barre](std::size_t n) { barre.valeur(n); });
-        barre.terminer();
+    Navigateur* nav = m_contexte.navigateur;
+    const std::vector<std::string> noms = nav->noms();
+    const QString extension = m_extension->text();
+    if (!noms.empty()) {
+        const std::vector<bool> choix = tous ? std::vector<bool>(noms.size(), true) : nav->selection();
+        appliquer(ordalis::planExtensionChange(noms, choix, extension.toStdString()), noms.size());
     }
     if (!tous)
-        m_fenetre.findChild<TavPanel*>(QStringLiteral("NbFichiers"))
-            ->setCaption(versQString(ordalis::kAucunFichier));
+        m_contexte.compte->setCaption(versQString(ordalis::kAucunFichier));
     nav->setMotif(QStringLiteral("*.") + extension);
+}
+
+void PanneauRenommer::appliquer(const std::vector<ordalis::RenameOp>& plan, std::size_t taille)
+{
+    Progression barre(m_contexte.progression, std::uint64_t(taille));
+    ordalis::applyRenamePlan(m_contexte.navigateur->dossierNatif(), plan,
+                             [&barre](std::size_t n) { barre.valeur(n); });
 }

@@ -4,8 +4,11 @@
 
 #include <QObject>
 #include <QString>
+#include <vector>
 
-class FenPrin;
+namespace ordalis { struct RenameOp; }
+
+struct ContexteFichiers;
 class QLineEdit;
 class TavBttn;
 class TavPanel;
@@ -13,7 +16,7 @@ class TavPanel;
 class PanneauRenommer : public QObject {
     Q_OBJECT
 public:
-    explicit PanneauRenommer(FenPrin& fenetre);
+    explicit PanneauRenommer(ContexteFichiers& contexte);
 
     TavPanel* panneau() const { return m_panneau; }
     QString FormatNumero() const { return m_format; }
@@ -32,9 +35,13 @@ private:
     void etiquette(const char* nom, const QString& texte, int gauche, int haut, int largeur, int hauteur = 210);
     TavBttn* commande(const char* nom, const QString& caption, int gauche, int haut, int largeur,
                       const char* bulle);
+    // Carries out a plan over a list of `taille` names, with the progress bar.
+    void appliquer(const std::vector<ordalis::RenameOp>& plan, std::size_t taille);
 
-    FenPrin& m_fenetre;
+    ContexteFichiers& m_contexte;
     TavPanel* m_panneau;
+    TavBttn* m_numero = nullptr;
+    QLineEdit* m_extension = nullptr;
     QString m_format = QStringLiteral("000");
     QString m_valeurIncrement;
 };

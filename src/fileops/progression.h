@@ -3,6 +3,7 @@
 // counted), hidden when the command ends. An empty command shows nothing.
 #pragma once
 
+#include <QPointer>
 #include <QProgressBar>
 #include <algorithm>
 #include <cstdint>
@@ -28,16 +29,20 @@ public:
     // does not repaint it (nor tell a screen reader) for every file.
     void valeur(std::uint64_t fait)
     {
-        if (m_maximum == 0)
+        if (m_maximum == 0 || !m_barre)
             return;
         const int v = ordalis::progressValue(fait, m_maximum);
         if (v - m_barre->value() >= m_pas || v == m_barre->maximum())
             m_barre->setValue(v);
     }
-    void terminer() { m_barre->hide(); }
+    void terminer()
+    {
+        if (m_barre)
+            m_barre->hide();
+    }
 
 private:
-    QProgressBar* m_barre;
+    QPointer<QProgressBar> m_barre;  // the window may close first
     std::uint64_t m_maximum;
     int m_pas = 1;
 };

@@ -1,11 +1,11 @@
 // Settings store, interface colours, hover hints and help from the main
 // window's menu panel and chrome.
-#include "app/aide.h"
-#include "app/chrome.h"
-#include "app/couleurs.h"
+#include "ui/aide.h"
+#include "ui/chrome.h"
+#include "ui/couleurs.h"
 #include "app/fenprin.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
 #include "support/environnement.h"
 
 #include <QFile>

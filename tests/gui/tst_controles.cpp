@@ -1,7 +1,7 @@
 // The gradient button and panel: which mouse buttons click, what hovering
 // reports, and what screen readers see and press.
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

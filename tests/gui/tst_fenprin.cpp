@@ -2,13 +2,14 @@
 // command states, the filter, the menu panel and start-up.
 #include "app/demarrage.h"
 #include "app/fenprin.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
 #include "fileops/navigateur.h"
-#include "support/environnement.h"
+#include "support/banc.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QtTest>
 
@@ -16,60 +17,27 @@ class TstFenPrin : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Environnement> env;
-    std::unique_ptr<FenPrin> fen;
+    std::unique_ptr<BancFenPrin> banc;
+    Environnement* env = nullptr;
+    FenPrin* fen = nullptr;
 
-    TavBttn* bouton(const char* nom) { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
-    QString legende() { return fen->findChild<TavPanel*>(QStringLiteral("NbFichiers"))->caption(); }
-    QListWidget* fichiers() { return fen->navigateur()->fichier(); }
-    void cliquer(int ligne, Qt::KeyboardModifiers m = {})
-    {
-        const QRect r = fichiers()->visualItemRect(fichiers()->item(ligne));
-        QTest::mouseClick(fichiers()->viewport(), Qt::LeftButton, m, r.center());
-    }
+    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
+    QString legende() { return banc->legende(); }
+    void cliquer(int ligne, Qt::KeyboardModifiers m = {}) { banc->cliquer(ligne, m); }
 
 private Q_SLOTS:
     void initTestCase() { preparerTests(); }
     void init()
     {
-        env = std::make_unique<Environnement>();
+        banc = std::make_unique<BancFenPrin>();
+        env = banc->env.get();
         for (const char* n : {"a.txt", "b.txt", "c.doc", ".cache"})
             env->creerFichier(QString::fromLatin1(n));
         QDir(env->dossier.path()).mkdir(QStringLiteral("sous"));
-        fen = std::make_unique<FenPrin>(*env->general);
-        fen->show();
-        fen->charger();
-        QVERIFY(fen->navigateur()->setDossier(env->dossier.path()));
+        banc->ouvrir();
+        fen = banc->fen.get();
     }
-    void cleanup() { fen.reset(); env.reset(); }
-
-    void disposition_data()
-    {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QRect>("attendu");
-        QTest::newRow("titre") << "CmdDeplaceFen" << QRect(0, 0, 524, 21);
-        QTest::newRow("reduire") << "CmdReduire" << QRect(524, 0, 20, 21);
-        QTest::newRow("fermer") << "CmdFermer" << QRect(544, 0, 20, 21);
-        QTest::newRow("lecteur") << "Lecteur" << QRect(40, 41, 157, 21);
-        QTest::newRow("repertoire") << "Repertoire" << QRect(40, 62, 157, 201);
-        QTest::newRow("nbfichiers") << "NbFichiers" << QRect(197, 41, 152, 222);
-        QTest::newRow("fichier dans son cadre") << "Fichier" << QRect(1, 1, 149, 197);
-        QTest::newRow("date et heure") << "FondDateHeure" << QRect(349, 41, 175, 129);
-        QTest::newRow("attributs") << "FondAttributs" << QRect(349, 170, 175, 93);
-        QTest::newRow("barre d'icones") << "FondIcones" << QRect(0, 280, 564, 41);
-        QTest::newRow("premiere icone") << "CmdExplorer" << QRect(40, 4, 40, 32);
-        QTest::newRow("derniere icone") << "CmdAide" << QRect(480, 4, 40, 32);
-        QTest::newRow("bande du bas") << "Forme8" << QRect(0, 334, 564, 13);
-    }
-    void disposition()
-    {
-        QFETCH(QString, nom);
-        QFETCH(QRect, attendu);
-        QCOMPARE(fen->size(), QSize(564, 347));
-        auto* w = fen->findChild<QWidget*>(nom);
-        QVERIFY2(w, qPrintable(nom));
-        QCOMPARE(w->geometry(), attendu);
-    }
+    void cleanup() { banc.reset(); }
 
     void commandesInactivesAuDepart()
     {
@@ -77,7 +45,7 @@ private Q_SLOTS:
             QVERIFY2(!bouton(n)->isEnabled(), n);
         QVERIFY(bouton("CmdRename")->isEnabled());  // the folder holds files
         QCOMPARE(legende(), QStringLiteral(" Aucun fichier sélectionné"));
-        QCOMPARE(fichiers()->count(), 4);  // hidden files listed too
+        QCOMPARE(banc->lignes().size(), 4);  // hidden files listed too
     }
 
     void selectionEtLegendes()
@@ -93,7 +61,7 @@ private Q_SLOTS:
         cliquer(0, Qt::ControlModifier);
         QCOMPARE(legende(), QStringLiteral(" 0 fichier sélectionné"));
         QVERIFY(bouton("CmdAttributs")->isEnabled());
-        QCOMPARE(env->general->FichierCourant, env->chemin(fichiers()->item(0)->text()));
+        QCOMPARE(env->general->FichierCourant, banc->natif(banc->lignes().at(0)));
     }
 
     void filtreRemetLaLegendeEtGardeList1()
@@ -102,11 +70,11 @@ private Q_SLOTS:
         auto* filtre = fen->findChild<QLineEdit*>(QStringLiteral("txtExtension"));
         filtre->setText(QStringLiteral("txt"));
         QCOMPARE(legende(), QStringLiteral(" Aucun fichier sélectionné"));
-        QCOMPARE(fichiers()->count(), 2);
+        QCOMPARE(banc->lignes().size(), 2);
         QCOMPARE(fen->navigateur()->list1()->count(), 1);
         filtre->clear();
         QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.*"));
-        QCOMPARE(fichiers()->count(), 4);
+        QCOMPARE(banc->lignes().size(), 4);
     }
 
     void dossierSansFichierDesactiveRenommer()

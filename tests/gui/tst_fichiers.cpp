@@ -1,17 +1,19 @@
 // The file commands of the main window: rename panel, extension change,
 // date and time, attributes, whole-folder walk and properties panel.
 #include "app/fenprin.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
 #include "core/platform/platform.h"
 #include "fileops/navigateur.h"
-#include "support/environnement.h"
+#include "support/banc.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QtTest>
@@ -22,34 +24,19 @@ class TstFichiers : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Environnement> env;
-    std::unique_ptr<FenPrin> fen;
+    std::unique_ptr<BancFenPrin> banc;
+    Environnement* env = nullptr;
+    FenPrin* fen = nullptr;
 
-    TavBttn* bouton(const char* nom) { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
-    QLineEdit* champ(const char* nom) { return fen->findChild<QLineEdit*>(QString::fromLatin1(nom)); }
-    QListWidget* liste() { return fen->navigateur()->fichier(); }
+    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
+    QLineEdit* champ(const char* nom) { return banc->champ(nom); }
     void ouvrir(const QStringList& fichiers)
     {
-        for (const QString& f : fichiers)
-            env->creerFichier(f, f.toUtf8());
-        fen = std::make_unique<FenPrin>(*env->general);
-        fen->show();
-        fen->charger();
-        QVERIFY(fen->navigateur()->setDossier(env->dossier.path()));
+        banc->ouvrir(fichiers);
+        fen = banc->fen.get();
     }
-    // Selects the named entries as a user would, by clicks.
-    void choisir(const QStringList& noms)
-    {
-        bool premier = true;
-        for (const QString& n : noms) {
-            const auto items = liste()->findItems(n, Qt::MatchExactly);
-            QVERIFY2(items.size() == 1, qPrintable(n));
-            QTest::mouseClick(liste()->viewport(), Qt::LeftButton, premier ? Qt::NoModifier : Qt::ControlModifier,
-                              liste()->visualItemRect(items[0]).center());
-            premier = false;
-        }
-    }
-    QStringList contenu() { return QDir(env->dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+    void choisir(const QStringList& noms) { banc->choisir(noms); }
+    QStringList contenu() { return banc->contenu(); }
     std::uint32_t attributs(const QString& nom)
     {
         std::uint32_t a = 0;
@@ -65,8 +52,12 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { preparerTests(); }
-    void init() { env = std::make_unique<Environnement>(); }
-    void cleanup() { fen.reset(); env.reset(); }
+    void init()
+    {
+        banc = std::make_unique<BancFenPrin>();
+        env = banc->env.get();
+    }
+    void cleanup() { banc.reset(); }
 
     void panneauRenommerBascule()
     {
@@ -104,8 +95,8 @@ private Q_SLOTS:
         choisir({QStringLiteral("b.txt"), QStringLiteral("c.Gif")});
         bouton("CmdRenommer")->click();
         QCOMPARE(contenu(), (QStringList{QStringLiteral("Vac002.txt"), QStringLiteral("Vac003.gif"), QStringLiteral("a.JPG")}));
-        QCOMPARE(liste()->count(), 3);
-        QVERIFY(liste()->selectedItems().isEmpty());
+        QCOMPARE(banc->lignes().size(), 3);
+        QVERIFY(!banc->fichiers()->selectionModel()->hasSelection());
         QVERIFY(fen->progression()->isHidden());
     }
 
@@ -128,7 +119,7 @@ private Q_SLOTS:
         QVERIFY(existant.open(QIODevice::ReadOnly));
         QCOMPARE(existant.readAll(), QByteArray("a.doc"));  // never overwritten
         QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.doc"));
-        QCOMPARE(liste()->count(), 2);
+        QCOMPARE(banc->lignes().size(), 2);
     }
 
     void datesDesFichiersChoisis()
@@ -149,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(temps(QStringLiteral("a.txt")).write, avantA.write);
         QCOMPARE(temps(QStringLiteral("lecture.txt")).creation, avantLecture.creation);
         QCOMPARE(env->sons, QList<int>{19});
-        QCOMPARE(env->general->FichierCourant, env->chemin(QStringLiteral("lecture.txt")));
+        QCOMPARE(env->general->FichierCourant, banc->natif(QStringLiteral("lecture.txt")));
     }
 
     void memeDateEtHeurePartout()
@@ -228,10 +219,12 @@ private Q_SLOTS:
         ouvrir({});
         env->creerFichier(QStringLiteral("gros.bin"), QByteArray(1025, 'x'));
         fen->navigateur()->rafraichir();
-        QTest::mousePress(bouton("CmdProprietes"), Qt::LeftButton);  // nothing before a click in the list
+        QTest::mouseClick(bouton("CmdProprietes"), Qt::LeftButton);  // nothing before a click in the list
         QVERIFY(fen->findChild<TavPanel*>(QStringLiteral("LblPropDate"))->isHidden());
         choisir({QStringLiteral("gros.bin")});
-        QTest::mousePress(bouton("CmdProprietes"), Qt::LeftButton);
+        // The keyboard opens it as the pointer does (Space on the focused button).
+        bouton("CmdProprietes")->setFocus();
+        QTest::keyClick(bouton("CmdProprietes"), Qt::Key_Space);
         auto* panneau = fen->findChild<TavPanel*>(QStringLiteral("LblPropDate"));
         QVERIFY(panneau->isVisible());
         QCOMPARE(panneau->caption(), QDir::toNativeSeparators(env->dossier.path()));

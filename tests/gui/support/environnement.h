@@ -3,9 +3,9 @@
 // temporary folder for the files the test works on.
 #pragma once
 
-#include "app/dialogues.h"
-#include "app/general.h"
-#include "app/reglages.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/reglages.h"
 
 #include <QList>
 #include <QTemporaryDir>

@@ -47,4 +47,10 @@ std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out
     return err ? std::error_code(err, std::generic_category()) : std::error_code();
 }
 
+bool leadsToFolder(const std::string& path)
+{
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 }  // namespace ordalis::platform

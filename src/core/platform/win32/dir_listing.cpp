@@ -39,4 +39,10 @@ std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out
     return {};
 }
 
+bool leadsToFolder(const std::string& path)
+{
+    const DWORD attributes = ::GetFileAttributesW(win32::widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace ordalis::platform

@@ -1,4 +1,4 @@
-#include "app/reglages.h"
+#include "ui/reglages.h"
 
 #include <QDir>
 #include <QFile>

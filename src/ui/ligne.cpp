@@ -1,4 +1,4 @@
-#include "app/ligne.h"
+#include "ui/ligne.h"
 
 #include <QPainter>
 

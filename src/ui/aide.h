@@ -4,16 +4,17 @@
 
 #include <QWidget>
 
-class General;
+class Dialogues;
 class QTextBrowser;
 
 class FenAide : public QWidget {
     Q_OBJECT
 public:
     // Opens (or brings forward) the help window on topic `sujet` (0 = the
-    // contents, 1 to 6 = the topics). A missing help file is reported in a
-    // message box naming it.
-    static void afficher(General& general, QWidget* depuis, int sujet);
+    // contents page `cheminAide`, 1 to 6 = the topics beside it). A missing
+    // help file is reported in a message box titled `titre` that names it.
+    static void afficher(Dialogues& dialogues, const QString& titre, const QString& cheminAide,
+                         QWidget* depuis, int sujet);
     // The page of a topic, beside the contents page `cheminAide`.
     static QString pageSujet(const QString& cheminAide, int sujet);
 

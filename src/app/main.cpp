@@ -1,9 +1,9 @@
 // Ordalis... — a toolbox for the files of a folder.
 #include "app/demarrage.h"
-#include "app/dialogues.h"
+#include "ui/dialogues.h"
 #include "app/fenprin.h"
-#include "app/general.h"
-#include "app/reglages.h"
+#include "ui/general.h"
+#include "ui/reglages.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

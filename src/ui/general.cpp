@@ -1,6 +1,6 @@
-#include "app/general.h"
+#include "ui/general.h"
 
-#include "app/aide.h"
+#include "ui/aide.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,7 +47,7 @@ void General::JouerSon(int numero)
 
 void General::afficherAide(QWidget* depuis, int sujet)
 {
-    FenAide::afficher(*this, depuis, sujet);
+    FenAide::afficher(m_dialogues, TitreProgramme, CheminAide, depuis, sujet);
 }
 
 void FermerTout()

@@ -1,4 +1,4 @@
-#include "app/couleurs.h"
+#include "ui/couleurs.h"
 
 #include <QHash>
 #include <QPalette>
@@ -79,6 +79,12 @@ void appliquerCouleurs(QWidget* fenetre, const TableCouleurs& t, const Couleurs&
     pourChaque(fenetre, t.lumiere, [&](QWidget* w) { w->setProperty("highlightcolor", versQColor(c.lumiere)); });
     pourChaque(fenetre, t.autresTextes, [&](QWidget* w) { couleurTexte(w, versQColor(c.autresTextes)); });
     pourChaque(fenetre, t.visu, [&](QWidget* w) { couleurFond(w, versQColor(c.visu)); });
+    pourChaque(fenetre, t.fond, [&](QWidget* w) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Window, versQColor(c.fond));
+        w->setPalette(p);
+        w->setAutoFillBackground(true);
+    });
 }
 
 const TableCouleurs& tableFenPrin()
@@ -116,9 +122,10 @@ QStringList noms(const char* liste)
 }
 
 TableCouleurs table(const char* normal, const char* inverse, const char* texteBoutons, const char* lumiere,
-                    const char* autresTextes, const char* visu)
+                    const char* autresTextes, const char* visu, const char* fond = "")
 {
-    return {noms(normal), noms(inverse), noms(texteBoutons), noms(lumiere), noms(autresTextes), noms(visu)};
+    return {noms(normal), noms(inverse), noms(texteBoutons), noms(lumiere), noms(autresTextes), noms(visu),
+            noms(fond)};
 }
 
 }  // namespace
@@ -150,7 +157,7 @@ const TableCouleurs& tableFenetre(const QString& nomFenetre)
         {QStringLiteral("Conseils"),
          table("CmdDeplaceFen CmdOK Forme2 Forme4 Forme6", "CmdNextTip Forme1 Forme3 Forme5 Forme7",
                "CmdDeplaceFen CmdNextTip CmdOK", "CmdDeplaceFen CmdOK CmdNextTip", "lblTipText",
-               "Picture1 lblTipText")},
+               "Picture1 lblTipText", "chkLoadTipsAtStartup")},
         {QStringLiteral("Apropos"),
          table("CmdDeplaceFen CmdFermer Forme2 Forme4", "Forme1 Forme3 Forme5 Forme6", "CmdDeplaceFen CmdFermer",
                "CmdDeplaceFen CmdFermer", "Image2", "Image1 Image2")},

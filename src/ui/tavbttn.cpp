@@ -1,4 +1,4 @@
-#include "app/tavbttn.h"
+#include "ui/tavbttn.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

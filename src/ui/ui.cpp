@@ -1,8 +1,11 @@
-#include "app/ui.h"
+#include "ui/ui.h"
 
-#include "app/general.h"
-#include "app/tavbttn.h"
-#include "app/tavpanel.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+
+#include <QLabel>
+#include <QLineEdit>
 
 void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur)
 {
@@ -31,6 +34,21 @@ TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& capti
     p->setObjectName(nom);
     p->setCaption(caption);
     return p;
+}
+
+QLineEdit* creerChamp(QWidget* parent, const QString& nom, const QString& nomAccessible, const QString& texte)
+{
+    auto* c = new QLineEdit(texte, parent);
+    c->setObjectName(nom);
+    c->setAccessibleName(nomAccessible);
+    return c;
+}
+
+QLabel* creerEtiquette(QWidget* parent, const QString& nom, const QString& texte)
+{
+    auto* l = new QLabel(texte, parent);
+    l->setObjectName(nom);
+    return l;
 }
 
 void installerBulle(TavBttn* bouton, General& general, const QString& bulle)

@@ -1,8 +1,8 @@
-#include "app/chrome.h"
+#include "ui/chrome.h"
 
-#include "app/general.h"
-#include "app/tavbttn.h"
-#include "app/ui.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/ui.h"
 
 #include <QWidget>
 #include <QWindow>

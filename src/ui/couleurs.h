@@ -3,7 +3,7 @@
 // such table.
 #pragma once
 
-#include "app/general.h"
+#include "ui/general.h"
 
 #include <QColor>
 #include <QStringList>
@@ -15,6 +15,7 @@ struct TableCouleurs {
     QStringList lumiere;          // highlight under the pointer
     QStringList autresTextes;     // texts, captions and lines
     QStringList visu;             // background of lists and entry fields
+    QStringList fond;             // controls painted with the window background
 };
 
 QColor versQColor(ordalis::Colour c);

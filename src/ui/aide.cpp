@@ -1,8 +1,7 @@
-#include "app/aide.h"
+#include "ui/aide.h"
 
-#include "app/dialogues.h"
-#include "app/fenetres.h"
-#include "app/general.h"
+#include "ui/dialogues.h"
+#include "ui/fenetres.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,11 +39,12 @@ QString FenAide::pageAffichee() const
     return m_navigateur->source().toLocalFile();
 }
 
-void FenAide::afficher(General& general, QWidget* depuis, int sujet)
+void FenAide::afficher(Dialogues& dialogues, const QString& titre, const QString& cheminAide,
+                       QWidget* depuis, int sujet)
 {
-    const QString page = pageSujet(general.CheminAide, sujet);
+    const QString page = pageSujet(cheminAide, sujet);
     if (!QFileInfo::exists(page)) {
-        general.dialogues().message(depuis, {general.TitreProgramme,
+        dialogues.message(depuis, {titre,
             QStringLiteral("Le fichier d'aide est introuvable :\n%1").arg(QDir::toNativeSeparators(page)),
             IconeMessage::Exclamation, BoutonsMessage::Ok, Reponse::Ok});
         return;

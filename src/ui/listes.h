@@ -4,28 +4,20 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QString>
-#include <QVector>
-
-struct Volume {
-    QString racine;   // mount point or drive root, native separators
-    QString libelle;  // what the list shows
-};
-
-// The volumes a user would pick: the root first, then the other mounted
-// file systems with real storage (no pseudo file systems); drive letters on
-// Windows.
-QVector<Volume> volumesUtilisateur();
-// The volume that holds `chemin` (its longest mount point).
-QString volumeDe(const QString& chemin);
+#include <string>
 
 // The classic folder list: the ancestors of the current folder from the
 // root down, then its subfolders one level deeper. An item is opened with
-// a double-click or Enter; its path is in Qt::UserRole.
+// a double-click or Enter.
 class ListeDossiers : public QListWidget {
     Q_OBJECT
 public:
     explicit ListeDossiers(QWidget* parent = nullptr);
-    void afficher(const QString& dossier);
+    // Shows `dossier` (a path as the system gives it) with its ancestors and
+    // its subfolders in natural order; dot-folders are left out.
+    void afficher(const std::string& dossier);
+    // The path an item opens.
+    static std::string chemin(const QListWidgetItem* item);
 };
 
 // The volume list. Screen readers read it as "Lecteurs" with the current

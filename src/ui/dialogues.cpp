@@ -1,4 +1,4 @@
-#include "app/dialogues.h"
+#include "ui/dialogues.h"
 
 #include <QAbstractButton>
 #include <QColorDialog>

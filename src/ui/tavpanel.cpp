@@ -1,4 +1,4 @@
-#include "app/tavpanel.h"
+#include "ui/tavpanel.h"
 
 #include <QLinearGradient>
 #include <QPainter>

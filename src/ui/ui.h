@@ -7,6 +7,8 @@
 #include <string_view>
 
 class General;
+class QLabel;
+class QLineEdit;
 class QWidget;
 class TavBttn;
 class TavPanel;
@@ -25,6 +27,9 @@ TavBttn* creerBouton(QWidget* parent, const QString& nom, const QString& caption
 // A band of the window's decoration: no input, no focus, not read aloud.
 TavBttn* creerForme(QWidget* parent, const QString& nom, int sens = 0);
 TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& caption = {});
+// An entry field named `nom`, read aloud as `nomAccessible`.
+QLineEdit* creerChamp(QWidget* parent, const QString& nom, const QString& nomAccessible, const QString& texte = {});
+QLabel* creerEtiquette(QWidget* parent, const QString& nom, const QString& texte);
 
 // Each hover sets the button's tooltip to `bulle` while the hints are on and
 // to the empty text otherwise.

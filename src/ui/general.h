@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string>
 
 class Dialogues;
 class Reglages;
@@ -37,7 +38,7 @@ public:
     bool InfoBulles = true;
     QString ConseilDemarrage = QStringLiteral("Oui");
     Couleurs couleurs;
-    QString FichierCourant;
+    std::string FichierCourant;  // full path as the system gives it
 
     // The program's data folder (help pages, tips file): share/ordalis
     // beside the program's bin/ folder, or the program's own folder.

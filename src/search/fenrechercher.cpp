@@ -1,0 +1,3 @@
+#include "search/fenrechercher.h"
+
+FenRechercher::FenRechercher(QWidget* parent) : QWidget(parent, Qt::Window) {}

@@ -1,0 +1,3 @@
+#include "texttools/fencrypteur.h"
+
+FenCrypteur::FenCrypteur(QWidget* parent) : QWidget(parent, Qt::Window) {}

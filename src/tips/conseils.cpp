@@ -1,0 +1,3 @@
+#include "tips/conseils.h"
+
+Conseils::Conseils(QWidget* parent) : QWidget(parent, Qt::Window) {}

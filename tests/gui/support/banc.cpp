@@ -1,0 +1,86 @@
+#include "support/banc.h"
+
+#include "app/fenprin.h"
+#include "fileops/navigateur.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QtTest>
+
+BancFenPrin::BancFenPrin() : env(std::make_unique<Environnement>()) {}
+
+BancFenPrin::~BancFenPrin()
+{
+    fen.reset();
+    env.reset();
+}
+
+void BancFenPrin::ouvrirSansDossier()
+{
+    fen = std::make_unique<FenPrin>(*env->general);
+    fen->show();
+    fen->charger();
+}
+
+void BancFenPrin::ouvrir(const QStringList& liste)
+{
+    for (const QString& f : liste)
+        env->creerFichier(f, f.toUtf8());
+    ouvrirSansDossier();
+    QVERIFY(fen->navigateur()->setDossier(env->dossier.path()));
+}
+
+TavBttn* BancFenPrin::bouton(const char* nom) const
+{
+    return fen->findChild<TavBttn*>(QString::fromLatin1(nom));
+}
+
+QLineEdit* BancFenPrin::champ(const char* nom) const
+{
+    return fen->findChild<QLineEdit*>(QString::fromLatin1(nom));
+}
+
+QString BancFenPrin::legende() const
+{
+    return fen->findChild<TavPanel*>(QStringLiteral("NbFichiers"))->caption();
+}
+
+QListView* BancFenPrin::fichiers() const
+{
+    return fen->navigateur()->fichier();
+}
+
+QStringList BancFenPrin::lignes() const
+{
+    QStringList out;
+    const QAbstractItemModel* m = fichiers()->model();
+    for (int i = 0; i < m->rowCount(); ++i)
+        out << m->index(i, 0).data().toString();
+    return out;
+}
+
+void BancFenPrin::cliquer(int ligne, Qt::KeyboardModifiers m)
+{
+    const QRect r = fichiers()->visualRect(fichiers()->model()->index(ligne, 0));
+    QTest::mouseClick(fichiers()->viewport(), Qt::LeftButton, m, r.center());
+}
+
+void BancFenPrin::choisir(const QStringList& noms)
+{
+    bool premier = true;
+    for (const QString& n : noms) {
+        const int ligne = int(lignes().indexOf(n));
+        QVERIFY2(ligne >= 0, qPrintable(n));
+        cliquer(ligne, premier ? Qt::NoModifier : Qt::ControlModifier);
+        premier = false;
+    }
+}
+
+QStringList BancFenPrin::contenu() const
+{
+    return QDir(env->dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
