@@ -1,0 +1,2 @@
+// Core code that uses Qt: against the arrows.
+#include <QString>
