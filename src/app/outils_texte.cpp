@@ -1,14 +1,10 @@
-// The text tools' part of the tool-window hub.
+// The cipher window's and the editor's part of the tool-window hub.
 #include "app/outils.h"
 
 #include "texttools/fencrypteur.h"
+#include "texttools/fenedittext.h"
 
 FenCrypteur* Outils::ouvrirCrypteur()
-{
-    return nullptr;
-}
-
-FenRechercheTxt* Outils::ouvrirRechercheTexte()
 {
     return nullptr;
 }

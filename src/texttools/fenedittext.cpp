@@ -1,0 +1,3 @@
+#include "texttools/fenedittext.h"
+
+FenEditText::FenEditText(QWidget* parent) : QWidget(parent, Qt::Window) {}

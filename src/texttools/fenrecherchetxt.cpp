@@ -1,0 +1,3 @@
+#include "texttools/fenrecherchetxt.h"
+
+FenRechercheTxt::FenRechercheTxt(QWidget* parent) : QWidget(parent, Qt::Window) {}

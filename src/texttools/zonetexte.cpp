@@ -1,0 +1,3 @@
+#include "texttools/zonetexte.h"
+
+ZoneTexte::ZoneTexte(QWidget* parent) : QWidget(parent, Qt::Window) {}

@@ -1,0 +1,3 @@
+#include "tips/apropos.h"
+
+Apropos::Apropos(QWidget* parent) : QWidget(parent, Qt::Window) {}
