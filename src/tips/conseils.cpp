@@ -1,3 +1,171 @@
 #include "tips/conseils.h"
 
-Conseils::Conseils(QWidget* parent) : QWidget(parent, Qt::Window) {}
+#include "ui/couleurs.h"
+#include "ui/general.h"
+#include "ui/reglages.h"
+#include "ui/tavbttn.h"
+#include "ui/ui.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QWindow>
+#include <chrono>
+#include <cstdint>
+#include <random>
+
+namespace {
+
+const QString oui = QStringLiteral("Oui");
+const QString non = QStringLiteral("Non");
+const QString nomFichier = QStringLiteral("Conseils.txt");
+
+ordalis::TipList::Random hasardHorloge()
+{
+    const auto graine = std::chrono::steady_clock::now().time_since_epoch().count();
+    return [moteur = std::mt19937_64(static_cast<std::uint64_t>(graine))]() mutable {
+        return std::uniform_real_distribution<double>(0.0, 1.0)(moteur);
+    };
+}
+
+QString versQ(std::u16string_view texte)
+{
+    return QString::fromUtf16(texte.data(), qsizetype(texte.size()));
+}
+
+}  // namespace
+
+Conseils::Conseils(General& general, QWidget* parent, const QString& fichier, ordalis::TipList::Random hasard)
+    : QWidget(parent, Qt::Window), m_general(general), m_hasard(hasard ? std::move(hasard) : hasardHorloge())
+{
+    setObjectName(QStringLiteral("Conseils"));
+    setWindowFlag(Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("Ordalis... - Conseil du jour"));
+    QFont f = font();
+    f.setPointSizeF(8.0);
+    setFont(f);
+    installerAccessibiliteTavBttn();
+    setFixedSize(tw(5880), tw(3600));
+    construire();
+    appliquerCouleursFenetre(this, general.couleurs);
+    lireInterrupteur();
+    const QString chemin = fichier.isEmpty() ? QDir(General::dossierDonnees()).filePath(nomFichier) : fichier;
+    if (!LoadTips(chemin))
+        m_texte->setText(versQ(ordalis::missingTipsMessage(nomFichier.toStdU16String())));
+}
+
+void Conseils::construire()
+{
+    TavBttn* titre = creerBouton(this, QStringLiteral("CmdDeplaceFen"), windowTitle());
+    titre->setCursor(Qt::SizeAllCursor);
+    titre->setFocusPolicy(Qt::NoFocus);
+    installerBulle(titre, m_general, QStringLiteral("Déplacement de la fenêtre"));
+    connect(titre, &TavBttn::mouseDown, this, [this] {
+        if (QWindow* w = windowHandle())
+            w->startSystemMove();
+    });
+    placer(titre, 0, 0, 5880, 315);
+
+    // Bands that alternate their direction with their neighbours.
+    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 5880, 120);
+    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 480, 1230);
+    placer(creerForme(this, QStringLiteral("Forme3"), 1), 0, 1665, 480, 1215);
+    placer(creerForme(this, QStringLiteral("Forme6"), 1), 5400, 435, 480, 1230);
+    placer(creerForme(this, QStringLiteral("Forme7"), 1), 5400, 1665, 480, 1215);
+    placer(creerForme(this, QStringLiteral("Forme4")), 0, 2880, 5880, 120);
+    placer(creerForme(this, QStringLiteral("Forme5")), 0, 3480, 5880, 120);
+    construireConseil();
+    construireCommandes();
+}
+
+void Conseils::construireConseil()
+{
+    auto* cadre = new QFrame(this);
+    cadre->setObjectName(QStringLiteral("Picture1"));
+    cadre->setFrameShape(QFrame::Panel);
+    cadre->setFrameShadow(QFrame::Sunken);
+    cadre->setBackgroundRole(QPalette::Base);
+    cadre->setAutoFillBackground(true);
+    cadre->setAccessibleName(QStringLiteral("Conseil du jour"));
+    placer(cadre, 600, 555, 4680, 2205);
+
+    QLabel* titre = creerEtiquette(cadre, QStringLiteral("Label1"), QStringLiteral("Le saviez-vous..."));
+    QFont gras = titre->font();
+    gras.setBold(true);
+    gras.setPointSizeF(10.0);
+    titre->setFont(gras);
+    placer(titre, 120, 90, 4440, 300);
+
+    m_texte = creerEtiquette(cadre, QStringLiteral("lblTipText"), QString());
+    m_texte->setWordWrap(true);
+    m_texte->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_texte->setTextFormat(Qt::PlainText);
+    m_texte->setBackgroundRole(QPalette::Base);
+    m_texte->setAutoFillBackground(true);
+    placer(m_texte, 120, 480, 4440, 1635);
+}
+
+void Conseils::construireCommandes()
+{
+    m_demarrage = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
+    m_demarrage->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    placer(m_demarrage, 90, 3060, 3195, 360);
+    connect(m_demarrage, &QCheckBox::clicked, this, &Conseils::basculerInterrupteur);
+
+    TavBttn* suivant = creerBouton(this, QStringLiteral("CmdNextTip"), QStringLiteral("Conseil suivant"));
+    placer(suivant, 3330, 3060, 1560, 345);
+    connect(suivant, &TavBttn::clicked, this, &Conseils::CmdNextTip);
+
+    TavBttn* ok = creerBouton(this, QStringLiteral("CmdOK"), QStringLiteral("OK"));
+    placer(ok, 4935, 3060, 855, 345);
+    connect(ok, &TavBttn::clicked, this, &QWidget::close);
+    setFocusProxy(ok);
+}
+
+void Conseils::lireInterrupteur()
+{
+    m_general.ConseilDemarrage = m_general.reglages().lire(Cles::sectionConseils, Cles::cleConseils, oui);
+    m_demarrage->setChecked(m_general.ConseilDemarrage == oui);
+}
+
+void Conseils::basculerInterrupteur(bool coche)
+{
+    m_general.ConseilDemarrage = coche ? oui : non;
+    m_general.reglages().ecrire(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
+}
+
+bool Conseils::LoadTips(const QString& fichier)
+{
+    QFile f(fichier);
+    bool lu = !fichier.isEmpty() && QFileInfo(fichier).isFile() && f.open(QIODevice::ReadOnly);
+    QByteArray octets;
+    if (lu) {
+        octets = f.readAll();
+        lu = f.error() == QFileDevice::NoError;
+    }
+    m_conseils = lu ? ordalis::parseTips(std::string_view(octets.constData(), std::size_t(octets.size())))
+                    : std::vector<std::u16string>();
+    PickRandomTip();
+    return lu;
+}
+
+void Conseils::PickRandomTip()
+{
+    m_liste.assign(m_conseils, m_hasard);
+    DisplayCurrentTip();
+}
+
+void Conseils::DisplayCurrentTip()
+{
+    if (!m_liste.empty())
+        m_texte->setText(versQ(m_liste.current()));
+}
+
+void Conseils::CmdNextTip()
+{
+    m_liste.next();
+    DisplayCurrentTip();
+}
