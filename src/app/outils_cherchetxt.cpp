@@ -2,8 +2,9 @@
 #include "app/outils.h"
 
 #include "texttools/fenrecherchetxt.h"
+#include "ui/fenetres.h"
 
 FenRechercheTxt* Outils::ouvrirRechercheTexte()
 {
-    return nullptr;
+    return afficherFenetreOutil(m_rechercheTexte, [this] { return new FenRechercheTxt(m_general); });
 }

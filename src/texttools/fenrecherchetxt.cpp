@@ -1,3 +1,203 @@
 #include "texttools/fenrecherchetxt.h"
 
-FenRechercheTxt::FenRechercheTxt(QWidget* parent) : QWidget(parent, Qt::Window) {}
+#include "texttools/chargementtexte.h"
+#include "ui/chrome.h"
+#include "ui/couleurs.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextDocument>
+
+namespace {
+
+const QString kTitre = QStringLiteral("Rechercher un texte dans un fichier");
+
+}  // namespace
+
+FenRechercheTxt::FenRechercheTxt(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
+{
+    setObjectName(QStringLiteral("FenRechercheTxt"));
+    QFont f = font();
+    f.setPointSizeF(8.0);
+    setFont(f);
+    installerAccessibiliteTavBttn();
+    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 5, .sujetDroit = 0});
+    setWindowTitle(kTitre);
+    chrome->deplace()->setCaption(kTitre);
+    placer(chrome->deplace(), 0, 0, 6135, 315);
+    placer(chrome->aide(), 6135, 0, 300, 315);
+    placer(chrome->fermer(), 6435, 0, 300, 315);
+    construireCadre();
+    appliquerCouleursFenetre(this, general.couleurs);
+    setFixedSize(tw(6735), tw(6825));
+}
+
+void FenRechercheTxt::construireCadre()
+{
+    placer(creerForme(this, QStringLiteral("Forme2")), 0, 315, 6735, 120);
+    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 435, 120, 4560);
+    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 4560);
+    placer(creerForme(this, QStringLiteral("Forme4")), 0, 4995, 6735, 120);
+    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6585, 6735, 120);
+    TavPanel* bas = creerPanneau(this, QStringLiteral("Forme7"));
+    bas->setEncadre(false);
+    bas->setGradientsens(0);
+    placer(bas, 0, 6705, 6735, 120);
+
+    m_zone = new QPlainTextEdit(this);
+    m_zone->setObjectName(QStringLiteral("Rtb1"));
+    m_zone->setAccessibleName(QStringLiteral("Texte du fichier"));
+    m_zone->setReadOnly(true);
+    m_zone->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_zone->setTabChangesFocus(true);
+    m_zone->document()->setUndoRedoEnabled(false);
+    m_zone->installEventFilter(this);
+    placer(m_zone, 120, 435, 6495, 4560);
+
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    placer(fond, 0, 5115, 6735, 1470);
+    construireCommandes(fond);
+}
+
+void FenRechercheTxt::construireCommandes(TavPanel* fond)
+{
+    QLabel* etiquette = creerEtiquette(fond, QStringLiteral("LblMot"), QStringLiteral("Texte à trouver :"));
+    placer(etiquette, 150, 150, 3800, 255);
+    m_mot = creerChamp(fond, QStringLiteral("txtMotRechercher"), QStringLiteral("Texte à trouver"));
+    etiquette->setBuddy(m_mot);
+    placer(m_mot, 150, 435, 3800, 315);
+    connect(m_mot, &QLineEdit::returnPressed, this, [this] { rechercher(1); });
+
+    m_casse = new QCheckBox(fond);
+    m_casse->setObjectName(QStringLiteral("CheckCasse"));
+    m_casse->setAccessibleName(QStringLiteral("Respecter la casse"));
+    placer(m_casse, 150, 960, 240, 240);
+    connect(m_casse, &QCheckBox::toggled, this, [this](bool exacte) {
+        m_comparaison = exacte ? ordalis::CaseMode::Exact : ordalis::CaseMode::IgnoreCase;
+    });
+    TavBttn* libelle = creerBouton(fond, QStringLiteral("LblCasse"), QStringLiteral("Respecter la casse"));
+    libelle->setCaptionalign(Qt::AlignLeft);
+    libelle->setGradientcolorstart(Qt::transparent);
+    libelle->setGradientcolorend(Qt::transparent);
+    placer(libelle, 420, 930, 2400, 300);
+    connect(libelle, &TavBttn::clicked, m_casse, [this] { m_casse->setChecked(!m_casse->isChecked()); });
+
+    placer(creerForme(fond, QStringLiteral("Forme6"), 1), 4110, 120, 60, 1230);
+    connect(commande(fond, "CmdFichier", "fichier", "Choix du fichier", 4320), &TavBttn::clicked, this,
+            &FenRechercheTxt::choisirFichier);
+    connect(commande(fond, "CmdRechercher", "rechercher", "Commencer la recherche", 5115), &TavBttn::clicked, this,
+            [this] { rechercher(1); });
+    connect(commande(fond, "CmdSuivant", "suivant", "Chercher l'occurence suivante", 5910), &TavBttn::clicked,
+            this, [this] { rechercher(std::int64_t(m_derniere) + 1); });
+}
+
+TavBttn* FenRechercheTxt::commande(TavPanel* fond, const char* nom, const char* image, const char* bulle, int gauche)
+{
+    TavBttn* b = creerBouton(fond, QString::fromLatin1(nom));
+    b->setPicture(QStringLiteral(":/texttools/recherche/%1.svg").arg(QLatin1String(image)));
+    installerBulle(b, m_general, QString::fromUtf8(bulle));
+    placer(b, gauche, 315, 720, 720);
+    return b;
+}
+
+bool FenRechercheTxt::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == m_zone && evenement->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(evenement)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+            rechercher(std::int64_t(m_derniere) + 1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+void FenRechercheTxt::rechercher(std::int64_t depuis)
+{
+    const QString mot = m_mot->text();
+    if (mot.isEmpty())
+        return;
+    const std::size_t trouve = ordalis::findText(
+        m_texte, std::u16string_view(reinterpret_cast<const char16_t*>(mot.utf16()), std::size_t(mot.size())),
+        std::size_t(depuis), m_comparaison);
+    if (trouve == 0) {
+        m_general.dialogues().message(this, {m_general.TitreProgramme + QStringLiteral(" - Rechercher un texte"),
+                                             QStringLiteral("La zone de recherche a été parcourue."),
+                                             IconeMessage::Information});
+        m_zone->setFocus();
+        return;
+    }
+    m_derniere = std::int32_t(trouve);
+    QTextCursor selection(m_zone->document());
+    selection.setPosition(int(trouve - 1));
+    selection.setPosition(int(trouve - 1 + std::size_t(mot.size())), QTextCursor::KeepAnchor);
+    m_zone->setTextCursor(selection);
+    m_zone->ensureCursorVisible();
+    m_zone->setFocus();
+}
+
+void FenRechercheTxt::choisirFichier()
+{
+    DemandeFichier demande;
+    demande.filtre = QStringLiteral("Fichier texte ( *.txt  );;Tous les fichiers (*)");
+    const std::optional<QString> chemin = m_general.dialogues().ouvrirFichier(this, demande);
+    if (!chemin || chemin->isEmpty()) {
+        m_general.JouerSon(19);
+        return;
+    }
+    m_mot->setFocus();
+    setCursor(Qt::WaitCursor);
+    const int lecture = ++m_lecture;
+    chargerTexte(*chemin, m_zone->font(), this, [this, lecture](TexteCharge& charge) {
+        if (lecture != m_lecture)
+            return;  // a later choice replaces this one
+        unsetCursor();
+        afficher(charge);
+        Q_EMIT chargementTermine();
+    });
+}
+
+void FenRechercheTxt::afficher(TexteCharge& charge)
+{
+    switch (charge.etat) {
+    case TexteCharge::Etat::Erreur:
+        m_general.dialogues().message(this, {QStringLiteral("Ouvrir un fichier..."),
+                                             QStringLiteral("Erreur de lecture de fichier. %1  %2")
+                                                 .arg(charge.erreur.value())
+                                                 .arg(versQString(charge.erreur.message())),
+                                             IconeMessage::Stop});
+        return;
+    case TexteCharge::Etat::TropGros:
+        m_general.dialogues().message(
+            this, {QStringLiteral("Ouvrir un fichier..."),
+                   QStringLiteral("Ce fichier fait %1 Mo : la recherche de texte ne lit que les fichiers de %2 Mo "
+                                  "au plus.\nLe texte affiché reste le même.")
+                       .arg((charge.taille + 1024 * 1024 - 1) / (1024 * 1024))
+                       .arg(kTailleMaxTexte / (1024 * 1024)),
+                   IconeMessage::Exclamation});
+        return;
+    case TexteCharge::Etat::Lu:
+        break;
+    }
+    if (!charge.document)
+        return;  // an empty file leaves the text shown as it was
+    QTextDocument* nouveau = charge.document.release();
+    nouveau->setParent(m_zone);
+    nouveau->setDocumentLayout(new QPlainTextDocumentLayout(nouveau));
+    // The text area deletes the document it made; those of earlier files are ours.
+    const QPointer<QTextDocument> ancien = m_zone->document();
+    m_zone->setDocument(nouveau);
+    if (ancien && ancien->parent() == m_zone)
+        delete ancien;
+    m_texte = std::move(charge.texte);
+}
