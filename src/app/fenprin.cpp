@@ -41,7 +41,7 @@ const BoutonIcone barreIcones[] = {
     {"CmdAttributs", "attributs", "Modification des attributs du ou des fichiers sélectionnés"},
     {"CmdToutAttributs", "toutattributs", "Modification des attributs de tout le dossier"},
     {"CmdRename", "renommer", "Renommer les fichiers/Retour"},
-    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre \"Rechercher\" de l'explorateur"},
+    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre\"Rechercher\" de l'explorateur"},
     {"CmdCrypteur", "crypteur", "Crypter/décrypter un texte"},
     {"CmdChercheTxt", "cherchetxt", "Rechercher un texte dans un fichier"},
     {"CmdApropos", "apropos",
@@ -139,12 +139,14 @@ void FenPrin::construireBarreIcones()
         bouton->setPicture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.image)));
         placer(bouton, gauche, 60, 600, 480);
         gauche += 600;
-        if (bouton->objectName() == QLatin1String("CmdAide"))
+        if (bouton->objectName() == QLatin1String("CmdAide")) {
+            // The menu goes before the help window opens.
+            connect(bouton, &TavBttn::clicked, this, &FenPrin::masquerMenu);
             m_chrome->brancherAide(bouton, 0, 1, QString::fromUtf8(b.bulle));
-        else
+        } else {
             installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
+        }
     }
-    connect(bouton(QStringLiteral("CmdAide")), &TavBttn::clicked, this, &FenPrin::masquerMenu);
     connect(bouton(QStringLiteral("CmdApropos")), &TavBttn::clicked, this, &FenPrin::basculerMenu);
     for (const char* nom : {"CmdFiFi", "CmdCrypteur", "CmdChercheTxt"})
         connect(bouton(QString::fromLatin1(nom)), &TavBttn::clicked, this, &FenPrin::masquerMenu);
@@ -221,7 +223,6 @@ void FenPrin::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         rafraichirLegendes();
-        Q_EMIT reactivee();
     }
     QWidget::changeEvent(event);
 }

@@ -51,10 +51,6 @@ public:
     // touched, the operations already handed over finish first.
     void arreterCommande();
 
-Q_SIGNALS:
-    // The window became active again (after a modal window, or a switch).
-    void reactivee();
-
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

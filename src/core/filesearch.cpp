@@ -152,7 +152,7 @@ public:
             if (!sub)
                 folders_.pop_back();
             else
-                enter(joinPath(folders_.back().path, sub->name, separator_));
+                enter(CheminComplet(folders_.back().path, sub->name, separator_));
         }
         batches_.deliver();
     }
@@ -198,7 +198,7 @@ private:
         row.displayName = displayText(name);
         row.folder = folder.path;
         row.displayFolder = folder.display;
-        row.key = joinPath(folder.path, name, separator_);
+        row.key = CheminComplet(folder.path, name, separator_);
         row.size = status.size;
         row.writeTime = status.write;
         row.nameLength = characterCount(row.displayName);

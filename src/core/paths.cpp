@@ -2,13 +2,13 @@
 
 namespace ordalis {
 
-std::string CheminComplet(std::string_view folder, std::string_view name, std::string_view separator)
+std::string CheminComplet(std::string_view folder, std::string_view name, char separator)
 {
     std::string result(folder);
-    if (!separator.empty() && result.ends_with(separator))
+    if (!result.empty() && result.back() == separator)
         result.pop_back();
-    if (separator.empty() || !name.starts_with(separator))
-        result.append(separator);
+    if (!name.starts_with(separator))
+        result.push_back(separator);
     result.append(name);
     return result;
 }
@@ -27,15 +27,6 @@ std::size_t extensionDot(std::string_view name)
 {
     const std::size_t dot = name.rfind('.');
     return dot == 0 ? std::string_view::npos : dot;
-}
-
-std::string joinPath(std::string_view folder, std::string_view name, char separator)
-{
-    std::string result(folder);
-    if (result.empty() || result.back() != separator)
-        result.push_back(separator);
-    result.append(name);
-    return result;
 }
 
 }  // namespace ordalis

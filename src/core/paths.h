@@ -10,7 +10,7 @@ namespace ordalis {
 // Joins a folder and a name with one separator: a folder ending with the
 // separator loses that last character first; a name beginning with the
 // separator is appended directly. ("C:\\", "a.txt", '\\') -> "C:\\a.txt".
-std::string CheminComplet(std::string_view folder, std::string_view name, std::string_view separator);
+std::string CheminComplet(std::string_view folder, std::string_view name, char separator);
 
 // The text after the last occurrence of `separator`, or the whole text when it
 // does not occur ("Photo.Vac.JPG", ".") -> "JPG"; a text ending with the
@@ -24,9 +24,5 @@ std::string ApresDernier(std::string_view text, std::string_view separator);
 // has no extension. "Photo.Vac.JPG" -> 9, ".config.old" -> 7, "name." -> 4
 // (an empty extension), ".bashrc" and "README" -> npos.
 std::size_t extensionDot(std::string_view name);
-
-// Full path of a file of the list: folder + one separator + name, with no
-// second separator after a root ("/" + "a" -> "/a", "C:\\" + "a" -> "C:\\a").
-std::string joinPath(std::string_view folder, std::string_view name, char separator);
 
 }  // namespace ordalis

@@ -39,10 +39,6 @@ public:
     // over are done; the commands are enabled again, no sound is played.
     void arreter();
 
-    std::uint64_t NbFichiersArbre() const { return m_compte; }
-    // Files whose operation was handed over so far.
-    std::uint64_t fichiersTraites() const { return m_fait; }
-
 Q_SIGNALS:
     void terminee();
 

@@ -109,10 +109,10 @@ bool Navigateur::setDossierNatif(const std::string& chemin)
     if (ordalis::platform::listDirectory(chemin, entrees))
         return false;
     m_dossier = chemin;
-    m_repertoire->afficher(m_dossier);
+    m_repertoire->afficher(m_dossier, entrees);
     remettreLecteur();
     std::size_t fichiers = 0;
-    m_modele->remplacer(lireFichiers(fichiers));
+    m_modele->remplacer(filtrer(entrees, fichiers));
     m_cadre->setCaption(versQString(ordalis::kAucunFichier));
     Q_EMIT dossierChange(fichiers > 0);
     return true;
@@ -130,10 +130,9 @@ void Navigateur::filtreChange(const QString& texte)
     m_cadre->setCaption(versQString(ordalis::kAucunFichier));
 }
 
-std::vector<std::string> Navigateur::lireFichiers(std::size_t& fichiers) const
+std::vector<std::string> Navigateur::filtrer(std::vector<ordalis::platform::DirEntry>& entrees,
+                                             std::size_t& fichiers) const
 {
-    std::vector<ordalis::platform::DirEntry> entrees;
-    ordalis::platform::listDirectory(m_dossier, entrees);
     const std::string motif = m_motif.toStdString();
     std::vector<std::string> noms;
     fichiers = 0;
@@ -152,8 +151,10 @@ std::vector<std::string> Navigateur::lireFichiers(std::size_t& fichiers) const
 
 void Navigateur::rafraichir()
 {
+    std::vector<ordalis::platform::DirEntry> entrees;
+    ordalis::platform::listDirectory(m_dossier, entrees);
     std::size_t fichiers = 0;
-    m_modele->remplacer(lireFichiers(fichiers));
+    m_modele->remplacer(filtrer(entrees, fichiers));
 }
 
 const std::vector<std::string>& Navigateur::noms() const
@@ -172,7 +173,7 @@ std::vector<bool> Navigateur::selection() const
 
 std::string Navigateur::chemin(const std::string& nom) const
 {
-    return ordalis::joinPath(m_dossier, nom, ordalis::platform::separator());
+    return ordalis::CheminComplet(m_dossier, nom, ordalis::platform::separator());
 }
 
 void Navigateur::majSelection()

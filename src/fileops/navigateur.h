@@ -8,6 +8,9 @@
 
 #include <QObject>
 #include <QString>
+
+#include "core/platform/platform.h"
+
 #include <string>
 #include <vector>
 
@@ -69,9 +72,10 @@ private:
     void changerLecteur(int index);
     void remettreLecteur();
     void majSelection();
-    // Reads the folder: the names the list shows under the current pattern,
-    // in natural order; `fichiers` gets how many files it holds in all.
-    std::vector<std::string> lireFichiers(std::size_t& fichiers) const;
+    // The names the list shows of a listing of the folder, under the
+    // current pattern, in natural order; `fichiers` gets how many files it
+    // holds in all.
+    std::vector<std::string> filtrer(std::vector<ordalis::platform::DirEntry>& entrees, std::size_t& fichiers) const;
 
     General& m_general;
     QComboBox* m_lecteur;

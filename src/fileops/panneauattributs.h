@@ -15,9 +15,8 @@ class PanneauAttributs : public QObject {
 public:
     explicit PanneauAttributs(ContexteFichiers& contexte);
 
-    // Recomputes ValeurAttributs from the boxes.
+    // Recomputes the attribute value from the boxes.
     void Attributs();
-    std::uint32_t ValeurAttributs() const { return m_valeur; }
 
     void CmdAttributs();
     void CmdToutAttributs();

@@ -18,10 +18,6 @@ class PanneauRenommer : public QObject {
 public:
     explicit PanneauRenommer(ContexteFichiers& contexte);
 
-    TavPanel* panneau() const { return m_panneau; }
-    QString FormatNumero() const { return m_format; }
-    QString ValeurIncrement() const { return m_valeurIncrement; }
-
     void basculer();           // CmdRename
     void changerLargeur();     // CmdNumFich
     void renommer(bool tous);  // CmdRenommer / CmdToutRenommer

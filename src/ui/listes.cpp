@@ -64,6 +64,13 @@ QString affichable(std::string_view natif)
 
 void ListeDossiers::afficher(const std::string& dossier)
 {
+    std::vector<ordalis::platform::DirEntry> entrees;
+    ordalis::platform::listDirectory(dossier, entrees);
+    afficher(dossier, entrees);
+}
+
+void ListeDossiers::afficher(const std::string& dossier, const std::vector<ordalis::platform::DirEntry>& entrees)
+{
     clear();
     const QIcon ouvert = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon ferme = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -77,19 +84,17 @@ void ListeDossiers::afficher(const std::string& dossier)
     }
     setCurrentRow(count() - 1);
 
-    std::vector<ordalis::platform::DirEntry> entrees;
-    ordalis::platform::listDirectory(dossier, entrees);
     std::vector<std::string> sous;
     for (const auto& e : entrees) {
         if (e.name.starts_with('.') || !(e.isDirectory || e.isSymlink))
             continue;
-        if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::joinPath(dossier, e.name, sep)))
+        if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::CheminComplet(dossier, e.name, sep)))
             sous.push_back(e.name);
     }
     std::sort(sous.begin(), sous.end(), ordalis::naturalLess);
     for (const std::string& s : sous) {
         auto* item = new QListWidgetItem(ferme, affichable(s), this);
-        item->setData(Qt::UserRole, QByteArray::fromStdString(ordalis::joinPath(dossier, s, sep)));
+        item->setData(Qt::UserRole, QByteArray::fromStdString(ordalis::CheminComplet(dossier, s, sep)));
         item->setData(roleNiveau, niveau);
     }
 }

@@ -5,6 +5,9 @@
 #include <QListWidget>
 #include <QString>
 #include <string>
+#include <vector>
+
+#include "core/platform/platform.h"
 
 // The classic folder list: the ancestors of the current folder from the
 // root down, then its subfolders one level deeper. An item is opened with
@@ -16,6 +19,8 @@ public:
     // Shows `dossier` (a path as the system gives it) with its ancestors and
     // its subfolders in natural order; dot-folders are left out.
     void afficher(const std::string& dossier);
+    // The same, from a listing of `dossier` already read.
+    void afficher(const std::string& dossier, const std::vector<ordalis::platform::DirEntry>& entrees);
     // The path an item opens.
     static std::string chemin(const QListWidgetItem* item);
 };

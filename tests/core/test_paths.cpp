@@ -10,10 +10,11 @@ namespace {
 
 TEST(CheminComplet, JoinsWithOneSeparator)
 {
-    EXPECT_EQ(CheminComplet("C:\\", "a.txt", "\\"), "C:\\a.txt");
-    EXPECT_EQ(CheminComplet("C:\\Photos", "a.txt", "\\"), "C:\\Photos\\a.txt");
-    EXPECT_EQ(CheminComplet("C:\\Photos", "\\a.txt", "\\"), "C:\\Photos\\a.txt");
-    EXPECT_EQ(CheminComplet("/", "a.txt", "/"), "/a.txt");
+    EXPECT_EQ(CheminComplet("C:\\", "a.txt", '\\'), "C:\\a.txt");
+    EXPECT_EQ(CheminComplet("C:\\Photos", "a.txt", '\\'), "C:\\Photos\\a.txt");
+    EXPECT_EQ(CheminComplet("C:\\Photos", "\\a.txt", '\\'), "C:\\Photos\\a.txt");
+    EXPECT_EQ(CheminComplet("/", "a.txt", '/'), "/a.txt");
+    EXPECT_EQ(CheminComplet("/home/u", "a", '/'), "/home/u/a");
 }
 
 TEST(ApresDernier, TextAfterLastSeparator)
@@ -48,13 +49,6 @@ INSTANTIATE_TEST_SUITE_P(Names, ExtensionDot, testing::Values(
     ExtensionRow{".bashrc", std::string_view::npos},
     ExtensionRow{"README", std::string_view::npos},
     ExtensionRow{"", std::string_view::npos}));
-
-TEST(JoinPath, NoSecondSeparatorAfterRoot)
-{
-    EXPECT_EQ(joinPath("/", "a", '/'), "/a");
-    EXPECT_EQ(joinPath("C:\\", "a", '\\'), "C:\\a");
-    EXPECT_EQ(joinPath("/home/u", "a", '/'), "/home/u/a");
-}
 
 }  // namespace
 }  // namespace ordalis

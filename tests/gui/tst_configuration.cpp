@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QtTest>
 
 class TstConfiguration : public QObject {
@@ -181,7 +182,12 @@ private Q_SLOTS:
                 fenAide = a;
         QVERIFY(fenAide);
         QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("sujet1.html"));
+        // The left button hides the menu before the help shows its page.
+        bool menuVisibleALaPage = true;
+        connect(fenAide->findChild<QTextBrowser*>(), &QTextBrowser::sourceChanged, this,
+                [&] { menuVisibleALaPage = fen->popUpInfos()->isVisible(); });
         QTest::mouseClick(bouton("CmdAide"), Qt::LeftButton);
+        QVERIFY(!menuVisibleALaPage);
         QVERIFY(!fen->popUpInfos()->isVisible());
         QCOMPARE(QFileInfo(fenAide->pageAffichee()).fileName(), QStringLiteral("index.html"));
         bouton("CmdAideRename")->click();

@@ -70,7 +70,7 @@ TEST(SearchFolderText, RootKeepsItsSeparator)
 {
     EXPECT_EQ(searchFolderText("/", '/'), "/");
     EXPECT_EQ(searchFolderText("//", '/'), "/");
-    EXPECT_EQ(joinPath(searchFolderText("/", '/'), "a.txt", '/'), "/a.txt");
+    EXPECT_EQ(CheminComplet(searchFolderText("/", '/'), "a.txt", '/'), "/a.txt");
 }
 
 TEST_F(FileSearchPosix, LinksAreNeverWalkedSoALoopEnds)
