@@ -3,13 +3,18 @@
 
 #include "texttools/fencrypteur.h"
 #include "texttools/fenedittext.h"
+#include "ui/fenetres.h"
 
 FenCrypteur* Outils::ouvrirCrypteur()
 {
-    return nullptr;
+    return afficherFenetreOutil(m_crypteur, [this] {
+        auto* fenetre = new FenCrypteur(m_general);
+        connect(fenetre, &FenCrypteur::editeurDemande, this, &Outils::ouvrirEditeur);
+        return fenetre;
+    });
 }
 
 FenEditText* Outils::ouvrirEditeur()
 {
-    return nullptr;
+    return afficherFenetreOutil(m_editeur, [this] { return new FenEditText(m_general); });
 }

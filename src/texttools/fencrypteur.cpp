@@ -1,3 +1,233 @@
 #include "texttools/fencrypteur.h"
 
-FenCrypteur::FenCrypteur(QWidget* parent) : QWidget(parent, Qt::Window) {}
+#include "core/cipher.h"
+#include "core/cp1252.h"
+#include "texttools/zonetexte.h"
+#include "ui/chrome.h"
+#include "ui/couleurs.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace {
+
+// The default key, shown masked.
+const char kCleParDefaut[] = "Grimoire";
+
+// The application's wait cursor for as long as it lives, or until given back.
+class CurseurAttente {
+public:
+    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CurseurAttente() { rendre(); }
+    CurseurAttente(const CurseurAttente&) = delete;
+    CurseurAttente& operator=(const CurseurAttente&) = delete;
+    void rendre()
+    {
+        if (m_actif)
+            QGuiApplication::restoreOverrideCursor();
+        m_actif = false;
+    }
+
+private:
+    bool m_actif = true;
+};
+
+ZoneTexte* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
+{
+    auto* z = new ZoneTexte(parent);
+    z->setObjectName(QString::fromLatin1(nom));
+    z->setAccessibleName(nomAccessible);
+    z->setImagesDeControle(true);
+    z->setTabChangesFocus(true);
+    z->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return z;
+}
+
+QCheckBox* caseMode(QWidget* parent, const char* nom, const QString& nomAccessible)
+{
+    auto* c = new QCheckBox(parent);
+    c->setObjectName(QString::fromLatin1(nom));
+    c->setAccessibleName(nomAccessible);
+    return c;
+}
+
+// The code page 1252 codes of `texte`, or the message that names the first
+// character the code page lacks; `quoi` says where it was found.
+std::optional<Message> encoder(const QString& texte, const QString& quoi, const QString& action, std::string& octets)
+{
+    ordalis::cp1252::Unencodable manque;
+    if (ordalis::cp1252::encode(texte.toStdU16String(), octets, &manque))
+        return std::nullopt;
+    return Message{QStringLiteral("Caractère non pris en charge"),
+                   QStringLiteral("%1 contient le caractère %2, que le cryptage ne connaît pas : il n'accepte que les "
+                                  "caractères du jeu Windows-1252.\nRien n'a été %3.")
+                       .arg(quoi, nommerCaractere(manque.character), action),
+                   IconeMessage::Exclamation};
+}
+
+}  // namespace
+
+FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
+{
+    setObjectName(QStringLiteral("FenCrypteur"));
+    QFont f = font();
+    f.setPointSizeF(8.0);
+    setFont(f);
+    installerAccessibiliteTavBttn();
+    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 4, .sujetDroit = 0});
+    setWindowTitle(QStringLiteral("Crypteur"));
+    chrome->deplace()->setCaption(QStringLiteral("Cryptage/décryptage"));
+    placer(chrome->deplace(), 0, 0, 6135, 315);
+    placer(chrome->aide(), 6135, 0, 300, 315);
+    placer(chrome->fermer(), 6435, 0, 300, 315);
+    construireCadre();
+    construireCle();
+    construireResultat();
+    construireIcones();
+    appliquerCouleursFenetre(this, general.couleurs);
+    setFixedSize(tw(6735), tw(6810));
+}
+
+void FenCrypteur::construireCadre()
+{
+    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 6735, 120);
+    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme4")), 120, 3705, 6495, 75);
+    placer(creerForme(this, QStringLiteral("Forme6")), 120, 6090, 6495, 75);
+    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6690, 6735, 120);
+}
+
+void FenCrypteur::construireCle()
+{
+    QLabel* etiquette = creerEtiquette(this, QStringLiteral("LblCle"), QStringLiteral("Clé de cryptage :"));
+    placer(etiquette, 240, 540, 1455, 255);
+    m_cle = creerChamp(this, QStringLiteral("txtCle"), QStringLiteral("Clé de cryptage"),
+                       QString::fromLatin1(kCleParDefaut));
+    m_cle->setEchoMode(QLineEdit::Password);
+    etiquette->setBuddy(m_cle);
+    placer(m_cle, 1710, 495, 3300, 315);
+    TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), QStringLiteral("*"));
+    placer(cache, 5055, 495, 360, 315);
+    installerBulle(cache, m_general, QStringLiteral("Montrer/masquer la clé"));
+    cache->setAccessibleName(cache->bulle());
+    connect(cache, &TavBttn::clicked, this, [this] {
+        m_cle->setEchoMode(m_cle->echoMode() == QLineEdit::Password ? QLineEdit::Normal : QLineEdit::Password);
+    });
+
+    m_texte = zone(this, "txtTexte", QStringLiteral("Texte à crypter/décrypter"));
+    m_texte->setTexteExact(QStringLiteral("Tapez ici le texte à crypter.\r\n"));
+    placer(m_texte, 240, 930, 6255, 2070);
+
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    placer(fond, 240, 3075, 6255, 555);
+    construireMode(fond);
+}
+
+void FenCrypteur::construireMode(QWidget* fond)
+{
+    m_crypter = caseMode(fond, "CheckCrypter", QStringLiteral("Cryptage"));
+    placer(m_crypter, 135, 150, 240, 255);
+    TavBttn* lblCrypter = creerBouton(fond, QStringLiteral("LblCrypter"), QStringLiteral("Cryptage"));
+    placer(lblCrypter, 390, 120, 1350, 315);
+    m_decrypter = caseMode(fond, "CheckDecrypter", QStringLiteral("Décryptage"));
+    placer(m_decrypter, 1905, 150, 240, 255);
+    TavBttn* lblDecrypter = creerBouton(fond, QStringLiteral("LblDecrypter"), QStringLiteral("Décryptage"));
+    placer(lblDecrypter, 2160, 120, 1350, 315);
+    m_executer = creerBouton(fond, QStringLiteral("CmdCrypter"));
+    placer(m_executer, 3855, 120, 2280, 315);
+
+    // Whatever ticks or unticks a box, by hand or from code, the other one
+    // takes the opposite state.
+    connect(m_crypter, &QCheckBox::toggled, this, [this](bool coche) { choisirMode(coche); });
+    connect(m_decrypter, &QCheckBox::toggled, this, [this](bool coche) { choisirMode(!coche); });
+    connect(lblCrypter, &TavBttn::clicked, this, [this] { choisirMode(!m_crypter->isChecked()); });
+    connect(lblDecrypter, &TavBttn::clicked, this, [this] { choisirMode(m_decrypter->isChecked()); });
+    connect(m_executer, &TavBttn::clicked, this, &FenCrypteur::executer);
+    choisirMode(true);
+}
+
+void FenCrypteur::construireResultat()
+{
+    m_fondResult = creerPanneau(this, QStringLiteral("FondResult"));
+    m_fondResult->setEncadre(false);
+    placer(m_fondResult, 240, 3855, 6255, 300);
+    m_resultat = zone(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
+    placer(m_resultat, 240, 4155, 6255, 1860);
+}
+
+TavBttn* FenCrypteur::icone(const char* nom, const char* image, const char* bulle, int gauche)
+{
+    TavBttn* b = creerBouton(this, QString::fromLatin1(nom));
+    b->setPicture(QStringLiteral(":/texttools/icones/%1.svg").arg(QLatin1String(image)));
+    installerBulle(b, m_general, QString::fromUtf8(bulle));
+    // These hints hold a slash of their own: the whole hint names the button.
+    b->setAccessibleName(b->bulle());
+    placer(b, gauche, 6195, 600, 480);
+    return b;
+}
+
+void FenCrypteur::construireIcones()
+{
+    TavBttn* copClair = icone("CmdCopClair", "copierclair", "Copier le texte en clair", 240);
+    connect(copClair, &TavBttn::clicked, this, [this] { copier(m_texte->texteAffiche()); });
+    TavBttn* copCrypt = icone("CmdCopCrypt", "copiercrypt", "Copier le texte crypté/décrypté", 900);
+    connect(copCrypt, &TavBttn::clicked, this, [this] { copier(m_resultat->texteAffiche()); });
+    TavBttn* effacer = icone("CmdEffacerCrypt", "effacer", "Effacer le texte crypté/décrypté", 1560);
+    connect(effacer, &TavBttn::clicked, m_resultat, &ZoneTexte::clear);
+    TavBttn* editeur = icone("CmdNotePad", "minieditor", "Mini-Editeur", 5895);
+    connect(editeur, &TavBttn::clicked, this, &FenCrypteur::editeurDemande);
+}
+
+void FenCrypteur::choisirMode(bool crypter)
+{
+    const QSignalBlocker b1(m_crypter), b2(m_decrypter);
+    m_crypter->setChecked(crypter);
+    m_decrypter->setChecked(!crypter);
+    m_executer->setCaption(crypter ? QStringLiteral("Crypter le texte") : QStringLiteral("Décrypter le texte"));
+}
+
+void FenCrypteur::executer()
+{
+    CurseurAttente attente;
+    const bool crypter = m_crypter->isChecked();
+    std::string cle, texte;
+    if (const std::optional<Message> refus = preparer(crypter, cle, texte)) {
+        attente.rendre();
+        m_general.dialogues().message(this, *refus);
+        return;
+    }
+    m_fondResult->setCaption(crypter ? QStringLiteral("Texte crypté") : QStringLiteral("Texte décrypté"));
+    const std::string resultat = crypter ? ordalis::Crypter(texte, cle) : ordalis::Decrypter(texte, cle);
+    m_resultat->setTexteExact(QString::fromStdU16String(ordalis::cp1252::decode(resultat)));
+}
+
+std::optional<Message> FenCrypteur::preparer(bool crypter, std::string& cle, std::string& texte) const
+{
+    const QString saisie = m_cle->text();
+    if (std::all_of(saisie.cbegin(), saisie.cend(), [](QChar c) { return c == QLatin1Char(' '); }))
+        return Message{QStringLiteral("Absence de clé"), QStringLiteral("Veuillez entrer une clé pour crypter/décrypter"),
+                       IconeMessage::Stop};
+    const QString action = crypter ? QStringLiteral("crypté") : QStringLiteral("décrypté");
+    if (std::optional<Message> refus = encoder(saisie, QStringLiteral("La clé"), action, cle))
+        return refus;
+    return encoder(m_texte->texteExact(), QStringLiteral("Le texte"), action, texte);
+}
+
+void FenCrypteur::copier(const QString& texte)
+{
+    QClipboard* presse = QGuiApplication::clipboard();
+    presse->clear();
+    presse->setText(texte);
+    m_general.JouerSon(19);
+}

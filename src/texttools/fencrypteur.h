@@ -1,10 +1,60 @@
-// The cipher window.
+// The cipher window: a source text, a key, a mode (encipher or decipher),
+// a run command and the result, with commands to copy either text, empty
+// the result and ask for the mini text editor.
+//
+// Both text areas keep their texts exactly (see ZoneTexte): the control
+// codes of a cipher text are shown as control pictures, a line break stands
+// for CR LF, and what the copy commands put on the clipboard gives the same
+// text back when pasted into the source box. Texts and keys are ciphered as
+// code page 1252 codes; a character that code page lacks is named in a
+// message and nothing is ciphered.
 #pragma once
 
+#include "ui/dialogues.h"
+
 #include <QWidget>
+#include <optional>
+#include <string>
+
+class General;
+class QCheckBox;
+class QLineEdit;
+class TavBttn;
+class TavPanel;
+class ZoneTexte;
 
 class FenCrypteur : public QWidget {
     Q_OBJECT
 public:
-    explicit FenCrypteur(QWidget* parent = nullptr);
+    explicit FenCrypteur(General& general, QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    // CmdNotePad: the user asks for the mini text editor.
+    void editeurDemande();
+
+private:
+    void construireCadre();
+    void construireCle();
+    void construireMode(QWidget* fond);
+    void construireResultat();
+    void construireIcones();
+    TavBttn* icone(const char* nom, const char* image, const char* bulle, int gauche);
+
+    // Ticks exactly one of the two boxes and names the run command after it.
+    void choisirMode(bool crypter);
+    // CmdCrypter.
+    void executer();
+    // The key's and the source text's code page 1252 codes, or the message
+    // that refuses them: a key of spaces, or a character the code page lacks.
+    std::optional<Message> preparer(bool crypter, std::string& cle, std::string& texte) const;
+    void copier(const QString& texte);
+
+    General& m_general;
+    QLineEdit* m_cle = nullptr;
+    ZoneTexte* m_texte = nullptr;
+    ZoneTexte* m_resultat = nullptr;
+    QCheckBox* m_crypter = nullptr;
+    QCheckBox* m_decrypter = nullptr;
+    TavBttn* m_executer = nullptr;
+    TavPanel* m_fondResult = nullptr;
 };

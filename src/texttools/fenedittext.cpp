@@ -1,3 +1,188 @@
 #include "texttools/fenedittext.h"
 
-FenEditText::FenEditText(QWidget* parent) : QWidget(parent, Qt::Window) {}
+#include "texttools/zonetexte.h"
+#include "ui/chrome.h"
+#include "ui/couleurs.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+#include "ui/ui.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kTitre = QStringLiteral("Mini-Editeur");
+const QString kFiltre = QStringLiteral("Fichiers texte (*.txt);;Tous les fichiers (*)");
+
+QString raison(const std::error_code& erreur)
+{
+    return QString::fromLocal8Bit(erreur.message());
+}
+
+}  // namespace
+
+FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
+{
+    setObjectName(QStringLiteral("FenEditText"));
+    QFont f = font();
+    f.setPointSizeF(8.0);
+    setFont(f);
+    installerAccessibiliteTavBttn();
+    m_chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 6, .sujetDroit = 0});
+    setWindowTitle(QStringLiteral("Editeur de texte"));
+    m_chrome->deplace()->setCaption(kTitre);
+    placer(m_chrome->deplace(), 0, 0, 7215, 315);
+    placer(m_chrome->aide(), 7215, 0, 300, 315);
+    placer(m_chrome->fermer(), 7515, 0, 300, 315);
+
+    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 7815, 120);
+    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme3"), 1), 7695, 435, 120, 6255);
+    construireCommandes();
+    placer(creerForme(this, QStringLiteral("Forme4")), 120, 1035, 7575, 75);
+    m_edit = new ZoneTexte(this);
+    m_edit->setObjectName(QStringLiteral("txtEdit"));
+    m_edit->setAccessibleName(QStringLiteral("Texte édité"));
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    placer(m_edit, 120, 1110, 7575, 5580);
+    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6690, 7815, 120);
+
+    appliquerCouleursFenetre(this, general.couleurs);
+    setFixedSize(tw(7815), tw(6810));
+}
+
+void FenEditText::construireCommandes()
+{
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    placer(fond, 120, 435, 7575, 600);
+    struct Commande {
+        const char* nom;
+        const char* image;
+        const char* bulle;
+        void (FenEditText::*action)();
+    };
+    static const Commande commandes[] = {
+        {"CmdNouveau", "nouveau", "Nouveau", &FenEditText::nouveau},
+        {"CmdOuvrir", "ouvrir", "Ouvrir", &FenEditText::ouvrir},
+        {"CmdEnregSous", "enregistrer", "Enregistrer sous...", &FenEditText::enregistrerSous},
+        {"CmdPolices", "polices", "Polices", &FenEditText::polices},
+    };
+    int gauche = 75;
+    for (const Commande& c : commandes) {
+        TavBttn* b = creerBouton(fond, QString::fromLatin1(c.nom));
+        b->setPicture(QStringLiteral(":/texttools/icones/%1.svg").arg(QLatin1String(c.image)));
+        installerBulle(b, m_general, QString::fromUtf8(c.bulle));
+        placer(b, gauche, 60, 600, 480);
+        connect(b, &TavBttn::clicked, this, c.action);
+        gauche += 615;
+    }
+    placer(creerForme(fond, QStringLiteral("Forme6")), gauche + 60, 105, 7500 - gauche - 60, 390);
+}
+
+void FenEditText::setTitre(const QString& fichier)
+{
+    m_chrome->deplace()->setCaption(kTitre + QStringLiteral(" - ") + fichier);
+}
+
+void FenEditText::nouveau()
+{
+    m_edit->clear();
+    m_format.reset();
+    m_fichierEdite = QStringLiteral("Sans_titre");
+    setTitre(m_fichierEdite);
+}
+
+void FenEditText::ouvrir()
+{
+    const QString dossier = QFileInfo(m_fichierEdite).isAbsolute() ? QFileInfo(m_fichierEdite).absolutePath() : QString();
+    const std::optional<QString> chemin =
+        m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Ouvrir"), dossier, kFiltre, QString()});
+    if (!chemin)
+        return;
+    m_fichierEdite = *chemin;
+    OpenFile(*chemin);
+    setTitre(m_fichierEdite);
+}
+
+void FenEditText::OpenFile(const QString& fileName)
+{
+    if (m_chrome->deplace()->caption() == kTitre + QStringLiteral(" - ") + fileName)
+        return;
+    ordalis::DecodedText lu;
+    if (const std::error_code erreur = ordalis::readTextFile(fileName.toStdString(), lu)) {
+        if (erreur != std::errc::no_such_file_or_directory)
+            signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être lu (%2).").arg(fileName, raison(erreur)));
+        return;
+    }
+    m_edit->setTexteExact(QString::fromStdU16String(lu.text));
+    m_format = lu.format;
+    setTitre(fileName);
+}
+
+void FenEditText::enregistrerSous()
+{
+    const QFileInfo actuel(m_fichierEdite);
+    const DemandeFichier demande{QStringLiteral("Enregistrer sous"),
+                                 actuel.isAbsolute() ? actuel.absolutePath() : QString(), kFiltre,
+                                 m_fichierEdite.isEmpty() ? QString() : actuel.fileName()};
+    const std::optional<QString> chemin = m_general.dialogues().enregistrerFichier(this, demande);
+    if (!chemin)
+        return;
+    m_fichierEdite = *chemin;
+    CloseFile(*chemin);
+    setTitre(m_fichierEdite);
+}
+
+bool FenEditText::CloseFile(const QString& fileName)
+{
+    const QFileInfo cible(fileName);
+    if (cible.exists() && !cible.isDir() && !confirmerEcrasement())
+        return false;
+    const std::u16string texte = m_edit->texteExact().toStdU16String();
+    ordalis::TextFormat format = m_format.value_or(ordalis::newTextFormat(texte));
+    ordalis::cp1252::Unencodable manque;
+    std::error_code erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque);
+    if (erreur == std::errc::illegal_byte_sequence && format.encoding == ordalis::TextEncoding::Cp1252) {
+        if (!proposerUtf8(manque.character))
+            return false;
+        format.encoding = ordalis::TextEncoding::Utf8;
+        erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque);
+    }
+    if (erreur) {
+        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré (%2).\nS'il existait, il est "
+                                     "resté tel quel.").arg(fileName, raison(erreur)));
+        return false;
+    }
+    m_format = format;
+    return true;
+}
+
+bool FenEditText::confirmerEcrasement()
+{
+    const Message question{QStringLiteral("Ordalis"), QStringLiteral("Ecraser le fichier existant ?"),
+                           IconeMessage::Question, BoutonsMessage::OuiNon, Reponse::Non};
+    return m_general.dialogues().message(this, question) == Reponse::Oui;
+}
+
+bool FenEditText::proposerUtf8(char32_t manque)
+{
+    const Message question{
+        QStringLiteral("Ordalis"),
+        QStringLiteral("Le texte contient le caractère %1, que le codage du fichier (Windows-1252) ne connaît "
+                       "pas.\nEnregistrer le fichier en UTF-8 ?").arg(nommerCaractere(manque)),
+        IconeMessage::Question, BoutonsMessage::OuiNon, Reponse::Non};
+    return m_general.dialogues().message(this, question) == Reponse::Oui;
+}
+
+void FenEditText::signalerEchec(const QString& texte)
+{
+    m_general.dialogues().message(this, {kTitre, texte, IconeMessage::Exclamation});
+}
+
+void FenEditText::polices()
+{
+    if (const std::optional<QFont> police = m_general.dialogues().police(this, m_edit->font()))
+        m_edit->setFont(*police);
+}
