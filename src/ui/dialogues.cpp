@@ -81,7 +81,9 @@ std::optional<QString> DialoguesQt::ouvrirFichier(QWidget* parent, const Demande
 std::optional<QString> DialoguesQt::enregistrerFichier(QWidget* parent, const DemandeFichier& d)
 {
     const QString depart = d.nom.isEmpty() ? d.dossier : d.dossier + QLatin1Char('/') + d.nom;
-    const QString chemin = QFileDialog::getSaveFileName(parent, d.titre, depart, d.filtre);
+    // The caller asks its own overwrite question, with No as the default.
+    const QString chemin = QFileDialog::getSaveFileName(parent, d.titre, depart, d.filtre, nullptr,
+                                                        QFileDialog::DontConfirmOverwrite);
     if (chemin.isEmpty())
         return std::nullopt;
     return chemin;

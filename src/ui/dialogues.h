@@ -34,7 +34,8 @@ public:
     virtual ~Dialogues() = default;
 
     virtual Reponse message(QWidget* parent, const Message& message) = 0;
-    // Open and save dialogs: the chosen path, or nothing on Cancel.
+    // Open and save dialogs: the chosen path, or nothing on Cancel. The save
+    // dialog asks nothing about an existing file: its caller does.
     virtual std::optional<QString> ouvrirFichier(QWidget* parent, const DemandeFichier& demande) = 0;
     virtual std::optional<QString> enregistrerFichier(QWidget* parent, const DemandeFichier& demande) = 0;
     // Colour dialog opened on `initiale`: the colour picked, or nothing.
