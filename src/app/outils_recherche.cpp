@@ -2,12 +2,22 @@
 #include "app/outils.h"
 
 #include "search/fenrechercher.h"
+#include "search/recherchesysteme.h"
+#include "ui/dialogues.h"
+#include "ui/fenetres.h"
+#include "ui/general.h"
 
 FenRechercher* Outils::ouvrirRecherche()
 {
-    return nullptr;
+    return afficherFenetreOutil(m_recherche, [this] { return new FenRechercher(m_general, m_principale); });
 }
 
 void Outils::rechercheSysteme()
 {
+    if (ouvrirRechercheSysteme())
+        return;
+    m_general.dialogues().message(m_principale,
+        {m_general.TitreProgramme + QStringLiteral(" - Erreur !"),
+         QStringLiteral("Votre version de Windows ne supporte pas cette option.\nDésolé..."),
+         IconeMessage::Exclamation, BoutonsMessage::Ok, Reponse::Ok});
 }
