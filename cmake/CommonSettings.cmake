@@ -8,8 +8,12 @@ if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
 endif()
 if(MSVC)
     target_compile_options(ordalis_settings INTERFACE /W4 /utf-8 /permissive-)
-    target_compile_definitions(ordalis_settings INTERFACE UNICODE _UNICODE NOMINMAX)
 else()
     target_compile_options(ordalis_settings INTERFACE -Wall -Wextra -Wpedantic)
+endif()
+# Windows headers: the wide (UTF-16) API under the plain names, and no min
+# and max macros; with every compiler, MinGW-w64 included.
+if(WIN32)
+    target_compile_definitions(ordalis_settings INTERFACE UNICODE _UNICODE NOMINMAX)
 endif()
 target_compile_definitions(ordalis_settings INTERFACE QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)

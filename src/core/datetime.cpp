@@ -1,11 +1,10 @@
 #include "core/datetime.h"
 
-#include "core/filetime_units.h"
+#include "core/platform/platform.h"
 #include "core/utf8.h"
 
 #include <array>
 #include <cstdio>
-#include <ctime>
 
 namespace ordalis {
 
@@ -170,17 +169,6 @@ bool isValid(const LocalDateTime& t)
     return t.day <= days && t.hour <= 23 && t.minute <= 59 && t.second <= 59;
 }
 
-// Days from 1970-01-01 to the given date of the proleptic Gregorian calendar.
-std::int64_t daysFromCivil(std::int64_t year, int month, int day)
-{
-    year -= month <= 2 ? 1 : 0;
-    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;
-    const std::int64_t yearOfEra = year - era * 400;
-    const std::int64_t dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
 }  // namespace
 
 std::optional<LocalDateTime> parseFrenchDateTime(std::string_view text)
@@ -204,28 +192,12 @@ std::optional<LocalDateTime> parseFrenchDateTime(std::string_view text)
 
 std::optional<std::uint64_t> localToFileTime(const LocalDateTime& local)
 {
-    std::tm fields{};
-    fields.tm_year = local.year - 1900;
-    fields.tm_mon = local.month - 1;
-    fields.tm_mday = local.day;
-    fields.tm_hour = local.hour;
-    fields.tm_min = local.minute;
-    fields.tm_sec = local.second;
-    fields.tm_isdst = -1;
-    const std::time_t utc = std::mktime(&fields);
-    // -1 is both mktime's failure and a valid instant; on success the
-    // normalised local fields lie within a day of the instant it returns.
-    const std::int64_t localSeconds =
-        daysFromCivil(fields.tm_year + 1900LL, fields.tm_mon + 1, fields.tm_mday) * 86400
-        + fields.tm_hour * 3600 + fields.tm_min * 60 + fields.tm_sec;
-    const std::int64_t offset = localSeconds - static_cast<std::int64_t>(utc);
-    if (utc == static_cast<std::time_t>(-1) && (offset > 86400 || offset < -86400))
-        return std::nullopt;
+    const auto time = platform::localToFileTime(
+        {local.year, local.month, local.day, local.hour, local.minute, local.second});
     // File time 0 itself means "leave unchanged" to the platform.
-    constexpr std::int64_t kYear1601 = unixFromFileTime(0).seconds;
-    if (utc <= kYear1601)
+    if (!time || *time == 0)
         return std::nullopt;
-    return fileTimeFromUnix({static_cast<std::int64_t>(utc), 0});
+    return time;
 }
 
 std::optional<std::uint64_t> DateEnTempsFichier(std::string_view date, std::string_view time)
@@ -252,16 +224,15 @@ std::optional<std::uint64_t> DateTextReader::read(std::string_view date, std::st
 
 std::string formatGeneralDate(std::uint64_t fileTime)
 {
-    const auto instant = static_cast<std::time_t>(unixFromFileTime(fileTime).seconds);
-    const std::tm* fields = std::localtime(&instant);
-    if (!fields)
+    platform::LocalFields fields;
+    if (!platform::localTime(fileTime, fields))
         return {};
     char text[64];
-    const int dateLength = std::snprintf(text, sizeof text, "%02d/%02d/%04d", fields->tm_mday,
-                                         fields->tm_mon + 1, fields->tm_year + 1900);
-    if (fields->tm_hour != 0 || fields->tm_min != 0 || fields->tm_sec != 0)
+    const int dateLength = std::snprintf(text, sizeof text, "%02d/%02d/%04d", fields.day,
+                                         fields.month, fields.year);
+    if (fields.hour != 0 || fields.minute != 0 || fields.second != 0)
         std::snprintf(text + dateLength, sizeof text - dateLength, " %02d:%02d:%02d",
-                      fields->tm_hour, fields->tm_min, fields->tm_sec);
+                      fields.hour, fields.minute, fields.second);
     return text;
 }
 

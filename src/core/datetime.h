@@ -43,12 +43,13 @@ struct LocalDateTime {
 std::optional<LocalDateTime> parseFrenchDateTime(std::string_view text);
 
 // Converts a local date and time to a file time with the time-zone offset in
-// force at that date, daylight saving included. A time skipped when clocks go
-// forward, or repeated when they go back, is read with one of the two offsets
-// around the change, as the C library chooses. A date the file time cannot
-// hold (before 1601-01-01 UTC), the instant 1601-01-01 00:00:00 UTC itself
-// (file time 0, which the platform reads as "leave unchanged") or a date the
-// C library cannot convert gives nullopt: the result is never 0.
+// force at that date as the system knows it, daylight saving included, before
+// 1970 as after. A time skipped when clocks go forward, or repeated when they
+// go back, is read with one of the two offsets around the change, as the
+// system chooses. A date the file time cannot hold (before 1601-01-01 UTC),
+// the instant 1601-01-01 00:00:00 UTC itself (file time 0, which the platform
+// reads as "leave unchanged") or a date the system cannot convert gives
+// nullopt: the result is never 0.
 std::optional<std::uint64_t> localToFileTime(const LocalDateTime& local);
 
 // The date and time texts of one row of the window, joined with a blank and
@@ -75,9 +76,8 @@ private:
 };
 
 // A file time as local "dd/mm/yyyy hh:mm:ss", or "dd/mm/yyyy" alone when the
-// local time is exactly midnight (to the second). Uses the C library's local
-// time conversion, which is not safe to call from several threads at once.
-// An instant the C library cannot convert gives an empty text.
+// local time is exactly midnight (to the second). An instant the system
+// cannot convert gives an empty text.
 std::string formatGeneralDate(std::uint64_t fileTime);
 
 }  // namespace ordalis

@@ -13,7 +13,7 @@ set(groups fileops search texttools tips)
 # Folders and what they may not include.
 set(forbidden_core "ui|fileops|search|texttools|tips|app")
 set(forbidden_ui "fileops|search|texttools|tips|app")
-set(system_headers "unistd\\.h|sys/[a-z_]+\\.h|dirent\\.h|fcntl\\.h|pwd\\.h|windows\\.h|shlobj\\.h")
+set(system_headers "unistd\\.h|sys/[a-z_]+\\.h|dirent\\.h|fcntl\\.h|pwd\\.h|linux/[a-z_]+\\.h|dlfcn\\.h|pthread\\.h|windows\\.h|shlobj\\.h|shellapi\\.h|io\\.h|direct\\.h")
 
 set(faults "")
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.cpp ${SRC}/*.h)

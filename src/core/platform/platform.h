@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -59,15 +60,24 @@ struct LocalFields {
 // system cannot convert it. Safe to call from several threads at once.
 bool localTime(std::uint64_t fileTime, LocalFields& out);
 
+// A file time: 100-nanosecond intervals since 1601-01-01 UTC.
+using FileTime = std::uint64_t;
+
+// The file time of a local date and time (fields in their ranges), with the
+// offset from UTC that the system's time zone gives that date, daylight
+// saving included, before 1970 as after. A time skipped or repeated when the
+// clocks change is read with one of the two offsets around the change, as
+// the system chooses. nullopt when the system cannot convert the date or
+// the instant lies before 1601-01-01 UTC. Safe to call from several threads
+// at once.
+std::optional<FileTime> localToFileTime(const LocalFields& local);
+
 // File attributes as the 32-bit DOS mask: read-only 1, hidden 2, system 4,
 // archive 32. On Windows they are the file system's own; on POSIX systems
 // they come from the permission bits, the name and the stored DOS record.
 std::error_code getAttributes(const std::string& path, std::uint32_t& attributes);
 // Writes the four attributes of the mask (other bits are ignored).
 std::error_code setAttributes(const std::string& path, std::uint32_t attributes);
-
-// A file time: 100-nanosecond intervals since 1601-01-01 UTC.
-using FileTime = std::uint64_t;
 
 struct FileTimes {
     FileTime creation = 0;

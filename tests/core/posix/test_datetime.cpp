@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
@@ -110,6 +111,47 @@ TEST(LocalToFileTime, UsesTheOffsetOfTheDateItself)
     EXPECT_EQ(localToFileTime(at(2001, 1, 15, 12)), 126240300000000000ULL);
     EXPECT_EQ(localToFileTime(at(2001, 7, 15, 12)), 126396648000000000ULL);
 }
+
+// The same rows run under Wine (core/win32/test_local_time_win32.cpp), where
+// 15/06/1965 gets Windows' summer time rule instead of the time zone
+// database's history.
+struct ZoneRow {
+    const char* label;
+    const char* date;
+    const char* time;
+    std::optional<std::uint64_t> expected;
+};
+
+void PrintTo(const ZoneRow& row, std::ostream* out)
+{
+    *out << row.date << ' ' << row.time;
+}
+
+class ParisDates : public ::testing::TestWithParam<ZoneRow> {};
+
+TEST_P(ParisDates, ConvertWithTheOffsetOfTheirDate)
+{
+    TimeZone zone("Europe/Paris");
+    const ZoneRow& row = GetParam();
+    EXPECT_EQ(DateEnTempsFichier(row.date, row.time), row.expected);
+    if (row.expected) {  // and back, as the properties panel shows it
+        EXPECT_EQ(formatGeneralDate(*row.expected), std::string(row.date) + " " + row.time);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(LocalToFileTime, ParisDates, ::testing::Values(
+    // 2001-08-14 03:12:24 UTC: summer time, two hours east.
+    ZoneRow{"SummerTime2001", "14/08/2001", "05:12:24", 126422323440000000ULL},
+    // 1965-06-15 09:00 UTC: France kept winter time all year from 1946 to 1975.
+    ZoneRow{"June1965", "15/06/1965", "10:00:00", 115009956000000000ULL},
+    ZoneRow{"January1965", "15/01/1965", "10:00:00", 114879492000000000ULL},
+    // The first year of the two-digit window; Paris kept Greenwich time
+    // until 1940.
+    ZoneRow{"NewYear1930", "01/01/1930", "00:00:01", 103821696010000000ULL},
+    // Paris mean time, 9 min 21 s east: 1600-12-31 23:55:39 UTC, before the
+    // first file time.
+    ZoneRow{"Before1601Utc", "01/01/1601", "00:05:00", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // File time 0 means "leave unchanged" to the platform, so the first instant
 // of 1601 UTC is refused like the dates before it.

@@ -1,11 +1,9 @@
-// Size, last-write time and local time for the file search, on Windows.
-#include "core/filetime_units.h"
+// Size and last-write time for the file search, on Windows (the local time
+// is in local_time.cpp).
 #include "core/platform/platform.h"
 #include "core/platform/win32/wide.h"
 
 #include <windows.h>
-
-#include <ctime>
 
 namespace ordalis::platform {
 
@@ -23,19 +21,6 @@ std::error_code fileStat(const std::string& dir, const std::string& name, FileSt
               | data.ftLastWriteTime.dwLowDateTime;
     out.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     return {};
-}
-
-// The C library's conversion, which follows the system's time zone; it
-// fails for instants before 1970.
-bool localTime(std::uint64_t fileTime, LocalFields& out)
-{
-    const auto instant = static_cast<std::time_t>(unixFromFileTime(fileTime).seconds);
-    std::tm fields{};
-    if (::localtime_s(&fields, &instant) != 0)
-        return false;
-    out = {fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday,
-           fields.tm_hour, fields.tm_min, fields.tm_sec};
-    return true;
 }
 
 }  // namespace ordalis::platform
