@@ -6,7 +6,7 @@
 #include "app/fenprin.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
-#include "support/environnement.h"
+#include "support/banc.h"
 
 #include <QFile>
 #include <QSettings>
@@ -17,15 +17,15 @@ class TstConfiguration : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Environnement> env;
-    std::unique_ptr<FenPrin> fen;
+    std::unique_ptr<BancFenPrin> banc;
+    Environnement* env = nullptr;
+    FenPrin* fen = nullptr;
 
-    TavBttn* bouton(const char* nom) { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
+    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
     void ouvrir()
     {
-        fen = std::make_unique<FenPrin>(*env->general);
-        fen->show();
-        fen->charger();
+        banc->ouvrirSansDossier();
+        fen = banc->fen.get();
     }
     QString stocke(const QString& section, const QString& cle)
     {
@@ -35,14 +35,17 @@ private:
 
 private Q_SLOTS:
     void initTestCase() { preparerTests(); }
-    void init() { env = std::make_unique<Environnement>(); }
+    void init()
+    {
+        banc = std::make_unique<BancFenPrin>();
+        env = banc->env.get();
+    }
     void cleanup()
     {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->objectName() == QLatin1String("FenAide"))
                 delete w;
-        fen.reset();
-        env.reset();
+        banc.reset();
     }
 
     void premierLancementDonneLesDefauts()
@@ -136,7 +139,7 @@ private Q_SLOTS:
         bouton("CmdSupprCle")->click();
         QVERIFY(!QFile::exists(ini));
         QVERIFY(!QFileInfo::exists(QFileInfo(ini).absolutePath()));
-        fen.reset();
+        banc->fen.reset();
         ouvrir();  // a restart reads the defaults again
         QVERIFY(env->general->InfoBulles);
     }

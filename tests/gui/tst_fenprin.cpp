@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QProcess>
+#include <QSysInfo>
 #include <QtTest>
 
 class TstFenPrin : public QObject {
@@ -141,6 +143,26 @@ private Q_SLOTS:
                                          "Souhaitez-vous exécuter une nouvelle instance ?"));
         env->dialogues.reponses.push_back(Reponse::Oui);
         QVERIFY(accepterNouvelleInstance(*env->general));
+    }
+
+    void verrouDUneCopieMorteRepris()
+    {
+        // A lock left by a copy that was killed: its process no longer runs.
+        QProcess morte;
+        morte.start(QStringLiteral("true"), QStringList());
+        QVERIFY(morte.waitForStarted());
+        const qint64 pid = morte.processId();
+        QVERIFY(morte.waitForFinished());
+        QTemporaryDir d;
+        const QString chemin = d.filePath(QStringLiteral("verrou"));
+        QFile verrou(chemin);
+        QVERIFY(verrou.open(QIODevice::WriteOnly));
+        verrou.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8()
+                     + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+        verrou.close();
+        InstanceUnique instance(chemin);
+        QVERIFY(instance.acquise());
+        QVERIFY(env->dialogues.messages.isEmpty());
     }
 
     void datesDuJourAuFormatFrancais()
