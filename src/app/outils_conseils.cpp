@@ -21,6 +21,7 @@ void afficherModale(QWidget* principale, Fabrique creer)
     afficherFenetreOutil(instance, [&] {
         Fenetre* fenetre = creer();
         fenetre->setWindowModality(Qt::WindowModal);
+        fenetre->move(principale->geometry().center() - fenetre->rect().center());
         return fenetre;
     });
 }

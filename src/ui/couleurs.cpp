@@ -83,6 +83,7 @@ void appliquerCouleurs(QWidget* fenetre, const TableCouleurs& t, const Couleurs&
         QPalette p = w->palette();
         p.setColor(QPalette::Window, versQColor(c.fond));
         w->setPalette(p);
+        w->setBackgroundRole(QPalette::Window);  // buttons and check boxes paint with Button
         w->setAutoFillBackground(true);
     });
 }
