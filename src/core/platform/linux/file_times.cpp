@@ -4,7 +4,7 @@
 #include "core/attributes.h"
 #include "core/filetime_units.h"
 #include "core/platform/platform.h"
-#include "core/platform/posix/dos_store.h"
+#include "core/platform/linux/dos_store.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -3,7 +3,7 @@
 // for the rest.
 #include "core/attributes.h"
 #include "core/platform/platform.h"
-#include "core/platform/posix/dos_store.h"
+#include "core/platform/linux/dos_store.h"
 
 #include <linux/msdos_fs.h>
 #include <sys/ioctl.h>

@@ -1,6 +1,6 @@
 // The stored DOS record (`user.DOSATTRIB`), a FAT volume's own attributes,
 // and the attributes derived from a file's status and name.
-#include "core/platform/posix/dos_store.h"
+#include "core/platform/linux/dos_store.h"
 
 #include "core/attributes.h"
 
