@@ -14,40 +14,6 @@
 
 namespace {
 
-// Scripted answers for the editor's dialogs: the paths chosen in the open
-// and save dialogs, the font chosen, the answers to the questions.
-class DialoguesEditeur final : public Dialogues {
-public:
-    std::deque<std::optional<QString>> fichiers;
-    std::optional<QFont> policeChoisie;
-    std::deque<Reponse> reponses;
-    QList<Message> messages;
-
-    Reponse message(QWidget*, const Message& m) override
-    {
-        messages << m;
-        if (reponses.empty())
-            return m.parDefaut;
-        const Reponse r = reponses.front();
-        reponses.pop_front();
-        return r;
-    }
-    std::optional<QString> ouvrirFichier(QWidget*, const DemandeFichier&) override { return suivant(); }
-    std::optional<QString> enregistrerFichier(QWidget*, const DemandeFichier&) override { return suivant(); }
-    std::optional<QColor> couleur(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> police(QWidget*, const QFont&) override { return policeChoisie; }
-
-private:
-    std::optional<QString> suivant()
-    {
-        if (fichiers.empty())
-            return std::nullopt;
-        const auto f = fichiers.front();
-        fichiers.pop_front();
-        return f;
-    }
-};
-
 QByteArray contenu(const QString& chemin)
 {
     QFile f(chemin);
@@ -62,7 +28,7 @@ class TstEditeur : public QObject {
 
 private:
     std::unique_ptr<Environnement> env;
-    DialoguesEditeur dialogues;
+    DialoguesScriptes dialogues;
     std::unique_ptr<General> general;
     std::unique_ptr<FenEditText> fen;
 

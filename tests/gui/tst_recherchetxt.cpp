@@ -16,31 +16,6 @@
 
 namespace {
 
-// Answers the open dialog with the queued paths (cancelled when none is
-// left) and records the messages.
-class DialoguesFichiers final : public Dialogues {
-public:
-    QStringList chemins;
-    QList<Message> messages;
-    QList<DemandeFichier> demandes;
-
-    Reponse message(QWidget*, const Message& m) override
-    {
-        messages << m;
-        return m.parDefaut;
-    }
-    std::optional<QString> ouvrirFichier(QWidget*, const DemandeFichier& d) override
-    {
-        demandes << d;
-        if (chemins.isEmpty())
-            return std::nullopt;
-        return chemins.takeFirst();
-    }
-    std::optional<QString> enregistrerFichier(QWidget*, const DemandeFichier&) override { return std::nullopt; }
-    std::optional<QColor> couleur(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> police(QWidget*, const QFont&) override { return std::nullopt; }
-};
-
 const QString kParcourue = QStringLiteral("La zone de recherche a été parcourue.");
 
 }  // namespace
@@ -50,7 +25,7 @@ class TstRechercheTxt : public QObject {
 
 private:
     std::unique_ptr<Environnement> env;
-    std::unique_ptr<DialoguesFichiers> dialogues;
+    std::unique_ptr<DialoguesScriptes> dialogues;
     std::unique_ptr<General> general;
     std::unique_ptr<FenRechercheTxt> fen;
 
@@ -67,7 +42,7 @@ private:
     void choisir(const QString& chemin)
     {
         QSignalSpy fin(fen.get(), &FenRechercheTxt::chargementTermine);
-        dialogues->chemins << chemin;
+        dialogues->fichiers.push_back(chemin);
         bouton("CmdFichier")->click();
         QVERIFY(fin.wait(10000));
     }
@@ -79,7 +54,7 @@ private Q_SLOTS:
     void init()
     {
         env = std::make_unique<Environnement>();
-        dialogues = std::make_unique<DialoguesFichiers>();
+        dialogues = std::make_unique<DialoguesScriptes>();
         general = std::make_unique<General>(*dialogues, *env->reglages);
         general->remplacerSon([this](int n) { env->sons << n; });
         fen = std::make_unique<FenRechercheTxt>(*general);
@@ -233,7 +208,7 @@ private Q_SLOTS:
         bouton("CmdFichier")->click();
         QCOMPARE(env->sons, QList<int>{19});
         QCOMPARE(zone()->toPlainText(), QStringLiteral("avant"));
-        QCOMPARE(dialogues->demandes.last().filtre, QStringLiteral("Fichier texte ( *.txt  );;Tous les fichiers (*)"));
+        QCOMPARE(dialogues->demandesFichier.last().filtre, QStringLiteral("Fichier texte ( *.txt  );;Tous les fichiers (*)"));
     }
 
     void motVideNeFaitRien()

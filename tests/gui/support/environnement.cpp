@@ -15,16 +15,25 @@ Reponse DialoguesScriptes::message(QWidget*, const Message& m)
     return r;
 }
 
+std::optional<QString> DialoguesScriptes::fichierSuivant()
+{
+    if (fichiers.empty())
+        return std::nullopt;
+    const auto f = fichiers.front();
+    fichiers.pop_front();
+    return f;
+}
+
 std::optional<QString> DialoguesScriptes::ouvrirFichier(QWidget*, const DemandeFichier& d)
 {
     demandesFichier << d;
-    return std::nullopt;
+    return fichierSuivant();
 }
 
 std::optional<QString> DialoguesScriptes::enregistrerFichier(QWidget*, const DemandeFichier& d)
 {
     demandesFichier << d;
-    return std::nullopt;
+    return fichierSuivant();
 }
 
 std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor& initiale)

@@ -15,9 +15,11 @@
 class DialoguesScriptes final : public Dialogues {
 public:
     // Answers given in order; a message without a scripted answer gets its
-    // default button, a file or colour dialog without one is cancelled.
+    // default button, a file, colour or font dialog without one is cancelled.
     std::deque<Reponse> reponses;
+    std::deque<std::optional<QString>> fichiers;  // open and save dialogs alike
     std::deque<std::optional<QColor>> couleurs;
+    std::optional<QFont> policeChoisie;
     QList<Message> messages;       // every message shown
     QList<QColor> couleursInitiales;
     QList<DemandeFichier> demandesFichier;
@@ -26,7 +28,10 @@ public:
     std::optional<QString> ouvrirFichier(QWidget*, const DemandeFichier& d) override;
     std::optional<QString> enregistrerFichier(QWidget*, const DemandeFichier& d) override;
     std::optional<QColor> couleur(QWidget*, const QColor& initiale) override;
-    std::optional<QFont> police(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QFont> police(QWidget*, const QFont&) override { return policeChoisie; }
+
+private:
+    std::optional<QString> fichierSuivant();
 };
 
 struct Environnement {
