@@ -1,8 +1,10 @@
-// Batch rename of 10,000 files of one folder through the rename plan and the
+// Batch rename of 10,000 files of one folder through the rename plan, its
+// undo journal (written and synced as the rename panel does) and the
 // no-replace platform layer, against a plain loop of std::rename() over the
 // same names in the same run. Each round renames a freshly made set of files
 // with each method; the verdict compares the median times.
 #include "core/platform/platform.h"
+#include "core/renamejournal.h"
 #include "core/renameplan.h"
 
 #include <algorithm>
@@ -57,7 +59,8 @@ double timeOurs(const fs::path& folder, const std::vector<std::string>& names, s
     const std::vector<bool> selected(names.size(), true);
     const auto start = Clock::now();
     const auto plan = ordalis::planNumberedRename(names, selected, "Vac", "001", "0000");
-    renamed = ordalis::applyRenamePlan(folder.string(), plan);
+    ordalis::RenameJournal journal((folder.parent_path() / "last.journal").string(), folder.string(), plan);
+    renamed = ordalis::applyRenamePlan(folder.string(), plan, {}, &journal);
     return milliseconds(Clock::now() - start);
 }
 

@@ -58,13 +58,15 @@ void FenDemarrage::paintEvent(QPaintEvent*)
     }
 }
 
-FenPrin* demarrer(General& general, FenDemarrage& demarrage)
+FenPrin* demarrer(General& general, FenDemarrage& demarrage, const std::string& chemin)
 {
     demarrage.show();
     auto* fenetre = new FenPrin(general);
     demarrage.close();
     fenetre->show();
     fenetre->charger();
+    if (!chemin.empty())
+        fenetre->ouvrir(chemin);
     fenetre->outils()->conseilsAuDemarrage();
     return fenetre;
 }

@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QWidget>
 #include <memory>
+#include <string>
 
 class General;
 class FenPrin;
@@ -37,5 +38,8 @@ protected:
 };
 
 // Shows the start window, then loads and shows the main window (steps 4 to
-// 14) once the event loop runs. The returned window belongs to the caller.
-FenPrin* demarrer(General& general, FenDemarrage& demarrage);
+// 14) once the event loop runs, on `chemin` when one is given (a folder, or
+// a file's folder with that file selected; the working folder, after a
+// message, when it cannot be opened). The returned window belongs to the
+// caller.
+FenPrin* demarrer(General& general, FenDemarrage& demarrage, const std::string& chemin = {});

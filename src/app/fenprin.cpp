@@ -4,11 +4,14 @@
 #include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
+#include "app/annulation.h"
 #include "app/menuconfig.h"
+#include "app/ouverture.h"
 #include "app/outils.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 #include "ui/ui.h"
+#include "core/browser.h"
 #include "fileops/contexte.h"
 #include "fileops/marchedossier.h"
 #include "fileops/navigateur.h"
@@ -19,6 +22,9 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
 #include <QListView>
 #include <QListWidget>
 #include <QProgressBar>
@@ -52,9 +58,11 @@ const BoutonIcone barreIcones[] = {
 
 }  // namespace
 
-FenPrin::FenPrin(General& general, QWidget* parent) : QWidget(parent), m_general(general)
+FenPrin::FenPrin(General& general, QWidget* parent)
+    : QWidget(parent), m_general(general), m_journal(cheminJournalRenommage())
 {
     setObjectName(QStringLiteral("FenPrin"));
+    setAcceptDrops(true);
     QFont f = font();
     f.setPointSizeF(8.0);
     setFont(f);
@@ -71,7 +79,7 @@ FenPrin::FenPrin(General& general, QWidget* parent) : QWidget(parent), m_general
     creerContexte();
     m_dateHeure = new PanneauDateHeure(*m_contexte);
     m_attributs = new PanneauAttributs(*m_contexte);
-    m_renommer = new PanneauRenommer(*m_contexte);
+    m_renommer = new PanneauRenommer(*m_contexte, m_journal);
     m_proprietes = new PanneauProprietes(*m_contexte);
     m_menu = new MenuConfiguration(*this);
     m_popUp = m_menu->panneau();
@@ -100,6 +108,52 @@ void FenPrin::arreterCommande()
 {
     if (m_contexte && m_contexte->marche)
         m_contexte->marche->arreter();
+}
+
+void FenPrin::interrompreCommande()
+{
+    if (m_contexte && m_contexte->marche)
+        m_contexte->marche->interrompre();
+}
+
+void FenPrin::annulerRenommage()
+{
+    if (m_contexte->marche)
+        return;
+    masquerMenu();
+    annulerDernierRenommage(m_general, this, m_journal);
+    m_navigateur->rafraichir();
+    m_nbFichiers->setCaption(versQString(ordalis::kAucunFichier));
+}
+
+bool FenPrin::ouvrir(const std::string& chemin)
+{
+    return ouvrirChemin(*this, chemin);
+}
+
+void FenPrin::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        interrompreCommande();
+    else if (event->matches(QKeySequence::Undo))
+        annulerRenommage();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void FenPrin::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!m_contexte->marche && !cheminDepose(*event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void FenPrin::dropEvent(QDropEvent* event)
+{
+    const std::string chemin = cheminDepose(*event->mimeData());
+    if (m_contexte->marche || chemin.empty())
+        return;
+    event->acceptProposedAction();
+    ouvrir(chemin);
 }
 
 void FenPrin::construireCadre()

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
 class Chrome;
 struct ContexteFichiers;
@@ -50,10 +51,22 @@ public:
     // Stops the whole-folder command that runs, if any: no further file is
     // touched, the operations already handed over finish first.
     void arreterCommande();
+    // The same at the user's request (Escape): the progress bar stays where
+    // the command stopped and the count caption tells how far it went.
+    void interrompreCommande();
+    // Ctrl+Z: offers to undo the last rename or extension command, then
+    // reloads the file list. Nothing while a whole-folder command runs.
+    void annulerRenommage();
+    // Opens a folder, or a file's folder with the file selected (the command
+    // line, a drop); says so when the path cannot be opened.
+    bool ouvrir(const std::string& chemin);
 
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void construireCadre();
@@ -74,6 +87,7 @@ private:
     PanneauAttributs* m_attributs = nullptr;
     PanneauRenommer* m_renommer = nullptr;
     PanneauProprietes* m_proprietes = nullptr;
+    std::string m_journal;  // of the last rename command
     std::unique_ptr<Suspension> m_suspension;
     std::unique_ptr<ContexteFichiers> m_contexte;
 };

@@ -2,6 +2,7 @@
 #include "app/demarrage.h"
 #include "ui/dialogues.h"
 #include "app/fenprin.h"
+#include "app/ouverture.h"
 #include "ui/general.h"
 #include "ui/reglages.h"
 
@@ -44,10 +45,11 @@ int main(int argc, char** argv)
     if (!instance.acquise() && !accepterNouvelleInstance(general))
         return 0;
 
+    const std::string chemin = cheminDemande(argumentsNatifs(argc, argv));
     auto* demarrage = new FenDemarrage;
     demarrage->setAttribute(Qt::WA_DeleteOnClose);
     demarrage->show();
     std::unique_ptr<FenPrin> fenetre;
-    QTimer::singleShot(1, &app, [&] { fenetre.reset(demarrer(general, *demarrage)); });
+    QTimer::singleShot(1, &app, [&] { fenetre.reset(demarrer(general, *demarrage, chemin)); });
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "core/naming.h"
 #include "core/paths.h"
 #include "core/platform/platform.h"
+#include "core/renamejournal.h"
 #include "core/utf8.h"
 
 #include <charconv>
@@ -116,7 +117,8 @@ std::vector<RenameOp> planExtensionChange(const std::vector<std::string>& names,
 
 std::size_t applyRenamePlan(const std::string& folder,
                             const std::vector<RenameOp>& plan,
-                            const std::function<void(std::size_t)>& progress)
+                            const std::function<void(std::size_t)>& progress,
+                            RenameJournal* journal)
 {
     // Both paths are rebuilt in the same two buffers: the folder prefix with
     // its one separator, then the name.
@@ -131,13 +133,18 @@ std::size_t applyRenamePlan(const std::string& folder,
             from.append(op.oldName);
             to.resize(prefix.size());
             to.append(op.newName);
-            if (!platform::renameNoReplace(from, to))
+            if (!platform::renameNoReplace(from, to)) {
                 ++renamed;
+                if (journal && op.oldName != op.newName)
+                    journal->markDone(handled);
+            }
         }
         ++handled;
         if (progress)
             progress(handled);
     }
+    if (journal)
+        journal->seal();
     return renamed;
 }
 

@@ -14,6 +14,8 @@
 
 namespace ordalis {
 
+class RenameJournal;
+
 struct RenameOp {
     std::size_t position;  // 0-based position in the file list
     std::string oldName;
@@ -54,9 +56,12 @@ std::vector<RenameOp> planExtensionChange(const std::vector<std::string>& names,
 // (the target exists, the file is in use, ...), is skipped silently and the
 // next one goes on; nothing is ever overwritten. `progress`, when given, is
 // called after each operation, done or skipped, with the count handled so
-// far. Returns how many operations succeeded.
+// far. Each rename done that changes the name is marked in `journal`, when
+// given (a journal made for this folder and plan), as it happens; the
+// journal is then sealed. Returns how many operations succeeded.
 std::size_t applyRenamePlan(const std::string& folder,
                             const std::vector<RenameOp>& plan,
-                            const std::function<void(std::size_t)>& progress = {});
+                            const std::function<void(std::size_t)>& progress = {},
+                            RenameJournal* journal = nullptr);
 
 }  // namespace ordalis

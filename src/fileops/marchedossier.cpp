@@ -5,7 +5,22 @@
 #include "fileops/progression.h"
 #include "ui/general.h"
 
+#include "ui/tavpanel.h"
+
 #include <QListWidget>
+
+namespace {
+
+// "Commande arrêtée : 3 fichiers traités sur 120."
+QString legendeArret(std::uint64_t traites, std::uint64_t compte, bool commencee)
+{
+    if (!commencee)
+        return QStringLiteral("Commande arrêtée : aucun fichier traité.");
+    const QString mot = traites > 1 ? QStringLiteral("fichiers traités") : QStringLiteral("fichier traité");
+    return QStringLiteral("Commande arrêtée : %1 %2 sur %3.").arg(traites).arg(mot).arg(compte);
+}
+
+}  // namespace
 
 MarcheDossier* MarcheDossier::lancer(ContexteFichiers& contexte, const std::string& racine, Preparation preparation)
 {
@@ -71,6 +86,7 @@ void MarcheDossier::etape()
             m_marche.stop();
             return Operation();
         }
+        m_operations += bool(operation);
         return operation;
     });
     m_dansEtape = false;
@@ -87,6 +103,17 @@ void MarcheDossier::arreter()
     attendreComptage();
     m_travaux.wait();
     finir(true);
+}
+
+void MarcheDossier::interrompre()
+{
+    if (m_fini)
+        return;
+    const bool commencee = m_barre != nullptr;
+    if (m_barre)
+        m_barre->figer();
+    arreter();
+    m_contexte.compte->setCaption(legendeArret(m_operations, m_compte, commencee));
 }
 
 void MarcheDossier::finir(bool arretee)

@@ -38,6 +38,10 @@ public:
     // Stops the command and returns once the operations already handed
     // over are done; the commands are enabled again, no sound is played.
     void arreter();
+    // Stops the command as arreter() does, at the user's request: the
+    // progress bar stays a few seconds where it stopped and the count
+    // caption tells how many files were handed to the command.
+    void interrompre();
 
 Q_SIGNALS:
     void terminee();
@@ -60,6 +64,7 @@ private:
     QStringList m_chemins;  // written by the counting thread only
     std::uint64_t m_compte = 0;
     std::uint64_t m_fait = 0;
+    std::uint64_t m_operations = 0;  // files handed to the command
     bool m_dansEtape = false;
     bool m_fini = false;
 };

@@ -157,6 +157,18 @@ void Navigateur::rafraichir()
     m_modele->remplacer(filtrer(entrees, fichiers));
 }
 
+bool Navigateur::selectionner(const std::string& nom)
+{
+    const std::vector<std::string>& liste = m_modele->noms();
+    const auto trouve = std::find(liste.begin(), liste.end(), nom);
+    if (trouve == liste.end())
+        return false;
+    const QModelIndex index = m_modele->index(int(trouve - liste.begin()), 0);
+    m_fichier->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    m_fichier->scrollTo(index);
+    return true;
+}
+
 const std::vector<std::string>& Navigateur::noms() const
 {
     return m_modele->noms();

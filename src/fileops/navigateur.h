@@ -49,6 +49,9 @@ public:
     void filtreChange(const QString& texte);
     // Reloads the file list from disk; the selection is cleared.
     void rafraichir();
+    // Selects the file `nom` of the list alone, as a click would, and shows
+    // it; false (selection unchanged) when the list does not show it.
+    bool selectionner(const std::string& nom);
     // Drive change: opens the volume at `racine`. While it cannot be
     // listed the user is asked to retry or cancel; cancel puts the volume
     // list back on the volume of the folder shown.

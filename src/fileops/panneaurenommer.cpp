@@ -7,6 +7,7 @@
 #include "ui/ui.h"
 #include "core/browser.h"
 #include "core/pattern.h"
+#include "core/renamejournal.h"
 #include "core/renameplan.h"
 #include "fileops/navigateur.h"
 #include "fileops/progression.h"
@@ -42,8 +43,8 @@ void PanneauRenommer::construire()
     construireExtensions();
 }
 
-PanneauRenommer::PanneauRenommer(ContexteFichiers& contexte)
-    : QObject(contexte.fenetre), m_contexte(contexte),
+PanneauRenommer::PanneauRenommer(ContexteFichiers& contexte, std::string journal)
+    : QObject(contexte.fenetre), m_contexte(contexte), m_journal(std::move(journal)),
       m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("AutoRename"), QStringLiteral("Renommer les fichiers")))
 {
     placer(m_panneau, 5235, 615, 2625, 3330);
@@ -193,7 +194,10 @@ void PanneauRenommer::changerExtension(bool tous)
 
 void PanneauRenommer::appliquer(const std::vector<ordalis::RenameOp>& plan, std::size_t taille)
 {
+    if (plan.empty())
+        return;  // the last command's journal stays
     Progression barre(m_contexte.progression, std::uint64_t(taille));
-    ordalis::applyRenamePlan(m_contexte.navigateur->dossierNatif(), plan,
-                             [&barre](std::size_t n) { barre.valeur(n); });
+    const std::string& dossier = m_contexte.navigateur->dossierNatif();
+    ordalis::RenameJournal journal(m_journal, dossier, plan);
+    ordalis::applyRenamePlan(dossier, plan, [&barre](std::size_t n) { barre.valeur(n); }, &journal);
 }

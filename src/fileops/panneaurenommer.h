@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 #include <vector>
 
 namespace ordalis { struct RenameOp; }
@@ -16,7 +17,9 @@ class TavPanel;
 class PanneauRenommer : public QObject {
     Q_OBJECT
 public:
-    explicit PanneauRenommer(ContexteFichiers& contexte);
+    // `journal`: where each rename or extension command writes the journal
+    // that lets it be undone (replacing the last command's).
+    PanneauRenommer(ContexteFichiers& contexte, std::string journal);
 
     void basculer();           // CmdRename
     void changerLargeur();     // CmdNumFich
@@ -31,10 +34,12 @@ private:
     void etiquette(const char* nom, const QString& texte, int gauche, int haut, int largeur, int hauteur = 210);
     TavBttn* commande(const char* nom, const QString& caption, int gauche, int haut, int largeur,
                       const char* bulle);
-    // Carries out a plan over a list of `taille` names, with the progress bar.
+    // Carries out a plan over a list of `taille` names, with the progress bar
+    // and the journal.
     void appliquer(const std::vector<ordalis::RenameOp>& plan, std::size_t taille);
 
     ContexteFichiers& m_contexte;
+    std::string m_journal;
     TavPanel* m_panneau;
     TavBttn* m_numero = nullptr;
     QLineEdit* m_extension = nullptr;

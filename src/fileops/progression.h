@@ -1,10 +1,13 @@
 // The main window's progress bar for one command: shown with its maximum,
 // moved as files are done (held at the end when more files come than were
 // counted), hidden when the command ends. An empty command shows nothing.
+// A command stopped by the user may leave the bar where it stopped for a
+// few seconds; the next command's bar takes it over at once.
 #pragma once
 
 #include <QPointer>
 #include <QProgressBar>
+#include <QTimer>
 #include <algorithm>
 #include <cstdint>
 
@@ -14,6 +17,10 @@ class Progression {
 public:
     Progression(QProgressBar* barre, std::uint64_t maximum) : m_barre(barre), m_maximum(maximum)
     {
+        if (QTimer* figee = barre->findChild<QTimer*>(nomFigee(), Qt::FindDirectChildrenOnly)) {
+            delete figee;
+            barre->hide();
+        }
         if (m_maximum == 0)
             return;
         m_barre->setRange(0, ordalis::progressRange(m_maximum));
@@ -40,8 +47,27 @@ public:
         if (m_barre)
             m_barre->hide();
     }
+    // Leaves the bar shown where it is for `duree`, then hides it; this
+    // command no longer moves nor hides it.
+    void figer(int duree = 4000)
+    {
+        if (!m_barre || !m_barre->isVisible())
+            return;
+        auto* minuterie = new QTimer(m_barre);
+        minuterie->setObjectName(nomFigee());
+        minuterie->setSingleShot(true);
+        QProgressBar* barre = m_barre;
+        QObject::connect(minuterie, &QTimer::timeout, barre, [barre, minuterie] {
+            barre->hide();
+            minuterie->deleteLater();
+        });
+        minuterie->start(duree);
+        m_barre = nullptr;
+    }
 
 private:
+    static QString nomFigee() { return QStringLiteral("ProgressionFigee"); }
+
     QPointer<QProgressBar> m_barre;  // the window may close first
     std::uint64_t m_maximum;
     int m_pas = 1;

@@ -1,0 +1,97 @@
+#include "app/annulation.h"
+
+#include "core/paths.h"
+#include "core/platform/platform.h"
+#include "core/renamejournal.h"
+#include "ui/dialogues.h"
+#include "ui/general.h"
+#include "ui/ui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStringList>
+
+#include <filesystem>
+
+namespace {
+
+constexpr int kNomsCites = 3;
+
+// The user's state folder, as the path the core takes.
+std::string dossierEtat()
+{
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .toStdString();
+#else
+    const QByteArray xdg = qgetenv("XDG_STATE_HOME");
+    if (xdg.startsWith('/'))
+        return xdg.toStdString();
+    return (QFile::encodeName(QDir::homePath()) + "/.local/state").toStdString();
+#endif
+}
+
+QString fichiers(std::size_t n)
+{
+    return n > 1 ? QStringLiteral("%1 fichiers").arg(n) : QStringLiteral("%1 fichier").arg(n);
+}
+
+void informer(General& general, QWidget* parent, const QString& texte)
+{
+    general.dialogues().message(parent, {general.TitreProgramme, texte, IconeMessage::Information});
+}
+
+// "5 fichiers ont retrouvé leur nom. 2 fichiers gardent leur nom actuel
+// (ancien nom déjà pris, ou fichier disparu) : Vac01.jpg, Vac02.jpg."
+QString bilan(const ordalis::UndoReport& r)
+{
+    QString texte = r.restored > 1 ? QStringLiteral("%1 ont retrouvé leur nom.").arg(fichiers(r.restored))
+                                   : QStringLiteral("%1 a retrouvé son nom.").arg(fichiers(r.restored));
+    if (r.kept.empty())
+        return texte;
+    QStringList noms;
+    for (std::size_t i = 0; i < r.kept.size() && i < std::size_t(kNomsCites); ++i)
+        noms << versQString(r.kept[i]);
+    const QString suite = r.kept.size() > std::size_t(kNomsCites) ? QStringLiteral("...") : QStringLiteral(".");
+    texte += r.kept.size() > 1 ? QStringLiteral("\n%1 gardent leur nom actuel").arg(fichiers(r.kept.size()))
+                               : QStringLiteral("\n%1 garde son nom actuel").arg(fichiers(r.kept.size()));
+    return texte + QStringLiteral(" (ancien nom déjà pris, ou fichier disparu) : ") + noms.join(QStringLiteral(", "))
+        + suite;
+}
+
+}  // namespace
+
+std::string cheminJournalRenommage()
+{
+    const char sep = ordalis::platform::separator();
+    const std::string dossier = ordalis::CheminComplet(dossierEtat(), "Ordalis...", sep);
+    std::error_code ec;  // a folder that cannot be made leaves the commands without a journal
+    std::filesystem::create_directories(
+        std::u8string(reinterpret_cast<const char8_t*>(dossier.data()), dossier.size()), ec);
+    return ordalis::CheminComplet(dossier, "dernier-renommage.journal", sep);
+}
+
+bool annulerDernierRenommage(General& general, QWidget* parent, const std::string& journal)
+{
+    const auto contenu = ordalis::readRenameJournal(journal);
+    const std::size_t n = contenu ? contenu->doneCount() : 0;
+    if (n == 0) {
+        ordalis::removeRenameJournal(journal);
+        informer(general, parent, QStringLiteral("Il n'y a aucun renommage à annuler."));
+        return false;
+    }
+    const QString question = QStringLiteral("Annuler le dernier renommage ? %1 de %2 %3.")
+        .arg(fichiers(n), versQString(contenu->folder),
+             n > 1 ? QStringLiteral("retrouveront leur nom") : QStringLiteral("retrouvera son nom"));
+    const Reponse r = general.dialogues().message(parent, {general.TitreProgramme, question, IconeMessage::Question,
+                                                           BoutonsMessage::OuiNon, Reponse::Non});
+    if (r != Reponse::Oui)
+        return false;
+    const auto rapport = ordalis::undoRenameJournal(journal);
+    ordalis::removeRenameJournal(journal);
+    if (!rapport)
+        return false;
+    informer(general, parent, bilan(*rapport));
+    return rapport->restored > 0;
+}

@@ -1,0 +1,27 @@
+// Opening a folder from the desktop: the path given on the command line
+// (`ordalis DIR`, `ordalis FILE`) and a folder or file dropped onto the main
+// window. Paths are kept as the system's bytes.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class FenPrin;
+class QMimeData;
+
+// The command line's arguments after the program name, as the system's
+// bytes (Qt's own options already taken out by QApplication).
+std::vector<std::string> argumentsNatifs(int argc, char** argv);
+
+// The path the arguments ask to open: the first one that is not an option
+// ("-x", "--x"), or the one after "--". Empty when there is none.
+std::string cheminDemande(const std::vector<std::string>& arguments);
+
+// The first local path of a drop (file URLs); empty when it holds none.
+std::string cheminDepose(const QMimeData& donnees);
+
+// Shows `chemin` in the main window's browser: a folder is opened, a file
+// opens its folder with that file alone selected. A relative path is taken
+// from the process's current folder. A path that is missing or cannot be
+// listed leaves the browser as it was and says so. True when opened.
+bool ouvrirChemin(FenPrin& fenetre, const std::string& chemin);
