@@ -11,6 +11,7 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace ordalis {
@@ -55,11 +56,9 @@ INSTANTIATE_TEST_SUITE_P(Bytes, DisplayText, ::testing::Values(
 
 TEST(NameLengthText, LeadingZeroBelowTen)
 {
-    EXPECT_EQ(nameLengthText(5), "05");
-    EXPECT_EQ(nameLengthText(9), "09");
-    EXPECT_EQ(nameLengthText(10), "10");
-    EXPECT_EQ(nameLengthText(12), "12");
-    EXPECT_EQ(nameLengthText(123), "123");
+    const std::pair<int, const char*> rows[] = {{5, "05"}, {9, "09"}, {10, "10"}, {123, "123"}};
+    for (const auto& [n, text] : rows)
+        EXPECT_EQ(nameLengthText(n), text);
 }
 
 class FileSearchTest : public ::testing::Test {

@@ -22,7 +22,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -33,32 +32,24 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int kSkipped = 77;  // ctest's SKIP_RETURN_CODE
 
-// A loopback port that no one listens on now.
-int freePort()
+// With `port` 0: a loopback port that no one listens on now (0 if none).
+// Else: whether someone listens on it.
+int loopback(int port)
 {
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    int port = 0;
-    if (::bind(s, reinterpret_cast<sockaddr*>(&address), size) == 0
-        && ::getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) == 0)
-        port = ntohs(address.sin_port);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(static_cast<std::uint16_t>(port));
+    socklen_t size = sizeof a;
+    auto* p = reinterpret_cast<sockaddr*>(&a);
+    int out = 0;
+    if (port != 0)
+        out = ::connect(s, p, size) == 0;
+    else if (::bind(s, p, size) == 0 && ::getsockname(s, p, &size) == 0)
+        out = ntohs(a.sin_port);
     ::close(s);
-    return port;
-}
-
-bool accepts(int port)
-{
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    const bool ok = ::connect(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(s);
-    return ok;
+    return out;
 }
 
 // The standard output of a shell command.
@@ -88,7 +79,7 @@ std::string quoted(const std::string& text)
 // on 127.0.0.1 only; stopped through its pid file when destroyed.
 class SambaServer {
 public:
-    SambaServer() : root_(test::makeTempDir("ordalis-samba-")), port_(freePort()) {}
+    SambaServer() : root_(test::makeTempDir("ordalis-samba-")), port_(loopback(0)) {}
     ~SambaServer()
     {
         stop();
@@ -112,9 +103,9 @@ public:
         writeConfig();
         if (std::system(("smbd -D -s " + quoted(config())).c_str()) != 0)
             return "smbd did not start (see " + (root_ / "log").string() + ")";
-        for (int i = 0; i < 100 && !accepts(port_); ++i)
+        for (int i = 0; i < 100 && !loopback(port_); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        return accepts(port_) ? "" : "smbd does not answer on port " + std::to_string(port_);
+        return loopback(port_) ? "" : "smbd does not answer on port " + std::to_string(port_);
     }
 
     std::string share() const { return (root_ / "partage").string(); }
@@ -154,34 +145,26 @@ private:
             << "map archive = no\nmap hidden = no\nmap system = no\nmap readonly = no\n";
     }
 
-    std::optional<pid_t> pid() const
-    {
-        pid_t value = 0;
-        if (std::ifstream(root_ / "pid" / "smbd.pid") >> value && value > 0)
-            return value;
-        return std::nullopt;
-    }
-
+    // A live process, not a zombie.
     static bool running(pid_t pid)
     {
-        if (::kill(pid, 0) != 0)
-            return false;
         std::string stat;
         std::getline(std::ifstream("/proc/" + std::to_string(pid) + "/stat"), stat);
         const auto close = stat.rfind(')');
-        return close == std::string::npos || stat.compare(close, 3, ") Z") != 0;
+        return ::kill(pid, 0) == 0 && (close == std::string::npos || stat.compare(close, 3, ") Z") != 0);
     }
 
+    // Through the pid file smbd wrote.
     void stop() const
     {
-        const auto server = pid();
-        if (!server)
+        pid_t server = 0;
+        if (!(std::ifstream(root_ / "pid" / "smbd.pid") >> server) || server <= 0)
             return;
-        ::kill(*server, SIGTERM);
-        for (int i = 0; i < 50 && running(*server); ++i)
+        ::kill(server, SIGTERM);
+        for (int i = 0; i < 50 && running(server); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (running(*server))
-            ::kill(*server, SIGKILL);
+        if (running(server))
+            ::kill(server, SIGKILL);
     }
 
     fs::path root_;

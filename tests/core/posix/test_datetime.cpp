@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
-#include <ostream>
 #include <string>
 
 namespace ordalis {
@@ -40,11 +39,6 @@ struct ParseRow {
     std::optional<LocalDateTime> expected;
 };
 
-void PrintTo(const ParseRow& row, std::ostream* out)
-{
-    *out << '"' << row.text << '"';
-}
-
 LocalDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
     return {y, mo, d, h, mi, s};
@@ -58,44 +52,24 @@ TEST_P(ParseFrench, ReadsOrRejects)
 }
 
 INSTANTIATE_TEST_SUITE_P(Accepted, ParseFrench, ::testing::Values(
-    ParseRow{"14/08/01 05:12:24", at(2001, 8, 14, 5, 12, 24)},
-    ParseRow{"14/08/2001 05:12:24", at(2001, 8, 14, 5, 12, 24)},
-    ParseRow{"14-08-2001 05:12", at(2001, 8, 14, 5, 12, 0)},
-    ParseRow{"14.08.01", at(2001, 8, 14)},
-    ParseRow{"14 08 2001", at(2001, 8, 14)},
-    ParseRow{"  1/2/45   7:05:09 ", at(1945, 2, 1, 7, 5, 9)},
-    ParseRow{"01/01/29 00:00:00", at(2029, 1, 1)},
-    ParseRow{"01/01/30", at(1930, 1, 1)},
-    ParseRow{"14 août 2001 05:12:24", at(2001, 8, 14, 5, 12, 24)},
-    ParseRow{"14 aout 01", at(2001, 8, 14)},
-    ParseRow{"14 AOÛT 2001", at(2001, 8, 14)},
-    ParseRow{"14 févr. 2001 23:59:59", at(2001, 2, 14, 23, 59, 59)},
-    ParseRow{"3 juil 2001", at(2001, 7, 3)},
-    ParseRow{"3 Décembre 1999", at(1999, 12, 3)},
-    ParseRow{"1er janvier 2001", at(2001, 1, 1)},
-    ParseRow{"29/02/2000", at(2000, 2, 29)},
+    ParseRow{"14/08/01 05:12:24", at(2001, 8, 14, 5, 12, 24)}, ParseRow{"14/08/2001 05:12:24", at(2001, 8, 14, 5, 12, 24)},
+    ParseRow{"14-08-2001 05:12", at(2001, 8, 14, 5, 12, 0)}, ParseRow{"14.08.01", at(2001, 8, 14)},
+    ParseRow{"14 08 2001", at(2001, 8, 14)}, ParseRow{"  1/2/45   7:05:09 ", at(1945, 2, 1, 7, 5, 9)},
+    ParseRow{"01/01/29 00:00:00", at(2029, 1, 1)}, ParseRow{"01/01/30", at(1930, 1, 1)},
+    ParseRow{"14 août 2001 05:12:24", at(2001, 8, 14, 5, 12, 24)}, ParseRow{"14 aout 01", at(2001, 8, 14)},
+    ParseRow{"14 AOÛT 2001", at(2001, 8, 14)}, ParseRow{"14 févr. 2001 23:59:59", at(2001, 2, 14, 23, 59, 59)},
+    ParseRow{"3 juil 2001", at(2001, 7, 3)}, ParseRow{"3 Décembre 1999", at(1999, 12, 3)},
+    ParseRow{"1er janvier 2001", at(2001, 1, 1)}, ParseRow{"29/02/2000", at(2000, 2, 29)},
     ParseRow{"14\xC2\xA0" "août\xC2\xA0" "2001", at(2001, 8, 14)}));
 
-INSTANTIATE_TEST_SUITE_P(Rejected, ParseFrench, ::testing::Values(
-    ParseRow{"", std::nullopt},
-    ParseRow{"abc 05:12:24", std::nullopt},
-    ParseRow{"14/08/01 ab:cd:ef", std::nullopt},
-    ParseRow{"14/O8/01", std::nullopt},
-    ParseRow{"31/02/2001", std::nullopt},
-    ParseRow{"29/02/2001", std::nullopt},
-    ParseRow{"29/02/1900", std::nullopt},
-    ParseRow{"31/04/2001", std::nullopt},
-    ParseRow{"14/13/2001", std::nullopt},
-    ParseRow{"00/08/2001", std::nullopt},
-    ParseRow{"14/08/01 24:00:00", std::nullopt},
-    ParseRow{"14/08/01 05:60", std::nullopt},
-    ParseRow{"14/08/01 05", std::nullopt},
-    ParseRow{"14/08/01 05:12:24 PM", std::nullopt},
-    ParseRow{"14/08", std::nullopt},
-    ParseRow{"14/08/201", std::nullopt},
-    ParseRow{"14 jui 2001", std::nullopt},
-    ParseRow{"2er janvier 2001", std::nullopt},
-    ParseRow{" 05:12:24", std::nullopt}));
+TEST(ParseFrenchRejected, EveryMalformedText)
+{
+    for (const char* text : {"", "abc 05:12:24", "14/08/01 ab:cd:ef", "14/O8/01", "31/02/2001", "29/02/2001",
+                             "29/02/1900", "31/04/2001", "14/13/2001", "00/08/2001", "14/08/01 24:00:00",
+                             "14/08/01 05:60", "14/08/01 05", "14/08/01 05:12:24 PM", "14/08", "14/08/201",
+                             "14 jui 2001", "2er janvier 2001", " 05:12:24"})
+        EXPECT_EQ(parseFrenchDateTime(text), std::nullopt) << text;
+}
 
 TEST(LocalToFileTime, OneHourEastWithoutDaylightSaving)
 {
@@ -121,11 +95,6 @@ struct ZoneRow {
     const char* time;
     std::optional<std::uint64_t> expected;
 };
-
-void PrintTo(const ZoneRow& row, std::ostream* out)
-{
-    *out << row.date << ' ' << row.time;
-}
 
 class ParisDates : public ::testing::TestWithParam<ZoneRow> {};
 
