@@ -162,7 +162,7 @@ RenameJournal::RenameJournal(std::string path, const std::string& folder, const 
     for (const RenameOp& op : plan)
         text_.append("pair ").append(escapeJournalField(op.oldName)).append(" ")
             .append(escapeJournalField(op.newName)).push_back('\n');
-    error_ = platform::writeFileReplacing(path_, text_);
+    error_ = platform::writeFileInPlace(path_, text_);
     if (!error_)
         out_.open(fsPath(path_), std::ios::binary | std::ios::app);
     if (!error_ && !out_)

@@ -11,9 +11,11 @@
 //   done <i>                        the pair at 0-based position i was renamed
 //   undone <i>                      the undo gave pair i its old name back
 //
-// The header (first line, folder, every pair) is written to a temporary file,
-// synced and renamed over the last journal before the first file is
-// touched: the journal is either the last command's or this one's, whole.
+// The header (first line, folder, every pair) is written over the last
+// journal and synced to the disk before the first file is touched. A crash
+// while it is written leaves no journal or a short one with no mark, while
+// no file was renamed yet: the last command's journal is then gone, which
+// a new command replaces anyway.
 // "done" lines are appended as the renames happen and handed to the system
 // at once, so a crash of the program loses at most the mark of the rename in
 // progress; they are synced to the disk once the command ends (the journal

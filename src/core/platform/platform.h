@@ -108,4 +108,9 @@ bool showShellProperties(const std::string& path);
 // and the temporary file is removed.
 std::error_code writeFileReplacing(const std::string& path, std::string_view bytes);
 
+// Writes `bytes` as the whole content of the file `path` in place (created
+// or truncated) and flushes it to the disk before returning: cheaper than
+// writeFileReplacing, for files whose reader refuses a partial content.
+std::error_code writeFileInPlace(const std::string& path, std::string_view bytes);
+
 }  // namespace ordalis::platform

@@ -109,4 +109,17 @@ std::error_code writeFileReplacing(const std::string& path, std::string_view byt
     return {};
 }
 
+std::error_code writeFileInPlace(const std::string& path, std::string_view bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return lastError();
+    std::error_code ec = writeAll(fd, bytes);
+    if (!ec && ::fdatasync(fd) != 0)
+        ec = lastError();
+    if (::close(fd) != 0 && !ec)
+        ec = lastError();
+    return ec;
+}
+
 }  // namespace ordalis::platform

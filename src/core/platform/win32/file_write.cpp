@@ -76,4 +76,16 @@ std::error_code writeFileReplacing(const std::string& path, std::string_view byt
     return ec;
 }
 
+std::error_code writeFileInPlace(const std::string& path, std::string_view bytes)
+{
+    const HANDLE file = ::CreateFileW(win32::widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return lastError();
+    std::error_code ec = writeAll(file, bytes);
+    if (!::CloseHandle(file) && !ec)
+        ec = lastError();
+    return ec;
+}
+
 }  // namespace ordalis::platform
