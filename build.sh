@@ -12,9 +12,12 @@ PACKAGES="cmake make g++ pkg-config libgtest-dev libgl-dev \
 qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n"
 # The screen-reader test runs the program under a virtual display; the
 # Windows core is built with MinGW-w64 and tested under Wine; the share test
-# runs a private Samba server.
+# runs a private Samba server. With ORDALIS_SANITIZE_RUN=1 the test command
+# also runs the tests under the sanitizers and the fuzz targets (built with
+# Clang and its libFuzzer runtime).
 [ "${1:-run}" = test ] && PACKAGES="$PACKAGES xvfb xauth dbus-daemon at-spi2-core python3-pyatspi \
 g++-mingw-w64-x86-64-posix wine wine64 googletest samba smbclient"
+[ "${1:-run}" = test ] && [ "${ORDALIS_SANITIZE_RUN:-0}" = 1 ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do
@@ -28,6 +31,53 @@ if [ -n "$missing" ]; then
 fi
 
 BUILD=${BUILD_DIR:-build}
+
+# The tests again under the sanitizers, each build in a folder of its own:
+# AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer on the core
+# and window tests; ThreadSanitizer on the tests of the worker threads, the
+# walk and the search (Qt's own libraries are not built for it). A finding
+# fails the test that met it; tests/sanitizers/ holds the suppressions.
+sanitizer_tests() {
+    ok=0
+    SUPP="$(pwd)/tests/sanitizers"
+    export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1"
+    export LSAN_OPTIONS="suppressions=$SUPP/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="suppressions=$SUPP/ubsan.supp:print_stacktrace=1:halt_on_error=1"
+    export TSAN_OPTIONS="suppressions=$SUPP/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
+    ASAN="$BUILD-asan"
+    [ -f "$ASAN/CMakeCache.txt" ] || cmake -S . -B "$ASAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DORDALIS_SANITIZE=address,undefined \
+        -DORDALIS_BUILD_BENCH=OFF
+    cmake --build "$ASAN" -j"$(nproc)" --target core_tests $(cd tests/gui && ls tst_*.cpp | sed 's/\.cpp$//') \
+        || return 1
+    # A build without the sanitizer runtime would pass for a clean one.
+    ldd "$ASAN/bin/core_tests" | grep -q libasan || { echo "$ASAN: not built with AddressSanitizer" >&2; return 1; }
+    (cd "$ASAN" && ctest --output-on-failure -j"$(nproc)" -R '^[A-Za-z]+[./]|^tst_') || ok=1
+    TSAN="$BUILD-tsan"
+    [ -f "$TSAN/CMakeCache.txt" ] || cmake -S . -B "$TSAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DORDALIS_SANITIZE=thread -DORDALIS_BUILD_BENCH=OFF
+    cmake --build "$TSAN" -j"$(nproc)" --target core_tests || return 1
+    "$TSAN/bin/core_tests" --gtest_brief=1 --gtest_filter='FileWorkers*:TreeWalk*:*Search*:VanishedFiles*' || ok=1
+    return $ok
+}
+
+# Each fuzz target for a short fixed run on its committed seeds; what it
+# finds new goes to a scratch folder, never to the committed corpus.
+fuzz_smoke() {
+    ok=0
+    FUZZ="$BUILD-fuzz"
+    [ -f "$FUZZ/CMakeCache.txt" ] || cmake -S fuzz -B "$FUZZ" -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$FUZZ" -j"$(nproc)" || return 1
+    for corpus in fuzz/corpus/*/; do
+        target=$(basename "$corpus")
+        scratch="$FUZZ/corpus-$target" && rm -rf "$scratch" && mkdir -p "$scratch"
+        "$FUZZ/fuzz_$target" -runs=20000 -max_len=4096 -timeout=10 -artifact_prefix="$FUZZ/$target-" \
+            "$scratch" "$corpus" >"$FUZZ/$target.log" 2>&1 \
+            && echo "fuzz_$target: $(grep -o 'Done [0-9]* runs in [0-9]* second(s)' "$FUZZ/$target.log")" \
+            || { echo "fuzz_$target: FAILED"; tail -n 30 "$FUZZ/$target.log"; ok=1; }
+    done
+    return $ok
+}
 [ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 case "${1:-run}" in
@@ -50,6 +100,12 @@ case "${1:-run}" in
         "$WINBUILD/wine-run" --start
         trap '"$WINBUILD/wine-run" --stop' EXIT
         (cd "$WINBUILD" && ctest --output-on-failure -j"$(nproc)") || status=1
+        "$WINBUILD/wine-run" --stop || true
+        trap - EXIT
+        if [ "${ORDALIS_SANITIZE_RUN:-0}" = 1 ]; then
+            sanitizer_tests || status=1
+            fuzz_smoke || status=1
+        fi
         exit $status ;;
     *)
         echo "usage: $0 run|test" >&2; exit 2 ;;

@@ -10,11 +10,31 @@
 #include "ui/ui.h"
 
 #include <QFileInfo>
+#include <optional>
 
 namespace {
 
 const QString kTitre = QStringLiteral("Mini-Editeur");
 const QString kFiltre = QStringLiteral("Fichiers texte (*.txt);;Tous les fichiers (*)");
+
+// Larger files are refused without being read: the editor holds the whole
+// text and its layout in memory, several times the file's size, and reading
+// them would hold the window for many seconds.
+constexpr qint64 kTailleMaxEditeur = 16 * 1024 * 1024;
+
+// The message refusing a file over kTailleMaxEditeur; nothing for any
+// other path (a missing or unreadable file is reported when it is read).
+std::optional<QString> refusTropGros(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    if (!info.isFile() || info.size() <= kTailleMaxEditeur)
+        return std::nullopt;
+    return QStringLiteral("Le fichier « %1 » fait %2 Mo : le Mini-Editeur n'ouvre que les fichiers de %3 Mo "
+                          "au plus.\nLe texte affiché reste le même.")
+        .arg(fileName)
+        .arg((info.size() + 1024 * 1024 - 1) / (1024 * 1024))
+        .arg(kTailleMaxEditeur / (1024 * 1024));
+}
 
 QString raison(const std::error_code& erreur)
 {
@@ -101,6 +121,10 @@ void FenEditText::ouvrir()
         m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Ouvrir"), dossier, kFiltre, QString()});
     if (!chemin)
         return;
+    if (const std::optional<QString> refus = refusTropGros(*chemin)) {
+        signalerEchec(*refus);  // the file being edited stays the same
+        return;
+    }
     m_fichierEdite = *chemin;
     OpenFile(*chemin);
     setTitre(m_fichierEdite);
@@ -110,6 +134,10 @@ void FenEditText::OpenFile(const QString& fileName)
 {
     if (m_chrome->deplace()->caption() == kTitre + QStringLiteral(" - ") + fileName)
         return;
+    if (const std::optional<QString> refus = refusTropGros(fileName)) {
+        signalerEchec(*refus);
+        return;
+    }
     ordalis::DecodedText lu;
     if (const std::error_code erreur = ordalis::readTextFile(fileName.toStdString(), lu)) {
         if (erreur != std::errc::no_such_file_or_directory)

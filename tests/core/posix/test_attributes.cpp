@@ -130,6 +130,38 @@ TEST_F(AttributeFiles, ClearingReadOnlyGivesBackWriteWhereReadable)
     ::umask(saved);
 }
 
+TEST_F(AttributeFiles, SettingReadOnlyRemovesEveryWriteBit)
+{
+    struct Row {
+        mode_t before;
+        mode_t after;
+    };
+    const Row rows[] = {{0666, 0444}, {0644, 0444}, {0620, 0400}, {0777, 0555}, {0200, 0}};
+    for (const Row& row : rows) {
+        const std::string path = make("rw", row.before);
+        ::chmod(path.c_str(), row.before);
+        ASSERT_FALSE(platform::setAttributes(path, kReadOnly));
+        EXPECT_EQ(modeOf(path), row.after) << "from " << std::oct << row.before;
+        fs::remove(path);
+    }
+}
+
+TEST_F(AttributeFiles, ReadOnlyFolderKeepsItsPermissions)
+{
+    // Windows ignores the read-only attribute of a folder: its owner may
+    // still create files in it.
+    const std::string folder = (dir_ / "dossier").string();
+    for (const mode_t mode : {mode_t(0755), mode_t(0700), mode_t(0775)}) {
+        fs::create_directory(folder);
+        ::chmod(folder.c_str(), mode);
+        ASSERT_FALSE(platform::setAttributes(folder, kReadOnly | kArchive));
+        EXPECT_EQ(modeOf(folder), mode) << std::oct << mode;
+        std::ofstream(folder + "/nouveau") << "x";
+        EXPECT_TRUE(fs::exists(folder + "/nouveau"));
+        fs::remove_all(folder);
+    }
+}
+
 TEST_F(AttributeFiles, StoredReadOnlyCountsWhilePermissionsAllowWriting)
 {
     const std::string path = make("stored");

@@ -81,6 +81,23 @@ TEST_F(TreeWalkTest, CountingLeavesOutHiddenEntries)
     EXPECT_EQ(paths[3], path("S/T/d.txt"));
 }
 
+TEST_F(TreeWalkTest, CountingListsSiblingFoldersInTheWalkOrder)
+{
+    // Many siblings, so that the listing order differs from any sorted one.
+    for (const char* folder : {"zeta", "Alpha", "m", "b2", "b10", "Éte", "_x", "9", "kappa", "Omega"})
+        for (const char* file : {"f1", "sub/f2"})
+            touch(std::string(folder) + "/" + file);
+    std::vector<std::string> counted;
+    countFiles(root_.string(), &counted);
+    TreeWalk walk(root_.string());
+    std::vector<std::string> walked;
+    for (const std::string& p : walkAll(walk, milliseconds(1000)))
+        if (p.find("/.") == std::string::npos)
+            walked.push_back(p);
+    EXPECT_EQ(counted, walked);
+    EXPECT_EQ(counted.size(), 24u);
+}
+
 TEST_F(TreeWalkTest, SymbolicLinksAndPipesAreNeverFollowed)
 {
     const fs::path outside = root_.string() + "-outside";
