@@ -125,28 +125,31 @@ void FenEditText::ouvrir()
         signalerEchec(*refus);  // the file being edited stays the same
         return;
     }
+    if (!OpenFile(*chemin))
+        return;  // the file being edited stays the same: no save goes over the unread one
     m_fichierEdite = *chemin;
-    OpenFile(*chemin);
     setTitre(m_fichierEdite);
 }
 
-void FenEditText::OpenFile(const QString& fileName)
+bool FenEditText::OpenFile(const QString& fileName)
 {
     if (m_chrome->deplace()->caption() == kTitre + QStringLiteral(" - ") + fileName)
-        return;
+        return true;
     if (const std::optional<QString> refus = refusTropGros(fileName)) {
         signalerEchec(*refus);
-        return;
+        return false;
     }
     ordalis::DecodedText lu;
     if (const std::error_code erreur = ordalis::readTextFile(fileName.toStdString(), lu)) {
-        if (erreur != std::errc::no_such_file_or_directory)
-            signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être lu (%2).").arg(fileName, raison(erreur)));
-        return;
+        if (erreur == std::errc::no_such_file_or_directory)
+            return true;  // the old text stays, the title takes the name
+        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être lu (%2).").arg(fileName, raison(erreur)));
+        return false;
     }
     m_edit->setTexteExact(QString::fromStdU16String(lu.text));
     m_format = lu.format;
     setTitre(fileName);
+    return true;
 }
 
 void FenEditText::enregistrerSous()

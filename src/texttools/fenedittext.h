@@ -29,8 +29,8 @@ public:
     // Loads the file into the text area and names it in the title, unless
     // the title already names it (the text shown, edits included, stays). A
     // missing file leaves the text as it was without a word; a file that
-    // exists but cannot be read is reported.
-    void OpenFile(const QString& fileName);
+    // exists but cannot be read is reported, and false is returned.
+    bool OpenFile(const QString& fileName);
     // Writes the text to the file, after asking whether to overwrite it
     // when it exists. True when the file was written.
     bool CloseFile(const QString& fileName);

@@ -83,6 +83,13 @@ private Q_SLOTS:
         QCOMPARE(edit()->texteExact(), u"contenu\n"_qs);
         QCOMPARE(titre(), u"Mini-Editeur - "_qs + chemin("absent.txt"));
         QVERIFY(dialogues.messages.isEmpty());
+
+        // A file that exists but cannot be read: reported, and the editor
+        // keeps the file it had, so no later save goes over the unread one.
+        QDir(env->dossier.path()).mkdir(u"dossier.txt"_qs);
+        ouvrir(chemin("dossier.txt"));
+        QCOMPARE(dialogues.messages.size(), 1);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + chemin("absent.txt"));
     }
 
     void fichierAfficheNonRelu()
