@@ -33,20 +33,6 @@ namespace {
 using bench::Clock;
 using bench::seconds;
 
-// Three files of every folder's twenty take the extension the search asks
-// for: 15,000 matches among 100,000 files.
-void nameMatches(const std::string& root)
-{
-    std::vector<std::filesystem::path> chosen;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        const std::string name = entry.path().filename().string();
-        if (name == "f0.dat" || name == "f1.dat" || name == "f2.dat")
-            chosen.push_back(entry.path());
-    }
-    for (const auto& path : chosen)
-        std::filesystem::rename(path, std::filesystem::path(path).replace_extension(".txt"));
-}
-
 double timeEngine(const std::string& root)
 {
     const ordalis::SearchOptions options{root, true, [] { return std::string("*.txt"); }};
@@ -158,7 +144,7 @@ int main(int argc, char** argv)
 
     const bench::Tree tree("ordalis-bench-search-window");
     const std::string root = tree.root();
-    nameMatches(root);
+    bench::nameSearchMatches(root);
     timeEngine(root);  // warms the cache
 
     double engine = 1e9, window = 1e9;
