@@ -81,7 +81,34 @@ private Q_SLOTS:
 
     void fermerPendantLaMarche()
     {
-        fermerPendant([this] { return banc->fen->progression()->isVisible(); });
+        // The walk shows the input message at its first file; the window is
+        // closed while the message is up, in the middle of the walk's step.
+        creerArbre(400, 25);
+        banc->ouvrir();
+        banc->champ("txtDateCreation")->setText(QStringLiteral("trente"));
+        banc->champ("txtDateEcriture")->setText(QStringLiteral("14/08/01"));
+        banc->champ("txtHeureEcriture")->setText(QStringLiteral("05:12:24"));
+        qint64 duree = -1;
+        banc->env->dialogues.pendantMessage = [this, &duree](const Message&) {
+            QElapsedTimer chrono;
+            chrono.start();
+            banc->fen->close();
+            duree = chrono.elapsed();
+        };
+        banc->bouton("CmdToutDateHeure")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(duree >= 0, 20000);
+        QVERIFY2(duree < 1000, qPrintable(QString::number(duree)));
+        QTest::qWait(50);  // the step that showed the message ends
+        banc->fen.reset();
+        QDirIterator it(banc->env->dossier.path(), QDir::Files, QDirIterator::Subdirectories);
+        int changes = 0;
+        while (it.hasNext()) {
+            p::FileTimes t;
+            QVERIFY(!p::getFileTimes(it.next().toStdString(), t));
+            changes += t.write == 126422323440000000ull;  // 03:12:24 UTC
+        }
+        QVERIFY2(changes < 10000, qPrintable(QString::number(changes)));  // stopped before the end
+        QVERIFY(banc->env->sons.isEmpty());
     }
 
     void ordreNaturelQuelleQueSoitLaLangue_data()

@@ -8,6 +8,8 @@
 Reponse DialoguesScriptes::message(QWidget*, const Message& m)
 {
     messages << m;
+    if (pendantMessage)
+        pendantMessage(m);
     if (reponses.empty())
         return m.parDefaut;
     const Reponse r = reponses.front();

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 
 class DialoguesScriptes final : public Dialogues {
@@ -20,6 +21,8 @@ public:
     std::deque<std::optional<QString>> fichiers;  // open and save dialogs alike
     std::deque<std::optional<QColor>> couleurs;
     std::optional<QFont> policeChoisie;
+    // Called while a message is shown, as a user acting behind the box.
+    std::function<void(const Message&)> pendantMessage;
     QList<Message> messages;       // every message shown
     QList<QColor> couleursInitiales;
     QList<DemandeFichier> demandesFichier;
