@@ -1,6 +1,7 @@
 // Enciphering and deciphering a 10 MB text of random codes 1 to 255 with a
 // 16-character key, against a plain loop that adds the key bytes in the same
 // run. The verdict is the slower of the two directions, median of rounds.
+#include "bench_clock.h"
 #include "core/cipher.h"
 
 #include <algorithm>
@@ -12,7 +13,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::median;
+using bench::milliseconds;
+using bench::timed;
 
 constexpr std::size_t kBytes = 10u * 1024 * 1024;
 constexpr int kRounds = 7;
@@ -25,25 +29,6 @@ std::string randomText(std::size_t size)
     for (char& c : text)
         c = static_cast<char>(code(random));
     return text;
-}
-
-double milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Run>
-double timed(Run run, std::string& result)
-{
-    const auto start = Clock::now();
-    result = run();
-    return milliseconds(Clock::now() - start);
 }
 
 // What the cipher costs at the least: one addition per byte, no wrap rule.

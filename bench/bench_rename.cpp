@@ -3,6 +3,7 @@
 // no-replace platform layer, against a plain loop of std::rename() over the
 // same names in the same run. Each round renames a freshly made set of files
 // with each method; the verdict compares the median times.
+#include "bench_clock.h"
 #include "core/platform/platform.h"
 #include "core/renamejournal.h"
 #include "core/renameplan.h"
@@ -17,7 +18,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::median;
+using bench::milliseconds;
 
 constexpr int kFiles = 10000;
 constexpr int kRounds = 5;
@@ -41,17 +44,6 @@ fs::path makeFolder(const fs::path& root, const std::string& label, const std::v
             std::fclose(f);
     }
     return folder;
-}
-
-double milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 double timeOurs(const fs::path& folder, const std::vector<std::string>& names, std::size_t& renamed)

@@ -2,6 +2,7 @@
 // with accents, LF line breaks), in both case modes, against
 // std::u16string_view::find in the same run. The verdict is the slower of
 // the two modes, median of rounds.
+#include "bench_clock.h"
 #include "core/textfind.h"
 
 #include <algorithm>
@@ -13,7 +14,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::median;
+using bench::milliseconds;
+using bench::timed;
 
 constexpr std::size_t kUnits = 50u * 1024 * 1024;
 constexpr int kRounds = 5;
@@ -36,25 +40,6 @@ std::u16string makeText(std::size_t size, std::u16string_view word)
     }
     text.insert(text.size() - 1000, word);
     return text;
-}
-
-double milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-template <typename Find>
-double timed(Find find, std::size_t& found)
-{
-    const auto start = Clock::now();
-    found = find();
-    return milliseconds(Clock::now() - start);
 }
 
 }  // namespace
