@@ -12,12 +12,12 @@ PACKAGES="cmake make g++ pkg-config libgtest-dev libgl-dev \
 qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n"
 # The screen-reader test runs the program under a virtual display; the
 # package test needs dpkg-shlibdeps; the Windows core is built with MinGW-w64
-# and tested under Wine; the share test runs a private Samba server. With ORDALIS_SANITIZE_RUN=1 the test command
-# also runs the tests under the sanitizers and the fuzz targets (built with
-# Clang and its libFuzzer runtime).
+# and tested under Wine; the share test runs a private Samba server; the test
+# command ends with the tests under the sanitizers and the fuzz targets
+# (built with Clang and its libFuzzer runtime), unless ORDALIS_SANITIZE_RUN=0.
 [ "${1:-run}" = test ] && PACKAGES="$PACKAGES xvfb xauth dbus-daemon at-spi2-core python3-pyatspi \
 g++-mingw-w64-x86-64-posix wine wine64 googletest samba smbclient dpkg-dev"
-[ "${1:-run}" = test ] && [ "${ORDALIS_SANITIZE_RUN:-0}" = 1 ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
+[ "${1:-run}" = test ] && [ "${ORDALIS_SANITIZE_RUN:-1}" = 1 ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do
@@ -106,7 +106,7 @@ case "${1:-run}" in
         (cd "$WINBUILD" && ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2) || status=1
         "$WINBUILD/wine-run" --stop || true
         trap - EXIT
-        if [ "${ORDALIS_SANITIZE_RUN:-0}" = 1 ]; then
+        if [ "${ORDALIS_SANITIZE_RUN:-1}" = 1 ]; then
             sanitizer_tests || status=1
             fuzz_smoke || status=1
         fi
