@@ -7,9 +7,6 @@
 #include "ui/general.h"
 #include "ui/ui.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
 #include <QStringList>
 
 #include <filesystem>
@@ -17,20 +14,6 @@
 namespace {
 
 constexpr int kNomsCites = 3;
-
-// The user's state folder, as the path the core takes.
-std::string dossierEtat()
-{
-#ifdef Q_OS_WIN
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .toStdString();
-#else
-    const QByteArray xdg = qgetenv("XDG_STATE_HOME");
-    if (xdg.startsWith('/'))
-        return xdg.toStdString();
-    return (QFile::encodeName(QDir::homePath()) + "/.local/state").toStdString();
-#endif
-}
 
 QString fichiers(std::size_t n)
 {
@@ -64,8 +47,11 @@ QString bilan(const ordalis::UndoReport& r)
 
 std::string cheminJournalRenommage()
 {
+    const std::string etat = ordalis::platform::userStateFolder();
+    if (etat.empty())
+        return {};  // no journal, no undo: the commands still run
     const char sep = ordalis::platform::separator();
-    const std::string dossier = ordalis::CheminComplet(dossierEtat(), "Ordalis...", sep);
+    const std::string dossier = ordalis::CheminComplet(etat, "Ordalis...", sep);
     std::error_code ec;  // a folder that cannot be made leaves the commands without a journal
     std::filesystem::create_directories(
         std::u8string(reinterpret_cast<const char8_t*>(dossier.data()), dossier.size()), ec);

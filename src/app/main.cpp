@@ -3,6 +3,7 @@
 #include "ui/dialogues.h"
 #include "app/fenprin.h"
 #include "app/ouverture.h"
+#include "core/platform/platform.h"
 #include "ui/general.h"
 #include "ui/reglages.h"
 
@@ -45,7 +46,7 @@ int main(int argc, char** argv)
     if (!instance.acquise() && !accepterNouvelleInstance(general))
         return 0;
 
-    const std::string chemin = cheminDemande(argumentsNatifs(argc, argv));
+    const std::string chemin = cheminDemande(ordalis::platform::commandLineArguments(argc, argv));
     auto* demarrage = new FenDemarrage;
     demarrage->setAttribute(Qt::WA_DeleteOnClose);
     demarrage->show();

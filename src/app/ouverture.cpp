@@ -8,8 +8,6 @@
 #include "ui/general.h"
 #include "ui/ui.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QMimeData>
 #include <QUrl>
 
@@ -55,22 +53,6 @@ void signaler(FenPrin& fenetre, const std::string& chemin)
 
 }  // namespace
 
-std::vector<std::string> argumentsNatifs(int argc, char** argv)
-{
-    std::vector<std::string> out;
-#ifdef Q_OS_WIN
-    (void)argc;
-    (void)argv;
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        out.push_back(arguments[i].toStdString());
-#else
-    for (int i = 1; i < argc; ++i)
-        out.emplace_back(argv[i]);
-#endif
-    return out;
-}
-
 std::string cheminDemande(const std::vector<std::string>& arguments)
 {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -87,12 +69,11 @@ std::string cheminDepose(const QMimeData& donnees)
     for (const QUrl& url : donnees.urls()) {
         if (!url.isLocalFile())
             continue;
-#ifdef Q_OS_WIN
-        return QDir::toNativeSeparators(url.toLocalFile()).toStdString();
-#else
         // The encoded path keeps the bytes of a name that is not UTF-8.
-        return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
-#endif
+        const std::string chemin = ordalis::platform::pathFromFileUrl(
+            url.host(QUrl::FullyEncoded).toStdString(), url.path(QUrl::FullyEncoded).toStdString());
+        if (!chemin.empty())
+            return chemin;
     }
     return {};
 }

@@ -9,10 +9,6 @@
 class FenPrin;
 class QMimeData;
 
-// The command line's arguments after the program name, as the system's
-// bytes (Qt's own options already taken out by QApplication).
-std::vector<std::string> argumentsNatifs(int argc, char** argv);
-
 // The path the arguments ask to open: the first one that is not an option
 // ("-x", "--x"), or the one after "--". Empty when there is none.
 std::string cheminDemande(const std::vector<std::string>& arguments);

@@ -1,5 +1,5 @@
 // The only operating-system-specific services of the program. Each OS has
-// its own implementation folder (posix/, win32/), chosen by CMake. Paths are
+// its own implementation folder (linux/, win32/), chosen by CMake. Paths are
 // UTF-8 text with the platform's own separator; the Windows implementation
 // converts them to wide strings.
 #pragma once
@@ -112,5 +112,25 @@ std::error_code writeFileReplacing(const std::string& path, std::string_view byt
 // or truncated) and flushes it to the disk before returning: cheaper than
 // writeFileReplacing, for files whose reader refuses a partial content.
 std::error_code writeFileInPlace(const std::string& path, std::string_view bytes);
+
+// The folder where a user's programs keep their state between runs (it may
+// not exist yet): $XDG_STATE_HOME when it is an absolute path, else
+// ~/.local/state; on Windows the user's local application data folder.
+// Empty when the system names none.
+std::string userStateFolder();
+
+// The arguments left in `argv` (a toolkit may have taken its own options
+// out), the program's name left out, as paths the other calls take. On
+// Windows they are read again from the wide command line: `argv` holds them
+// in the ANSI code page, which cannot spell every name.
+std::vector<std::string> commandLineArguments(int argc, char** argv);
+
+// The path that a file: URL names, from its host and its still
+// percent-encoded path: "/home/d%C3%A9p%E9" gives the bytes "/home/d\xC3\xA9p\xE9"
+// on Linux (a name need not be UTF-8); on Windows "/C:/Photos/a%20b.jpg"
+// gives "C:\\Photos\\a b.jpg" and the host "srv" with "/share/x" gives
+// "\\\\srv\\share\\x". Empty when the URL names no path of this system
+// (a Linux URL with a host other than "localhost").
+std::string pathFromFileUrl(std::string_view host, std::string_view encodedPath);
 
 }  // namespace ordalis::platform
