@@ -1,176 +1,510 @@
-// The main window: layout, start state, the browser's selection count and
-// command states, the filter, the menu panel and start-up.
+// The main window: selection count and command states, the file commands
+// (rename, dates, attributes, whole-folder walk, properties), closing or
+// Escape in the middle of a command, Ctrl+Z undoing the last rename, any
+// locale, names that are not UTF-8, huge folders, a path from the command
+// line or a drop, and the single-instance lock.
 #include "app/demarrage.h"
 #include "app/fenprin.h"
-#include "ui/tavbttn.h"
-#include "ui/tavpanel.h"
+#include "core/platform/platform.h"
 #include "fileops/navigateur.h"
 #include "support/banc.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
 
-#include <QComboBox>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QProcess>
+#include <QProgressBar>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace p = ordalis::platform;
+
+namespace {
+constexpr std::uint64_t k140801 = 126422323440000000ull;  // 14/08/2001 05:12:24 in Paris, 03:12:24 UTC
+}
 
 class TstFenPrin : public QObject {
     Q_OBJECT
 
 private:
+    std::unique_ptr<QTemporaryDir> etat;
     std::unique_ptr<BancFenPrin> banc;
     Environnement* env = nullptr;
-    FenPrin* fen = nullptr;
 
+    FenPrin* fen() { return banc->fen.get(); }
     TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
-    QString legende() { return banc->legende(); }
-    void cliquer(int ligne, Qt::KeyboardModifiers m = {}) { banc->cliquer(ligne, m); }
+    void saisir(const char* champ, const QString& texte) { banc->champ(champ)->setText(texte); }
+    void cocher(const char* nom, bool oui) { fen()->findChild<QCheckBox*>(QLatin1String(nom))->setChecked(oui); }
+    std::uint32_t attributs(const QString& nom)
+    {
+        std::uint32_t a = 0;
+        p::getAttributes(env->chemin(nom).toStdString(), a);
+        return a;
+    }
+    p::FileTimes temps(const QString& nom)
+    {
+        p::FileTimes t;
+        p::getFileTimes(env->chemin(nom).toStdString(), t);
+        return t;
+    }
+    QList<Message>& messages() { return env->dialogues.messages; }
+    void ctrlZ() { QTest::keyClick(banc->fichiers(), Qt::Key_Z, Qt::ControlModifier); }
+    QByteArray lire(const QString& nom)
+    {
+        QFile f(env->chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+    }
+    bool lectureSeule(const QString& nom) { return (attributs(nom) & 1) != 0; }
+    // Opens `fichiers` and sets the whole-folder attribute command to make every file read-only.
+    void preparerLectureSeule(const QStringList& fichiers)
+    {
+        banc->ouvrir(fichiers);
+        for (const char* nom : {"CheckCache", "CheckSysteme", "CheckArchive"})
+            cocher(nom, false);
+        cocher("CheckLectureSeule", true);
+    }
+    // 400 folders of 25 files: long enough for a whole-folder command to be interrupted.
+    QStringList grandArbre()
+    {
+        QStringList tous;
+        for (int d = 0; d < 400; ++d) {
+            QDir().mkpath(env->chemin(QStringLiteral("d%1").arg(d)));
+            for (int f = 0; f < 25; ++f) {
+                tous << QStringLiteral("d%1/f%2.txt").arg(d).arg(f);
+                QFile(env->chemin(tous.last())).open(QIODevice::WriteOnly);
+            }
+        }
+        return tous;
+    }
 
 private Q_SLOTS:
     void initTestCase() { preparerTests(); }
     void init()
     {
+        etat = std::make_unique<QTemporaryDir>();  // where the rename journal goes
+        qputenv("XDG_STATE_HOME", etat->path().toUtf8());
         banc = std::make_unique<BancFenPrin>();
         env = banc->env.get();
-        for (const char* n : {"a.txt", "b.txt", "c.doc", ".cache"})
-            env->creerFichier(QString::fromLatin1(n));
-        QDir(env->dossier.path()).mkdir(QStringLiteral("sous"));
-        banc->ouvrir();
-        fen = banc->fen.get();
     }
-    void cleanup() { banc.reset(); }
-
-    void commandesInactivesAuDepart()
+    void cleanup()
     {
-        for (const char* n : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
-            QVERIFY2(!bouton(n)->isEnabled(), n);
-        QVERIFY(bouton("CmdRename")->isEnabled());  // the folder holds files
-        QCOMPARE(legende(), QStringLiteral(" Aucun fichier sélectionné"));
-        QCOMPARE(banc->lignes().size(), 4);  // hidden files listed too
+        banc.reset();
+        etat.reset();
     }
 
     void selectionEtLegendes()
     {
-        cliquer(0);
-        QCOMPARE(legende(), QStringLiteral(" 1 fichier sélectionné"));
-        for (const char* n : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
-            QVERIFY2(bouton(n)->isEnabled(), n);
-        cliquer(2, Qt::ShiftModifier);
-        QCOMPARE(legende(), QStringLiteral(" 3 fichiers sélectionnés"));
-        QCOMPARE(fen->navigateur()->list1()->count(), 3);
-        cliquer(0);
-        cliquer(0, Qt::ControlModifier);
-        QCOMPARE(legende(), QStringLiteral(" 0 fichier sélectionné"));
-        QVERIFY(bouton("CmdAttributs")->isEnabled());
+        banc->ouvrir({"a.txt", "b.txt", "c.doc", ".cache"});
+        QVERIFY(!bouton("CmdAttributs")->isEnabled() && !bouton("CmdProprietes")->isEnabled());
+        QCOMPARE(banc->legende(), QStringLiteral(" Aucun fichier sélectionné"));
+        QCOMPARE(banc->lignes().size(), 4);  // hidden files listed too
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}$")).match(banc->champ("txtDateCreation")->text()).hasMatch());
+        banc->cliquer(0);
+        QCOMPARE(banc->legende(), QStringLiteral(" 1 fichier sélectionné"));
+        QVERIFY(bouton("CmdAttributs")->isEnabled() && bouton("CmdProprietes")->isEnabled());
+        banc->cliquer(2, Qt::ShiftModifier);
+        QCOMPARE(banc->legende(), QStringLiteral(" 3 fichiers sélectionnés"));
+        banc->cliquer(0);
+        banc->cliquer(0, Qt::ControlModifier);
+        QCOMPARE(banc->legende(), QStringLiteral(" 0 fichier sélectionné"));
         QCOMPARE(env->general->FichierCourant, banc->natif(banc->lignes().at(0)));
-    }
-
-    void filtreRemetLaLegendeEtGardeList1()
-    {
-        cliquer(1);
-        auto* filtre = fen->findChild<QLineEdit*>(QStringLiteral("txtExtension"));
-        filtre->setText(QStringLiteral("txt"));
-        QCOMPARE(legende(), QStringLiteral(" Aucun fichier sélectionné"));
+        saisir("txtExtension", QStringLiteral("txt"));  // the filter clears the caption
+        QCOMPARE(banc->legende(), QStringLiteral(" Aucun fichier sélectionné"));
         QCOMPARE(banc->lignes().size(), 2);
-        QCOMPARE(fen->navigateur()->list1()->count(), 1);
-        filtre->clear();
-        QCOMPARE(fen->navigateur()->motif(), QStringLiteral("*.*"));
-        QCOMPARE(banc->lignes().size(), 4);
     }
 
-    void dossierSansFichierDesactiveRenommer()
+    // The rename panel takes the date and attribute commands away; closing it resets the filter.
+    void renommerLesFichiersChoisis()
     {
-        QVERIFY(fen->navigateur()->setDossier(env->chemin(QStringLiteral("sous"))));
+        banc->ouvrir({"a.JPG", "b.txt", "c.Gif"});
+        bouton("CmdRename")->click();
+        QVERIFY(!bouton("CmdToutDateHeure")->isEnabled() && !bouton("CmdToutAttributs")->isEnabled());
+        saisir("txtRename", QStringLiteral("Vac"));
+        bouton("CmdNumFich")->click();  // 001 -> 0001
+        QCOMPARE(banc->champ("txtIncrement")->text(), QStringLiteral("0001"));
+        banc->choisir({"b.txt", "c.Gif"});
+        bouton("CmdRenommer")->click();
+        QCOMPARE(banc->contenu(), (QStringList{"Vac0002.txt", "Vac0003.gif", "a.JPG"}));
+        saisir("txtExtension", QStringLiteral("doc"));
+        bouton("CmdRename")->click();
+        QCOMPARE(fen()->navigateur()->motif(), QStringLiteral("*.*"));
+        QVERIFY(bouton("CmdToutDateHeure")->isEnabled());
+    }
+
+    // A date that cannot be read is reported once for the whole tree and leaves that
+    // date; a read-only file is left alone; hidden folders are walked.
+    void datesDeToutLeDossier()
+    {
+        const QStringList fichiers{"a.txt", "S/b.txt", ".cache/d"};
+        banc->ouvrir(fichiers + QStringList{QStringLiteral("lecture.txt")});
+        QVERIFY(!p::setAttributes(env->chemin(QStringLiteral("lecture.txt")).toStdString(), 1));
+        const auto avantLecture = temps(QStringLiteral("lecture.txt"));
+        const auto avantA = temps(QStringLiteral("a.txt"));
+        saisir("txtDateCreation", QStringLiteral("trente"));
+        saisir("txtDateEcriture", QStringLiteral("14/08/01"));
+        saisir("txtHeureEcriture", QStringLiteral("05:12:24"));
+        bouton("CmdToutDateHeure")->click();
+        QVERIFY(!bouton("CmdToutAttributs")->isEnabled());  // no nested walk
+        QTRY_COMPARE(env->sons, QList<int>{19});
+        QCOMPARE(messages().size(), 1);
+        for (const QString& f : fichiers)
+            QCOMPARE(temps(f).write, k140801);
+        QCOMPARE(temps(QStringLiteral("a.txt")).creation, avantA.creation);
+        QCOMPARE(temps(QStringLiteral("lecture.txt")).write, avantLecture.write);
+        QVERIFY(bouton("CmdToutAttributs")->isEnabled());
+    }
+
+    void attributsDeToutLeDossier()
+    {
+        banc->ouvrir({"a.txt", "b.doc", "S/c.txt", ".cache/d", ".e"});
+        saisir("txtExtension", QStringLiteral("txt"));  // the filter does not limit the walk
+        cocher("CheckCache", false);
+        cocher("CheckSysteme", false);
+        cocher("CheckArchive", true);
+        bouton("CmdToutAttributs")->click();
+        QTRY_COMPARE(env->sons, QList<int>{19});
+        QCOMPARE(fen()->navigateur()->list1()->count(), 3);  // counted: hidden entries left out
+        for (const char* f : {"a.txt", "S/c.txt", ".cache/d"})
+            QCOMPARE(attributs(QString::fromLatin1(f)), 32u);
+        QCOMPARE(attributs(QStringLiteral(".e")), 34u);  // a dot name stays hidden
+        QVERIFY(fen()->progression()->isHidden());
+    }
+
+    void proprietesAuClavier()
+    {
+        banc->ouvrir();
+        env->creerFichier(QStringLiteral("gros.bin"), QByteArray(1025, 'x'));
+        fen()->navigateur()->rafraichir();
+        auto* panneau = fen()->findChild<TavPanel*>(QStringLiteral("LblPropDate"));
+        banc->choisir({"gros.bin"});
+        bouton("CmdProprietes")->setFocus();
+        QTest::keyClick(bouton("CmdProprietes"), Qt::Key_Space);  // as the pointer does
+        QVERIFY(panneau->isVisible());
+        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblTaille"))->text(), QStringLiteral("Taille : 1025 octets ou 2 Ko"));
+        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblAttributs"))->text(), QStringLiteral("Attributs : Archive"));
+        bouton("CmdOK")->click();
+        QVERIFY(panneau->isHidden());
+    }
+
+    // Closed while counting, or while the walk's input message is up: the window goes at
+    // once, no file is half-changed, and a stopped command plays no sound.
+    void fermerPendantUnParcours_data()
+    {
+        QTest::addColumn<bool>("pendantLaMarche");
+        QTest::newRow("comptage") << false;
+        QTest::newRow("marche") << true;
+    }
+    void fermerPendantUnParcours()
+    {
+        QFETCH(bool, pendantLaMarche);
+        const QStringList tous = grandArbre();
+        banc->ouvrir();
+        qint64 duree = -1;
+        const auto fermer = [&] {
+            QElapsedTimer chrono;
+            chrono.start();
+            fen()->close();
+            duree = chrono.elapsed();
+        };
+        if (pendantLaMarche) {
+            saisir("txtDateCreation", QStringLiteral("trente"));
+            saisir("txtDateEcriture", QStringLiteral("14/08/01"));
+            saisir("txtHeureEcriture", QStringLiteral("05:12:24"));
+            env->dialogues.pendantMessage = [&](const Message&) { fermer(); };
+            bouton("CmdToutDateHeure")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(duree >= 0, 20000);
+            QTest::qWait(50);  // the step that showed the message ends
+        } else {
+            cocher("CheckSysteme", false);
+            bouton("CmdToutAttributs")->click();
+            fermer();
+        }
+        QVERIFY2(duree < 1000, qPrintable(QString::number(duree)));
+        banc->fen.reset();  // nothing refers to the window's controls any more
+        int changes = 0;
+        for (const QString& f : tous) {
+            if (pendantLaMarche)
+                changes += temps(f).write == k140801;
+            else
+                QVERIFY2(attributs(f) == 32 || attributs(f) == 2, qPrintable(f));  // archive before, hidden after
+        }
+        QVERIFY2(changes < tous.size(), "stopped before the end");
+        QVERIFY(env->sons.isEmpty());
+    }
+
+    void ordreNaturelQuelleQueSoitLaLangue_data()
+    {
+        QTest::addColumn<QLocale>("langue");
+        QTest::newRow("C") << QLocale::c();
+        QTest::newRow("français") << QLocale(QLocale::French, QLocale::France);
+    }
+    void ordreNaturelQuelleQueSoitLaLangue()
+    {
+        QFETCH(QLocale, langue);
+        QLocale::setDefault(langue);
+        for (const char* d : {"dossier_10", "Dossier_9"})
+            QDir(env->dossier.path()).mkdir(QString::fromLatin1(d));
+        banc->ouvrir({"fichier_10", "Fichier_100", "fichier_9", "fichier_1"});
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(banc->lignes(), (QStringList{"fichier_1", "fichier_9", "fichier_10", "Fichier_100"}));
+        QListWidget* dossiers = fen()->navigateur()->repertoire();
+        QCOMPARE(dossiers->item(dossiers->count() - 2)->text(), QStringLiteral("Dossier_9"));
+        QCOMPARE(dossiers->item(dossiers->count() - 1)->text(), QStringLiteral("dossier_10"));
+    }
+
+    void nomQuiNEstPasDeLUtf8DateEtRenomme()
+    {
+        const std::string brut = QFile::encodeName(env->dossier.path()).toStdString() + "/caf\xe9.txt";
+        std::ofstream(brut) << "contenu";
+        const auto nettoyage = qScopeGuard([brut] { ::unlink(brut.c_str()); });  // Qt cannot name it
+        banc->ouvrir();
+        const QString affiche = QStringLiteral("caf\uFFFD.txt");
+        QCOMPARE(banc->lignes(), QStringList{affiche});
+        saisir("txtDateEcriture", QStringLiteral("14/08/2001"));
+        saisir("txtHeureEcriture", QStringLiteral("05:12:24"));
+        banc->choisir({affiche});
+        bouton("CmdDateHeure")->click();
+        p::FileTimes t;
+        QVERIFY(!p::getFileTimes(brut, t));
+        QCOMPARE(t.write, k140801);  // the real file was stamped
+        bouton("CmdRename")->click();
+        saisir("txtRename", QStringLiteral("Vac"));
+        banc->choisir({affiche});
+        bouton("CmdRenommer")->click();
+        QCOMPARE(banc->contenu(), QStringList{QStringLiteral("Vac001.txt")});
+        QFile renomme(env->chemin(QStringLiteral("Vac001.txt")));
+        QVERIFY(renomme.open(QIODevice::ReadOnly));
+        QCOMPARE(renomme.readAll(), QByteArray("contenu"));
+    }
+
+    void dossierSansRienQueLaListeMontre()
+    {
+        const QString dossier = env->dossier.path();
+        QVERIFY(::mkfifo(QFile::encodeName(dossier + QStringLiteral("/tube")).constData(), 0600) == 0);
+        QDir().mkdir(dossier + QStringLiteral("/sous"));
+        QVERIFY(QFile::link(dossier + QStringLiteral("/sous"), dossier + QStringLiteral("/lien")));
+        banc->ouvrir();
+        QVERIFY(banc->lignes().isEmpty());
         QVERIFY(!bouton("CmdRename")->isEnabled());
-        env->creerFichier(QStringLiteral("sous/.cache"));
-        QVERIFY(fen->navigateur()->setDossier(env->chemin(QStringLiteral("sous"))));
+        env->creerFichier(QStringLiteral("a.txt"));
+        QVERIFY(fen()->navigateur()->setDossier(dossier));
         QVERIFY(bouton("CmdRename")->isEnabled());
     }
 
-    void volumeIndisponible()
+    // 20,000 files: the list fills, selecting all and closing do not hold the window.
+    void grandDossierDansLaListe()
     {
-        QComboBox* lecteur = fen->navigateur()->lecteur();
-        const QString avant = lecteur->currentData().toString();
-        lecteur->setCurrentIndex(-1);
-        env->dialogues.reponses = {Reponse::Recommencer, Reponse::Annuler};
-        fen->navigateur()->ouvrirVolume(env->chemin(QStringLiteral("absent")));
-        QCOMPARE(env->dialogues.messages.size(), 2);  // asked again after Retry
-        QCOMPARE(env->dialogues.messages[0].boutons, BoutonsMessage::RecommencerAnnuler);
-        QCOMPARE(env->dialogues.messages[0].icone, IconeMessage::Exclamation);
-        QCOMPARE(env->dialogues.messages[0].titre, QStringLiteral("Ordalis..."));
-        QCOMPARE(lecteur->currentData().toString(), avant);
-        QCOMPARE(fen->navigateur()->dossier(), QDir::toNativeSeparators(env->dossier.path()));
+        QTemporaryDir grand;
+        Environnement::creerFichiersVides(grand.path(), 20000);
+        banc->ouvrirSansDossier();
+        QVERIFY(fen()->navigateur()->setDossier(grand.path()));
+        QTRY_COMPARE_WITH_TIMEOUT(banc->fichiers()->model()->rowCount(), 20000, 30000);
+        banc->cliquer(0);
+        QElapsedTimer duree;
+        duree.start();
+        QTest::keyClick(banc->fichiers(), Qt::Key_A, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(banc->fichiers()->selectionModel()->selectedIndexes().size(), 20000, 30000);
+        QVERIFY2(duree.restart() < 5000, "selecting all the files held the window");
+        banc->fen.reset();
+        QVERIFY2(duree.elapsed() < 5000, "closing the window with every file chosen took too long");
     }
 
-    void menuBasculeALaMemePlace()
-    {
-        auto* menu = fen->popUpInfos();
-        QVERIFY(!menu->isVisible());
-        bouton("CmdApropos")->click();
-        QVERIFY(menu->isVisible());
-        QCOMPARE(menu->pos(), QPoint(308, 28));
-        bouton("CmdApropos")->click();
-        QVERIFY(!menu->isVisible());
-        menu->move(0, 0);
-        bouton("CmdApropos")->click();
-        QCOMPARE(menu->pos(), QPoint(308, 28));
-        bouton("CmdFerMnu")->click();
-        QVERIFY(!menu->isVisible());
-    }
-
-    void explorateurOuvreLeDossier()
-    {
-        bouton("CmdExplorer")->click();
-        QCOMPARE(env->dialogues.demandesFichier.size(), 1);
-        QCOMPARE(env->dialogues.demandesFichier[0].titre, QStringLiteral("Vérification des modifications"));
-        QCOMPARE(env->dialogues.demandesFichier[0].dossier, fen->navigateur()->dossier());
-    }
-
-    void questionDeuxiemeInstance()
-    {
-        QTemporaryDir d;
-        InstanceUnique premiere(d.filePath(QStringLiteral("verrou")));
-        InstanceUnique seconde(d.filePath(QStringLiteral("verrou")));
-        QVERIFY(premiere.acquise());
-        QVERIFY(!seconde.acquise());
-        QVERIFY(!accepterNouvelleInstance(*env->general));
-        const Message m = env->dialogues.messages.last();
-        QCOMPARE(m.parDefaut, Reponse::Non);
-        QCOMPARE(m.icone, IconeMessage::Exclamation);
-        QCOMPARE(m.boutons, BoutonsMessage::OuiNon);
-        QCOMPARE(m.texte, QStringLiteral("Ordalis... est déjà en cours d'exécution.\n"
-                                         "Souhaitez-vous exécuter une nouvelle instance ?"));
-        env->dialogues.reponses.push_back(Reponse::Oui);
-        QVERIFY(accepterNouvelleInstance(*env->general));
-    }
-
+    // A lock left by a copy that was killed: its process no longer runs.
     void verrouDUneCopieMorteRepris()
     {
-        // A lock left by a copy that was killed: its process no longer runs.
         QProcess morte;
         morte.start(QStringLiteral("true"), QStringList());
         QVERIFY(morte.waitForStarted());
         const qint64 pid = morte.processId();
         QVERIFY(morte.waitForFinished());
-        QTemporaryDir d;
-        const QString chemin = d.filePath(QStringLiteral("verrou"));
-        QFile verrou(chemin);
-        QVERIFY(verrou.open(QIODevice::WriteOnly));
-        verrou.write(QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8()
-                     + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
-        verrou.close();
-        InstanceUnique instance(chemin);
+        const QString verrou = env->chemin(QStringLiteral("verrou"));
+        env->creerFichier(QStringLiteral("verrou"), QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8()
+                                                       + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+        InstanceUnique instance(verrou);
         QVERIFY(instance.acquise());
         QVERIFY(env->dialogues.messages.isEmpty());
+        QVERIFY(!InstanceUnique(verrou).acquise());  // a live lock is not taken
+    }
+    void annulerLeRenommage_data()
+    {
+        QTest::addColumn<QString>("entreTemps");  // what happens between the rename and the undo
+        QTest::addColumn<QStringList>("apres");
+        QTest::addColumn<QString>("bilan");
+        QTest::newRow("tout rendu") << QString() << QStringList{"a.JPG", "b.txt", "c"}
+                                    << "3 fichiers ont retrouvé leur nom.";
+        QTest::newRow("nom repris") << "reprendre" << QStringList{"Vac002.txt", "a.JPG", "b.txt", "c"}
+                                    << "2 fichiers ont retrouvé leur nom.\n1 fichier garde son nom actuel "
+                                       "(ancien nom déjà pris, ou fichier disparu) : Vac002.txt.";
+        QTest::newRow("fichiers disparus")
+            << "effacer" << QStringList{"a.JPG"}
+            << "1 fichier a retrouvé son nom.\n2 fichiers gardent leur nom actuel "
+               "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt.";
+        QTest::newRow("redemarrage") << "redemarrer" << QStringList{"a.JPG", "b.txt", "c"}
+                                     << "3 fichiers ont retrouvé leur nom.";
+    }
+    void annulerLeRenommage()
+    {
+        QFETCH(QString, entreTemps);
+        QFETCH(QStringList, apres);
+        QFETCH(QString, bilan);
+        banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c")});
+        banc->bouton("CmdRename")->click();
+        banc->champ("txtRename")->setText(QStringLiteral("Vac"));
+        banc->bouton("CmdToutRenommer")->click();
+        const QStringList renommes{"Vac001.jpg", "Vac002.txt", "Vac003"};
+        QCOMPARE(banc->contenu(), renommes);
+        if (entreTemps == u"reprendre")
+            env->creerFichier(QStringLiteral("b.txt"), "nouveau");
+        if (entreTemps == u"effacer")
+            for (const QString& nom : {QStringLiteral("Vac002.txt"), QStringLiteral("Vac003")})
+                QFile::remove(env->chemin(nom));
+        if (entreTemps == u"redemarrer") {
+            banc->fen.reset();
+            banc->ouvrirSansDossier();
+        }
+        ctrlZ();  // no answer scripted: the default button leaves everything, journal included
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].texte, QStringLiteral("Annuler le dernier renommage ? 3 fichiers de %1 retrouveront leur nom.")
+                                          .arg(QDir::toNativeSeparators(env->dossier.path())));
+        QCOMPARE(messages()[0].parDefaut, Reponse::Non);
+        env->dialogues.reponses = {Reponse::Oui};
+        ctrlZ();
+        QCOMPARE(messages().size(), 3);
+        QCOMPARE(messages()[2].texte, bilan);
+        QCOMPARE(banc->contenu(), apres);
+        QCOMPARE(lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
+        if (entreTemps == u"reprendre")
+            QCOMPARE(lire(QStringLiteral("b.txt")), QByteArray("nouveau"));  // never overwritten
+        if (entreTemps != u"redemarrer") {
+            QStringList lignes = banc->lignes();  // the list is read again
+            lignes.sort();
+            QCOMPARE(lignes, apres);
+        }
+        ctrlZ();
+        QCOMPARE(messages().size(), 4);
+        QCOMPARE(messages()[3].texte, QStringLiteral("Il n'y a aucun renommage à annuler."));
+        QCOMPARE(banc->contenu(), apres);
     }
 
-    void datesDuJourAuFormatFrancais()
+    void echapPendantLeComptage()
     {
-        const QString date = fen->findChild<QLineEdit*>(QStringLiteral("txtDateCreation"))->text();
-        const QString heure = fen->findChild<QLineEdit*>(QStringLiteral("txtHeureEcriture"))->text();
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d/\\d\\d/\\d{4}$")).match(date).hasMatch());
-        QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(heure).hasMatch());
+        preparerLectureSeule({QStringLiteral("a.txt"), QStringLiteral("S/b.txt")});
+        banc->bouton("CmdToutAttributs")->click();
+        QTest::keyClick(fen(), Qt::Key_Escape);
+        QCOMPARE(banc->legende(), QStringLiteral("Commande arrêtée : aucun fichier traité."));
+        QTest::qWait(50);
+        QVERIFY(!lectureSeule(QStringLiteral("a.txt")) && !lectureSeule(QStringLiteral("S/b.txt")));
+        QVERIFY(banc->bouton("CmdToutAttributs")->isEnabled());
+        QVERIFY(fen()->progression()->isHidden());
+        QVERIFY(env->sons.isEmpty());
+    }
+
+    void echapPendantLaMarche()
+    {
+        QStringList fichiers;
+        for (int i = 0; i < 400; ++i)
+            fichiers << QStringLiteral("S%1/f%2.txt").arg(i % 4).arg(i);
+        preparerLectureSeule(fichiers);
+        QProgressBar* barre = fen()->progression();
+        QMetaObject::Connection c = connect(barre, &QProgressBar::valueChanged, this, [&](int v) {
+            if (v >= 50) {  // an eighth of the way
+                disconnect(c);
+                QTest::keyClick(fen(), Qt::Key_Escape);
+            }
+        });
+        banc->bouton("CmdToutAttributs")->click();
+        QTRY_VERIFY(banc->legende().startsWith(QStringLiteral("Commande arrêtée")));
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^Commande arrêtée : (\\d+) fichiers? traités? sur 400\\.$"))
+                .match(banc->legende());
+        QVERIFY2(m.hasMatch(), qPrintable(banc->legende()));
+        const int traites = m.captured(1).toInt();
+        QVERIFY(traites > 0 && traites < 400);
+        const auto changes = [&] {
+            int n = 0;
+            for (const QString& f : fichiers)
+                n += lectureSeule(f);
+            return n;
+        };
+        QTRY_COMPARE(changes(), traites);  // every file handed over is finished
+        QVERIFY(barre->isVisible() && barre->value() > 0 && barre->value() < barre->maximum());
+        QVERIFY(banc->bouton("CmdToutAttributs")->isEnabled());
+        QVERIFY(env->sons.isEmpty());
+        QTest::qWait(200);
+        QCOMPARE(changes(), traites);  // and no other was touched
+        QTRY_VERIFY_WITH_TIMEOUT(barre->isHidden(), 6000);
+    }
+
+    void ouvrirUnChemin_data()
+    {
+        QTest::addColumn<QString>("chemin");  // under the work folder; "./" taken from the current folder
+        QTest::addColumn<QString>("dossier");
+        QTest::addColumn<QString>("legende");
+        QTest::newRow("dossier") << "S" << "S" << " Aucun fichier sélectionné";
+        QTest::newRow("relatif, barre finale et ..") << "./S/T/../" << "S" << " Aucun fichier sélectionné";
+        QTest::newRow("fichier") << "S/b.txt" << "S" << " 1 fichier sélectionné";
+        QTest::newRow("absent") << "S/absent.txt" << "" << " Aucun fichier sélectionné";
+    }
+    void ouvrirUnChemin()
+    {
+        QFETCH(QString, chemin);
+        QFETCH(QString, dossier);
+        QFETCH(QString, legende);
+        banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("S/b.txt"), QStringLiteral("S/c.txt"),
+                      QStringLiteral("S/T/d.txt")});
+        const QString courant = QDir::currentPath();
+        QDir::setCurrent(env->dossier.path());
+        const bool ouvert = fen()->ouvrir((chemin.startsWith(u"./") ? chemin : env->chemin(chemin)).toStdString());
+        QDir::setCurrent(courant);
+        QCOMPARE(ouvert, !dossier.isEmpty());
+        QCOMPARE(fen()->navigateur()->dossier(), QDir::toNativeSeparators(env->chemin(dossier)));
+        QCOMPARE(banc->legende(), legende);
+        if (chemin.endsWith(u".txt") && ouvert)
+            QCOMPARE(fen()->navigateur()->selection(), (std::vector<bool>{true, false}));
+        QCOMPARE(messages().size(), ouvert ? 0 : 1);
+    }
+
+    void deposer_data()
+    {
+        QTest::addColumn<QByteArray>("nom");  // a folder under the work folder, as the system's bytes
+        QTest::newRow("dossier") << QByteArray("Vacances 2024");
+#ifndef Q_OS_WIN
+        QTest::newRow("nom qui n'est pas UTF-8") << QByteArray("caf\xE9");
+#endif
+    }
+    void deposer()
+    {
+        QFETCH(QByteArray, nom);
+        banc->ouvrir({QStringLiteral("a.txt")});
+        const QByteArray dossier = QFile::encodeName(env->dossier.path());
+        const std::string cible = (dossier + "/" + nom).toStdString();
+        std::filesystem::create_directory(cible);
+        const auto menage = qScopeGuard([&cible] { std::filesystem::remove(cible); });  // a name Qt cannot remove
+        QMimeData donnees;
+        donnees.setData(QStringLiteral("text/uri-list"),
+                        "file://" + dossier.toPercentEncoding("/") + "/" + nom.toPercentEncoding() + "\r\n");
+        QDragEnterEvent entree(QPoint(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fen(), &entree);
+        QVERIFY(entree.isAccepted());
+        QDropEvent depot(QPointF(10, 10), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(fen(), &depot);
+        QCOMPARE(fen()->navigateur()->dossierNatif(), cible);
+        QVERIFY(messages().isEmpty());
     }
 };
 

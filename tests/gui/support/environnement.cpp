@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 Reponse DialoguesScriptes::message(QWidget*, const Message& m)
 {
     messages << m;
@@ -61,6 +66,16 @@ void Environnement::creerFichier(const QString& nom, const QByteArray& contenu) 
     QFile f(chemin(nom));
     f.open(QIODevice::WriteOnly);
     f.write(contenu);
+}
+
+void Environnement::creerFichiersVides(const QString& dossier, int nombre)
+{
+    const QByteArray base = QFile::encodeName(dossier);
+    char nom[32];
+    for (int i = 0; i < nombre; ++i) {
+        std::snprintf(nom, sizeof nom, "/f%06d.txt", i);
+        ::close(::open((base + nom).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+    }
 }
 
 void preparerTests()

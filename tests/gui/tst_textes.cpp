@@ -1,0 +1,456 @@
+// The text tools: the cipher window (exact texts through the boxes and the
+// clipboard, refusals), the mini editor (title, overwrite question, exact
+// files in both encodings, failed saves) and the text search window (finds
+// one after another, case, files it refuses).
+#include "core/cp1252.h"
+#include "support/environnement.h"
+#include "texttools/fencrypteur.h"
+#include "texttools/fenedittext.h"
+#include "texttools/fenrecherchetxt.h"
+#include "texttools/zonetexte.h"
+#include "ui/tavbttn.h"
+#include "ui/tavpanel.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QtTest>
+#include <memory>
+#include <random>
+
+class TstTextes : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Environnement> env;
+    std::unique_ptr<QWidget> fen;
+
+    template <class Fenetre>
+    void montrer()
+    {
+        fen = std::make_unique<Fenetre>(*env->general);
+        fen->show();
+    }
+    template <class T = TavBttn>
+    T* w(const char* nom) const { return fen->findChild<T*>(QLatin1String(nom)); }
+    QList<Message>& messages() { return env->dialogues.messages; }
+    QByteArray contenu(const QString& nom)
+    {
+        QFile f(env->chemin(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+    }
+
+    // Cipher window: ciphers or deciphers `source`, or what the source box holds when it is null.
+    ZoneTexte* resultat() const { return w<ZoneTexte>("txtResult"); }
+    void lancer(const QString& source, const QString& cle, bool crypter)
+    {
+        if (!source.isNull())
+            w<ZoneTexte>("txtTexte")->setTexteExact(source);
+        w<QLineEdit>("txtCle")->setText(cle);
+        if (w<QCheckBox>("CheckCrypter")->isChecked() != crypter)
+            w("LblCrypter")->click();
+        w("CmdCrypter")->click();
+    }
+    // Copies the result and pastes it into the emptied source box, as a user would.
+    void copierColler()
+    {
+        w("CmdCopCrypt")->click();
+        w<ZoneTexte>("txtTexte")->clear();
+        w<ZoneTexte>("txtTexte")->paste();
+    }
+
+    // Editor.
+    ZoneTexte* edit() const { return w<ZoneTexte>("txtEdit"); }
+    QString titre() const { return w("CmdDeplaceFen")->caption(); }
+    // Clicks `commande`; its file dialog answers `nom` under the work folder, or is cancelled when it is null.
+    void parLeDialogue(const char* commande, const QString& nom)
+    {
+        env->dialogues.fichiers.push_back(nom.isNull() ? std::nullopt : std::optional(env->chemin(nom)));
+        w(commande)->click();
+    }
+
+    // Text search: chooses a file and waits for it.
+    void choisir(const QString& nom)
+    {
+        QSignalSpy fin(static_cast<FenRechercheTxt*>(fen.get()), &FenRechercheTxt::chargementTermine);
+        parLeDialogue("CmdFichier", nom);
+        QVERIFY(nom.isNull() || fin.count() == 1 || fin.wait(10000));
+    }
+    void charger(const QByteArray& octets, const QString& nom = QStringLiteral("t.txt"))
+    {
+        env->creerFichier(nom, octets);
+        choisir(nom);
+    }
+    void chercher(const QString& mot)
+    {
+        w<QLineEdit>("txtMotRechercher")->setText(mot);
+        w("CmdRechercher")->click();
+    }
+    QPlainTextEdit* zone() const { return w<QPlainTextEdit>("Rtb1"); }
+    int debut() const { return zone()->textCursor().selectionStart(); }
+
+private Q_SLOTS:
+    void initTestCase() { preparerTests(); }
+    void init() { env = std::make_unique<Environnement>(); }
+    void cleanup()
+    {
+        fen.reset();
+        env.reset();
+    }
+
+    void crypteurAllerRetourExactParLePressePapiers()
+    {
+        montrer<FenCrypteur>();
+        std::mt19937 aleas(20240611);
+        auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(aleas); };
+        auto aleatoire = [&](int longueur) {
+            QByteArray o;
+            for (int i = 0; i < longueur; ++i)
+                o += char(entre(1, 255));
+            return QString::fromStdU16String(ordalis::cp1252::decode(std::string_view(o.constData(), o.size())));
+        };
+        for (int essai = 0; essai < 1200; ++essai) {
+            QString source = aleatoire(entre(1, essai % 50 == 0 ? 3000 : 60));
+            const QString cle = aleatoire(entre(1, 12));
+            // Pairs that the widgets would merge or split.
+            source.insert(entre(0, int(source.size())),
+                          essai % 3 == 0 ? u"\r\n" : essai % 3 == 1 ? u"\n\r" : u"\r\r\n\n");
+            if (cle.count(u' ') == cle.size())
+                continue;
+            lancer(source, cle, true);
+            const QString affiche = resultat()->texteAffiche();
+            copierColler();
+            QCOMPARE(QGuiApplication::clipboard()->text(), affiche);
+            lancer(QString(), cle, false);
+            QVERIFY2(resultat()->texteExact() == source, qPrintable(QStringLiteral("essai %1").arg(essai)));
+            copierColler();
+            QVERIFY2(w<ZoneTexte>("txtTexte")->texteExact() == source, qPrintable(QStringLiteral("essai %1").arg(essai)));
+        }
+        QVERIFY(messages().isEmpty());
+    }
+
+    void crypteurResultatsConnus_data()
+    {
+        QTest::addColumn<QString>("clair");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("affiche");  // the cipher text as the box shows it
+        QTest::addColumn<QString>("exact");    // and as it is ciphered
+        QTest::addRow("ÿ revient ÿ") << u"ÿ"_qs << u"A"_qs << u"A"_qs << u"A"_qs;
+        QTest::addRow("CR seul en image") << u"ab"_qs << u"«©"_qs << u"\u240D\u240C"_qs << u"\r\x0C"_qs;
+        QTest::addRow("CR LF en saut de ligne") << u"ab"_qs << u"«§"_qs << u"\n"_qs << u"\r\n"_qs;
+        const QString b1000(1000, u'b');
+        QTest::addRow("ligne longue coupée à l'affichage") << QString(2500, u'a') << u"\x01"_qs
+            << b1000 + u"↩\n"_qs + b1000 + u"↩\n"_qs + QString(500, u'b') << QString(2500, u'b');
+    }
+    void crypteurResultatsConnus()
+    {
+        QFETCH(QString, clair);
+        QFETCH(QString, cle);
+        QFETCH(QString, affiche);
+        QFETCH(QString, exact);
+        montrer<FenCrypteur>();
+        lancer(clair, cle, true);
+        QCOMPARE(resultat()->texteAffiche(), affiche);
+        QCOMPARE(resultat()->texteExact(), exact);
+        QCOMPARE(w<TavPanel>("FondResult")->caption(), u"Texte crypté"_qs);
+        copierColler();
+        lancer(QString(), cle, false);
+        QCOMPARE(resultat()->texteExact(), clair);
+    }
+
+    // A typed line break is CR LF: two positions of the key.
+    void crypteurSautTapeCompteDeuxPositions()
+    {
+        montrer<FenCrypteur>();
+        auto* texte = w<ZoneTexte>("txtTexte");
+        texte->clear();
+        texte->setFocus();
+        QTest::keyClick(texte, Qt::Key_A);
+        QTest::keyClick(texte, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClick(texte, Qt::Key_B);
+        lancer(QString(), u"AB"_qs, true);
+        QCOMPARE(resultat()->texteExact(), u"¢OK¤"_qs);
+    }
+
+    void crypteurRefus_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("cle");
+        QTest::addColumn<QString>("message");  // part of the title and text
+        QTest::addRow("oméga dans le texte") << u"Ωmega"_qs << u"clé"_qs << u"Le texte contient le caractère « Ω » (U+03A9)"_qs;
+        QTest::addRow("dans la clé") << u"texte"_qs << u"cl\u0153\u2013\u0444"_qs << u"La clé contient le caractère « ф » (U+0444)"_qs;
+        QTest::addRow("clé vide") << u"Bonjour"_qs << QString()
+                                  << u"Absence de clé\nVeuillez entrer une clé pour crypter/décrypter"_qs;
+        QTest::addRow("clé de trois espaces") << u"Bonjour"_qs << u"   "_qs << u"Absence de clé\n"_qs;
+    }
+    void crypteurRefus()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, cle);
+        QFETCH(QString, message);
+        montrer<FenCrypteur>();
+        resultat()->setTexteExact(u"ancien"_qs);
+        lancer(source, cle, true);
+        QCOMPARE(messages().size(), 1);
+        const QString vu = messages()[0].titre + u'\n' + messages()[0].texte;
+        QVERIFY2(vu.contains(message), qPrintable(vu));
+        QCOMPARE(resultat()->texteExact(), u"ancien"_qs);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    // A file that exists but cannot be read is reported, and the editor keeps the
+    // file it had, so no later save goes over the unread one.
+    void editeurTitreSuitLeFichier()
+    {
+        montrer<FenEditText>();
+        QCOMPARE(titre(), u"Mini-Editeur"_qs);
+        edit()->setTexteExact(u"brouillon"_qs);
+        w("CmdNouveau")->click();
+        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
+        QCOMPARE(edit()->texteExact(), QString());
+        env->creerFichier(u"a.txt"_qs, "contenu\n");
+        parLeDialogue("CmdOuvrir", u"a.txt"_qs);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
+        w("CmdOuvrir")->click();  // cancelled
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
+        parLeDialogue("CmdOuvrir", u"absent.txt"_qs);  // a new file: the text stays
+        QCOMPARE(edit()->texteExact(), u"contenu\n"_qs);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
+        QVERIFY(messages().isEmpty());
+        QDir(env->dossier.path()).mkdir(u"dossier.txt"_qs);
+        parLeDialogue("CmdOuvrir", u"dossier.txt"_qs);
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(edit()->texteExact(), u"contenu\n"_qs);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
+    }
+
+    // A 200 MB file is refused at once; a save then goes to a new file, not over it.
+    void editeurRefuseUnFichierEnorme()
+    {
+        montrer<FenEditText>();
+        edit()->setTexteExact(u"texte en cours"_qs);
+        QFile gros(env->chemin(u"gros.txt"_qs));
+        QVERIFY(gros.open(QIODevice::WriteOnly) && gros.resize(200LL * 1024 * 1024));
+        gros.close();
+        QElapsedTimer duree;
+        duree.start();
+        parLeDialogue("CmdOuvrir", u"gros.txt"_qs);
+        QVERIFY(duree.elapsed() < 2000);
+        QCOMPARE(messages().size(), 1);
+        QVERIFY2(messages()[0].texte.contains(u"200 Mo"_qs), qPrintable(messages()[0].texte));
+        QCOMPARE(edit()->texteExact(), u"texte en cours"_qs);
+        QVERIFY(!titre().contains(u"gros.txt"_qs));
+    }
+
+    void editeurEcraserRepondreNon()
+    {
+        montrer<FenEditText>();
+        env->creerFichier(u"a.txt"_qs, "ancien\r\n");
+        edit()->setTexteExact(u"nouveau"_qs);
+        env->dialogues.reponses = {Reponse::Non, Reponse::Oui};
+        parLeDialogue("CmdEnregSous", u"a.txt"_qs);
+        QCOMPARE(contenu(u"a.txt"_qs), QByteArray("ancien\r\n"));
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].texte, u"Ecraser le fichier existant ?"_qs);
+        QCOMPARE(messages()[0].parDefaut, Reponse::Non);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
+        parLeDialogue("CmdEnregSous", u"a.txt"_qs);
+        QCOMPARE(contenu(u"a.txt"_qs), QByteArray("nouveau\n"));
+    }
+
+    void editeurOuvrirEnregistrerSansChangement_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("texte");
+        QTest::addRow("UTF-8, LF") << QByteArray("premi\xC3\xA8re\nseconde\n") << u"première\nseconde\n"_qs;
+        QTest::addRow("1252, CR LF") << QByteArray("premi\xE8re\r\nseconde\r\n") << u"première\nseconde\n"_qs;
+        QTest::addRow("UTF-8 avec BOM") << QByteArray("\xEF\xBB\xBF\xE2\x82\xAC 5\r\n") << u"€ 5\n"_qs;
+        QTest::addRow("séparateur de ligne") << QByteArray("a\xE2\x80\xA8z\n") << u"a\u2028z\n"_qs;
+        QTest::addRow("lignes vides finales") << QByteArray("a\n\n\n") << u"a\n\n\n"_qs;
+        QTest::addRow("code de contrôle") << QByteArray("a\x01\tb\r\n") << u"a\x01\tb\n"_qs;
+    }
+    void editeurOuvrirEnregistrerSansChangement()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, texte);
+        montrer<FenEditText>();
+        env->creerFichier(u"f.txt"_qs, octets);
+        parLeDialogue("CmdOuvrir", u"f.txt"_qs);
+        QCOMPARE(edit()->texteExact(), texte);
+        for (int fois = 0; fois < 2; ++fois) {
+            env->dialogues.reponses.push_back(Reponse::Oui);
+            parLeDialogue("CmdEnregSous", u"f.txt"_qs);
+            QCOMPARE(contenu(u"f.txt"_qs), octets);
+        }
+        parLeDialogue("CmdEnregSous", u"copie.txt"_qs);
+        QCOMPARE(contenu(u"copie.txt"_qs), octets);
+        QCOMPARE(messages().size(), 2);  // the two overwrite questions
+    }
+
+    // A 1252 file given a character it lacks: saved in UTF-8 only when the user agrees.
+    void editeurCaractereHors1252_data()
+    {
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<QByteArray>("attendu");
+        QTest::addRow("passer en UTF-8") << Reponse::Oui << QByteArray("caf\xC3\xA9 \xCE\xA9\r\n");
+        QTest::addRow("refuser") << Reponse::Non << QByteArray("caf\xE9\r\n");
+    }
+    void editeurCaractereHors1252()
+    {
+        QFETCH(Reponse, reponse);
+        QFETCH(QByteArray, attendu);
+        montrer<FenEditText>();
+        env->creerFichier(u"f.txt"_qs, "caf\xE9\r\n");
+        parLeDialogue("CmdOuvrir", u"f.txt"_qs);
+        edit()->setTexteExact(u"café Ω"_qs);
+        env->dialogues.reponses = {Reponse::Oui, reponse};
+        parLeDialogue("CmdEnregSous", u"f.txt"_qs);
+        QCOMPARE(contenu(u"f.txt"_qs), attendu);
+        QCOMPARE(messages().size(), 2);
+        QVERIFY(messages()[1].texte.contains(u"« Ω » (U+03A9)"_qs));
+        QCOMPARE(messages()[1].parDefaut, Reponse::Non);
+    }
+
+    void editeurEchecDEnregistrement_data()
+    {
+        QTest::addColumn<QString>("cible");
+        QTest::addRow("dossier absent") << u"absent/n.txt"_qs;
+        QTest::addRow("la cible est un dossier") << u"dossier"_qs;
+    }
+    void editeurEchecDEnregistrement()
+    {
+        QFETCH(QString, cible);
+        montrer<FenEditText>();
+        env->creerFichier(u"dossier/dedans.txt"_qs, "gardé\n");
+        edit()->setTexteExact(u"texte"_qs);
+        parLeDialogue("CmdEnregSous", cible);
+        QCOMPARE(messages().size(), 1);
+        QVERIFY(messages()[0].texte.contains(env->chemin(cible)));
+        QVERIFY(!QFileInfo::exists(env->chemin(u"absent"_qs)));
+        QCOMPARE(contenu(u"dossier/dedans.txt"_qs), QByteArray("gardé\n"));
+        QCOMPARE(QDir(env->chemin(u"dossier"_qs)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{u"dedans.txt"_qs});
+    }
+
+    // CmdRechercher, then CmdSuivant until the end: the selection goes from find to
+    // find; past the last one the message comes at each further request and the
+    // last find stays selected.
+    void rechercheOccurrencesSuccessives_data()
+    {
+        QTest::addColumn<QByteArray>("contenu");
+        QTest::addColumn<QString>("cherche");
+        QTest::addColumn<bool>("casse");
+        QTest::addColumn<QList<int>>("debuts");
+        QTest::newRow("casse ignorée au départ") << QByteArray("Un CHAT, un chat.") << "chat" << false << QList<int>{3, 12};
+        QTest::newRow("casse respectée") << QByteArray("Un CHAT, un chat.") << "chat" << true << QList<int>{12};
+        QTest::newRow("casse respectée, absent") << QByteArray("CHAT") << "chat" << true << QList<int>{};
+        QTest::newRow("accents sans casse") << QByteArray("Noël ÉTÉ été") << "été" << false << QList<int>{5, 9};
+        QTest::newRow("recouvrements") << QByteArray("aaaa") << "aa" << false << QList<int>{0, 1, 2};
+        QTest::newRow("trois occurrences") << QByteArray("x ab ab ab") << "ab" << false << QList<int>{2, 5, 8};
+        QTest::newRow("ligne 3 en CR LF") << QByteArray("un\r\ndeux\r\ntrois mots\r\nfin") << "mots" << false << QList<int>{14};
+        QTest::newRow("UTF-8 avec BOM") << QByteArray("\xEF\xBB\xBF\x45t\xC3\xA9 \xC3\xA9t\xC3\xA9") << "été" << false << QList<int>{4};
+        QTest::newRow("code page 1252") << QByteArray("Et\xE9 \xE9t\xE9") << "été" << false << QList<int>{4};
+    }
+    void rechercheOccurrencesSuccessives()
+    {
+        QFETCH(QByteArray, contenu);
+        QFETCH(QString, cherche);
+        QFETCH(bool, casse);
+        QFETCH(QList<int>, debuts);
+        montrer<FenRechercheTxt>();
+        charger(contenu);
+        if (casse)
+            w("LblCasse")->click();
+        QCOMPARE(w<QCheckBox>("CheckCasse")->isChecked(), casse);
+        chercher(cherche);
+        for (int i = 0; i < debuts.size(); ++i, w("CmdSuivant")->click()) {
+            QCOMPARE(debut(), debuts[i]);
+            QCOMPARE(zone()->textCursor().selectedText().toLower(), cherche.toLower());
+        }
+        w("CmdSuivant")->click();
+        QCOMPARE(messages().size(), 2);
+        for (const Message& m : messages())
+            QCOMPARE(m.texte, u"La zone de recherche a été parcourue."_qs);
+        if (!debuts.isEmpty())
+            QCOMPARE(debut(), debuts.last());
+    }
+
+    // Enter in the word box finds and moves to the text; Enter there finds the next.
+    // After a new file the next find goes on from the old last position.
+    void rechercheEntreeEtAnciennePosition()
+    {
+        montrer<FenRechercheTxt>();
+        charger("abc abc abc");
+        w<QLineEdit>("txtMotRechercher")->setText(QStringLiteral("abc"));
+        w<QLineEdit>("txtMotRechercher")->setFocus();
+        QTest::keyClick(w<QLineEdit>("txtMotRechercher"), Qt::Key_Return);
+        QCOMPARE(debut(), 0);
+        QVERIFY(zone()->hasFocus());
+        QTest::keyClick(zone(), Qt::Key_Enter);
+        QCOMPARE(debut(), 4);
+        QCOMPARE(zone()->toPlainText(), QStringLiteral("abc abc abc"));
+        charger("abc xxxxx abc", QStringLiteral("u.txt"));
+        w("CmdSuivant")->click();
+        QCOMPARE(debut(), 10);
+        chercher(QStringLiteral("abc"));
+        QCOMPARE(debut(), 0);
+    }
+
+    // The shown text stays when the file chosen is empty, unreadable, too big or cancelled.
+    void rechercheTexteGarde_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("message");  // a pattern; empty when none is shown
+        QTest::newRow("fichier vide") << "vide.txt" << "";
+        QTest::newRow("fichier absent") << "absent.txt" << "^Erreur de lecture de fichier\\. [1-9][0-9]*  \\S";
+        QTest::newRow("dossier") << "sous" << "^Erreur de lecture de fichier\\. [1-9][0-9]*  \\S";
+        QTest::newRow("plus de 64 Mo, sans être lu") << "gros.txt" << "65 Mo";
+        QTest::newRow("annulé") << QString() << "";
+    }
+    void rechercheTexteGarde()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, message);
+        montrer<FenRechercheTxt>();
+        env->creerFichier(QStringLiteral("sous/f.txt"));
+        env->creerFichier(QStringLiteral("vide.txt"), "");
+        QFile gros(env->chemin(QStringLiteral("gros.txt")));
+        QVERIFY(gros.open(QIODevice::WriteOnly) && gros.resize(64 * 1024 * 1024 + 1));
+        gros.close();
+        charger("bonjour");
+        QElapsedTimer duree;
+        duree.start();
+        choisir(nom);
+        QVERIFY(duree.elapsed() < 2000);
+        QCOMPARE(zone()->toPlainText(), QStringLiteral("bonjour"));
+        if (nom.isNull())
+            QCOMPARE(env->sons, QList<int>{19});
+        QCOMPARE(messages().size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty())
+            QVERIFY2(QRegularExpression(message).match(messages()[0].texte).hasMatch(), qPrintable(messages()[0].texte));
+        QCOMPARE(fen->cursor().shape(), Qt::ArrowCursor);
+        chercher(QStringLiteral("jour"));
+        QCOMPARE(debut(), 3);
+    }
+
+    // Characters the text widgets turn into others are shown and searched as they are.
+    void rechercheCaracteresGardesTelsQuels()
+    {
+        montrer<FenRechercheTxt>();
+        charger(QStringLiteral(u"a\u00A0b\u2028c\U0001F600\td\u2029e f\r\nmot").toUtf8());
+        QCOMPARE(zone()->document()->characterAt(3), QChar(0x2028));
+        chercher(QStringLiteral(u"\u00A0b"));
+        QCOMPARE(debut(), 1);
+        chercher(QStringLiteral("mot"));
+        QCOMPARE(debut(), 14);
+        chercher(QStringLiteral("a b"));
+        QCOMPARE(messages().size(), 1);
+    }
+};
+
+QTEST_MAIN(TstTextes)
+#include "tst_textes.moc"
