@@ -1,6 +1,7 @@
 #include "texttools/fenrecherchetxt.h"
 
 #include "texttools/chargementtexte.h"
+#include "texttools/zonetexte.h"
 #include "ui/chrome.h"
 #include "ui/couleurs.h"
 #include "ui/dialogues.h"
@@ -196,6 +197,7 @@ void FenRechercheTxt::afficher(TexteCharge& charge)
     nouveau->setDocumentLayout(new QPlainTextDocumentLayout(nouveau));
     // The text area deletes the document it made; those of earlier files are ours.
     const QPointer<QTextDocument> ancien = m_zone->document();
+    choisirCoupure(*m_zone, charge.texte);
     m_zone->setDocument(nouveau);
     if (ancien && ancien->parent() == m_zone)
         delete ancien;

@@ -1,6 +1,7 @@
 #include "texttools/zonetexte.h"
 
 #include "core/controlpictures.h"
+#include "core/textfind.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -12,6 +13,11 @@ namespace {
 constexpr std::size_t kLongueurAffichee = 1000;
 constexpr char16_t kCoupe = 0x21A9;
 constexpr char16_t kParagraphe = 0x2029;
+
+std::u16string_view vue(const QString& texte)
+{
+    return {reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())};
+}
 
 // The raw text of a document keeps each paragraph break as U+2029.
 QString sautsEnLf(QString brut)
@@ -77,6 +83,7 @@ QString ZoneTexte::texteExact() const
 
 void ZoneTexte::setTexteExact(const QString& texte)
 {
+    choisirCoupure(*this, vue(texte));
     if (m_images)
         setPlainText(presenter(ordalis::toControlPictures(texte.toStdU16String())));
     else
@@ -99,6 +106,19 @@ QMimeData* ZoneTexte::createMimeDataFromSelection() const
     auto* donnees = new QMimeData;
     donnees->setText(sautsEnLf(textCursor().selectedText()));
     return donnees;
+}
+
+void ZoneTexte::insertFromMimeData(const QMimeData* source)
+{
+    if (source->hasText() && ordalis::longestUnbrokenRun(vue(source->text())) > kMotTropLong)
+        setWordWrapMode(QTextOption::WrapAnywhere);
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void choisirCoupure(QPlainTextEdit& zone, std::u16string_view texte)
+{
+    zone.setWordWrapMode(ordalis::longestUnbrokenRun(texte) > kMotTropLong ? QTextOption::WrapAnywhere
+                                                                            : QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 QString nommerCaractere(char32_t caractere)

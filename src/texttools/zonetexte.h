@@ -44,10 +44,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Copies and drags carry the selection as shown, no-break spaces kept.
     QMimeData* createMimeDataFromSelection() const override;
+    // A pasted or dropped text may bring a run too long to wrap at words.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     bool m_images = false;
 };
+
+// Text areas wrap lines at word boundaries, but Qt lays out a run of
+// characters with no space in a time that grows with the square of its
+// length (one word of a megabyte holds the window for minutes). A text put
+// whole in `zone` with a run longer than kMotTropLong has its lines wrapped
+// anywhere; any other text, at word boundaries. Call it before the text is
+// shown, so that it is laid out once.
+constexpr std::size_t kMotTropLong = 10000;
+void choisirCoupure(QPlainTextEdit& zone, std::u16string_view texte);
 
 // How a message names a character: the character between French quotes and
 // its Unicode number, e.g. « Ω » (U+03A9).

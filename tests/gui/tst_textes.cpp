@@ -246,6 +246,30 @@ private Q_SLOTS:
         QVERIFY(!titre().contains(u"gros.txt"_qs));
     }
 
+    // A word too long to wrap at word boundaries in reasonable time (Qt lays it
+    // out in quadratic time) wraps anywhere, in both text windows, whether it
+    // comes from a file or a paste; the next ordinary file wraps at words again.
+    void motSansFinCoupeNImporteOu()
+    {
+        const QByteArray mot(20000, 'a');
+        montrer<FenEditText>();
+        env->creerFichier(u"mot.txt"_qs, mot);
+        env->creerFichier(u"b.txt"_qs, "deux mots\n");
+        parLeDialogue("CmdOuvrir", u"mot.txt"_qs);
+        QCOMPARE(edit()->texteExact(), QString::fromLatin1(mot));
+        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAnywhere);
+        parLeDialogue("CmdOuvrir", u"b.txt"_qs);
+        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(mot));
+        edit()->paste();
+        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAnywhere);
+        montrer<FenRechercheTxt>();
+        choisir(u"mot.txt"_qs);
+        QCOMPARE(zone()->wordWrapMode(), QTextOption::WrapAnywhere);
+        choisir(u"b.txt"_qs);
+        QCOMPARE(zone()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+
     void editeurEcraserRepondreNon()
     {
         montrer<FenEditText>();
