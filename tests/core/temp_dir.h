@@ -1,9 +1,16 @@
-// A fresh folder under the system's temporary folder, on every system.
+// Temporary folders and small file helpers shared by the core tests.
 #pragma once
 
+#include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 #include <random>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace ordalis::test {
 
@@ -17,5 +24,82 @@ inline std::filesystem::path makeTempDir(const std::string& prefix)
             return candidate;
     }
 }
+
+inline std::string readFile(const std::filesystem::path& path)
+{
+    std::ostringstream out;
+    out << std::ifstream(path, std::ios::binary).rdbuf();
+    return out.str();
+}
+
+inline void writeFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// The names in `folder`, sorted.
+inline std::vector<std::string> namesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> out;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        out.push_back(entry.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// A fresh folder, removed at the end even when a test took its write
+// permissions away.
+class TempDir {
+public:
+    explicit TempDir(const std::string& prefix = "ordalis-test-") : path_(makeTempDir(prefix)) {}
+    ~TempDir()
+    {
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+        for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::end(it); it.increment(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add | fs::perm_options::nofollow, ec);
+        fs::remove_all(path_, ec);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+    // Writes `relative`, creating its folders.
+    std::string put(const std::string& relative, const std::string& bytes = "x") const
+    {
+        std::filesystem::create_directories((path_ / relative).parent_path());
+        writeFile(path_ / relative, bytes);
+        return file(relative);
+    }
+    std::string read(const std::string& name) const { return readFile(path_ / name); }
+    std::vector<std::string> names() const { return namesIn(path_); }
+
+private:
+    std::filesystem::path path_;
+};
+
+#ifndef _WIN32
+// Sets the process time zone for the life of the guard.
+class TimeZone {
+public:
+    explicit TimeZone(const char* zone)
+    {
+        if (const char* old = std::getenv("TZ"))
+            saved_ = old;
+        ::setenv("TZ", zone, 1);
+        ::tzset();
+    }
+    ~TimeZone()
+    {
+        if (saved_)
+            ::setenv("TZ", saved_->c_str(), 1);
+        else
+            ::unsetenv("TZ");
+        ::tzset();
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+#endif
 
 }  // namespace ordalis::test

@@ -1,5 +1,4 @@
-// Inputs far larger than a user types: a 10 MB text under a 10 MB key in
-// the cipher, long names in the pattern matcher, a large text file decoded.
+// Inputs far larger than a user types, each handled within seconds.
 #include "core/cipher.h"
 #include "core/pattern.h"
 #include "core/textfile.h"
@@ -14,41 +13,30 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-TEST(HugeInputs, CipherOfTenMegabytesUnderATenMegabyteKey)
+TEST(HugeInputs, CipherPatternsAndTextDecoding)
 {
-    constexpr std::size_t kSize = 10 * 1000 * 1000;
-    std::string text(kSize, ' ');
-    std::string key(kSize, ' ');
+    constexpr std::size_t kSize = 10 * 1000 * 1000;  // a 10 MB text under a 10 MB key
+    std::string text(kSize, ' '), key(kSize, ' ');
     for (std::size_t i = 0; i < kSize; ++i) {
         text[i] = static_cast<char>(1 + (i * 7919) % 255);
         key[i] = static_cast<char>((i * 104729 + 13) % 256);
     }
-    const auto start = Clock::now();
+    auto start = Clock::now();
     const std::string cipher = Crypter(text, key);
-    ASSERT_EQ(cipher.size(), kSize);
     EXPECT_EQ(cipher.find('\0'), std::string::npos);
     EXPECT_EQ(Decrypter(cipher, key), text);
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
-}
 
-TEST(HugeInputs, PatternsWithManyStarsOnLongNames)
-{
-    // A matcher that backtracks without bound would take years here.
+    start = Clock::now();  // a matcher that backtracks without bound would take years
     const std::string name(100000, 'a');
-    const std::string pattern = std::string(50, '*') + "a*a*a*a*a*a*a*a*a*a*b";
-    const auto start = Clock::now();
-    EXPECT_FALSE(matchesPattern(pattern, name));
+    EXPECT_FALSE(matchesPattern(std::string(50, '*') + "a*a*a*a*a*a*a*a*a*a*b", name));
     EXPECT_TRUE(matchesPattern("*a*a*a*a*a*a*a*a*a*a", name));
     EXPECT_LT(Clock::now() - start, std::chrono::seconds(5));
-}
 
-TEST(HugeInputs, TextOfTwentyMegabytesDecodes)
-{
     std::string bytes;
-    bytes.reserve(20 * 1024 * 1024 + 64);
     while (bytes.size() < 20 * 1024 * 1024)
         bytes += "ligne \xc3\xa9t\xc3\xa9\r\n";
-    const auto start = Clock::now();
+    start = Clock::now();
     const DecodedText decoded = decodeText(bytes);
     EXPECT_EQ(decoded.format, (TextFormat{TextEncoding::Utf8, LineEnding::CrLf}));
     EXPECT_EQ(decoded.text.substr(0, 11), u"ligne été\nl");

@@ -4,40 +4,44 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace ordalis {
 namespace {
 
-namespace fs = std::filesystem;
-
+constexpr TextFormat kUtf8None{TextEncoding::Utf8, LineEnding::None};
 constexpr TextFormat kUtf8Lf{TextEncoding::Utf8, LineEnding::Lf};
 constexpr TextFormat kUtf8CrLf{TextEncoding::Utf8, LineEnding::CrLf};
 constexpr TextFormat kBomLf{TextEncoding::Utf8WithBom, LineEnding::Lf};
+constexpr TextFormat kAnsiNone{TextEncoding::Cp1252, LineEnding::None};
 constexpr TextFormat kAnsiCrLf{TextEncoding::Cp1252, LineEnding::CrLf};
 
+// Bytes that only look like UTF-8 are read as code page 1252, one character
+// per byte; the line style is that of the first line break.
 TEST(TextFile, Decoding)
 {
     struct Row { std::string bytes; std::u16string text; TextFormat format; };
     const Row rows[] = {
-        {"", u"", {TextEncoding::Utf8, LineEnding::None}},
+        {"", u"", kUtf8None},
         {"a\r\nb\r\n", u"a\nb\n", kUtf8CrLf},
         {"a\nb\r\n", u"a\nb\n", kUtf8Lf},
-        {"a\rb", u"a\nb", {TextEncoding::Utf8, LineEnding::None}},
+        {"a\r\nb\nc\n", u"a\nb\nc\n", kUtf8CrLf},
+        {"a\rb\r\nc\n", u"a\nb\nc\n", kUtf8CrLf},
+        {"a\rb", u"a\nb", kUtf8None},
         {"\xEF\xBB\xBF\xC3\xA9\n", u"\u00E9\n", kBomLf},
-        {"\xF0\x9F\x98\x80", u"\U0001F600", {TextEncoding::Utf8, LineEnding::None}},
+        {"\xF0\x9F\x98\x80", u"\U0001F600", kUtf8None},
+        {"\xE0\xA0\x80\xF4\x8F\xBF\xBF", u"\u0800\U0010FFFF", kUtf8None},
         {"caf\xE9\r\n", u"caf\u00E9\n", kAnsiCrLf},
         {"\x80 5\r\n", u"\u20AC 5\n", kAnsiCrLf},
-        {"\xC0\xAF", u"\u00C0\u00AF", {TextEncoding::Cp1252, LineEnding::None}},          // overlong
-        {"\xED\xA0\x80", u"\u00ED\u00A0\u20AC", {TextEncoding::Cp1252, LineEnding::None}},  // surrogate
-        {"\xE2\x82", u"\u00E2\u201A", {TextEncoding::Cp1252, LineEnding::None}},            // cut short
-        {"\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC", {TextEncoding::Cp1252, LineEnding::None}},
-        {"\xEF\xBB\xBF\xE9", u"\u00EF\u00BB\u00BF\u00E9", {TextEncoding::Cp1252, LineEnding::None}},
+        {"\xC0\xAF", u"\u00C0\u00AF", kAnsiNone},                           // overlong, two bytes
+        {"a\xE0\x9F\xBF", u"a\u00E0\u0178\u00BF", kAnsiNone},               // overlong, three bytes
+        {"a\xF0\x8F\xBF\xBF", u"a\u00F0\u008F\u00BF\u00BF", kAnsiNone},     // overlong, four bytes
+        {"\xED\xA0\x80", u"\u00ED\u00A0\u20AC", kAnsiNone},                 // surrogate
+        {"\xE2\x82", u"\u00E2\u201A", kAnsiNone},                           // cut short
+        {"\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC", kAnsiNone},       // above U+10FFFF
+        {"\xEF\xBB\xBF\xE9", u"\u00EF\u00BB\u00BF\u00E9", kAnsiNone},
     };
     for (const Row& row : rows) {
         const DecodedText decoded = decodeText(row.bytes);
@@ -62,105 +66,75 @@ TEST(TextFile, Encoding)
         EXPECT_TRUE(encodeText(row.text, row.format, bytes));
         EXPECT_EQ(bytes, row.bytes);
     }
-}
-
-TEST(TextFile, EncodingReportsWhatTheEncodingLacks)
-{
-    std::string bytes;
     cp1252::Unencodable lacking;
+    std::string bytes;
     EXPECT_FALSE(encodeText(u"a\nb\u0151", kAnsiCrLf, bytes, &lacking));
     EXPECT_EQ(lacking.position, 3u);
     EXPECT_EQ(lacking.character, 0x151u);
     EXPECT_FALSE(encodeText(u"ab\xDC00", kUtf8Lf, bytes, &lacking));
     EXPECT_EQ(lacking.position, 2u);
-}
-
-TEST(TextFile, NewTextFormat)
-{
     EXPECT_EQ(newTextFormat(u"\u0151", SystemStyle::Posix), kUtf8Lf);
     EXPECT_EQ(newTextFormat(u"\u00E9\u20AC", SystemStyle::Windows), kAnsiCrLf);
     EXPECT_EQ(newTextFormat(u"\u00E9\u0151", SystemStyle::Windows), kUtf8CrLf);
 }
 
-class TextFileOnDisk : public ::testing::Test {
-protected:
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    void put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
-
-    std::string bytesOf(const std::string& name) const
-    {
-        std::ifstream in(dir_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    std::vector<std::string> names() const
-    {
-        std::vector<std::string> out;
-        for (const auto& entry : fs::directory_iterator(dir_))
-            out.push_back(entry.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-    fs::path dir_ = test::makeTempDir("ordalis-textfile-");
-};
-
-TEST_F(TextFileOnDisk, OpenAndSaveGivesTheSameBytes)
+TEST(TextFileOnDisk, OpenAndSaveGivesTheSameBytes)
 {
+    const test::TempDir dir("ordalis-textfile-");
     for (const std::string bytes : {"Ligne 1\r\nd\xE9j\xE0\r\n", "a\nb\xC3\xA9\n\n", "\xEF\xBB\xBFx\r\n"}) {
-        put("t.txt", bytes);
+        dir.put("t.txt", bytes);
         DecodedText decoded;
-        ASSERT_FALSE(readTextFile(path("t.txt"), decoded));
-        ASSERT_FALSE(saveTextFile(path("t.txt"), decoded.text, decoded.format));
-        EXPECT_EQ(bytesOf("t.txt"), bytes);
+        ASSERT_FALSE(readTextFile(dir.file("t.txt"), decoded));
+        ASSERT_FALSE(saveTextFile(dir.file("t.txt"), decoded.text, decoded.format));
+        EXPECT_EQ(dir.read("t.txt"), bytes);
     }
-    EXPECT_EQ(names(), std::vector<std::string>{"t.txt"});
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"t.txt"});
 }
 
-TEST_F(TextFileOnDisk, OneFinalLineBreak)
+// One final line break, never a second one (a lone CR counts); with no line
+// break seen, the system's own.
+TEST(TextFileOnDisk, OneFinalLineBreak)
 {
+    const test::TempDir dir("ordalis-textfile-");
     struct Row { std::u16string text; TextFormat format; std::string bytes; };
     const Row rows[] = {
         {u"", kAnsiCrLf, "\r\n"},
         {u"", kUtf8Lf, "\n"},
         {u"abc", kAnsiCrLf, "abc\r\n"},
         {u"abc\n", kAnsiCrLf, "abc\r\n"},
+        {u"abc\r", kAnsiCrLf, "abc\r\n"},
+        {u"abc\r\n", kAnsiCrLf, "abc\r\n"},
         {u"abc\n\n", kUtf8Lf, "abc\n\n"},
         {u"x", kBomLf, "\xEF\xBB\xBFx\n"},
+#ifdef _WIN32
+        {u"a\nb", kUtf8None, "a\r\nb\r\n"},
+#else
+        {u"a\nb", kUtf8None, "a\nb\n"},
+#endif
     };
     for (const Row& row : rows) {
-        ASSERT_FALSE(saveTextFile(path("new.txt"), row.text, row.format));
-        EXPECT_EQ(bytesOf("new.txt"), row.bytes);
+        ASSERT_FALSE(saveTextFile(dir.file("new.txt"), row.text, row.format));
+        EXPECT_EQ(dir.read("new.txt"), row.bytes);
     }
 }
 
-TEST_F(TextFileOnDisk, FailedSaveLeavesEverythingAsItWas)
+TEST(TextFileOnDisk, FailedSaveOrReadLeavesEverythingAsItWas)
 {
-    put("old.txt", "ancien\r\n");
-    fs::create_directory(dir_ / "folder");
-    put("folder/inside.txt", "x");
+    const test::TempDir dir("ordalis-textfile-");
+    dir.put("old.txt", "ancien\r\n");
+    dir.put("folder/inside.txt", "x");
     cp1252::Unencodable lacking;
-    EXPECT_EQ(saveTextFile(path("old.txt"), u"\u0151", kAnsiCrLf, &lacking), std::errc::illegal_byte_sequence);
+    EXPECT_EQ(saveTextFile(dir.file("old.txt"), u"\u0151", kAnsiCrLf, &lacking), std::errc::illegal_byte_sequence);
     EXPECT_EQ(lacking.character, 0x151u);
-    EXPECT_TRUE(saveTextFile(path("folder"), u"texte", kUtf8Lf));
-    EXPECT_TRUE(saveTextFile(path("missing/t.txt"), u"texte", kUtf8Lf));
-    EXPECT_EQ(bytesOf("old.txt"), "ancien\r\n");
-    EXPECT_EQ(bytesOf("folder/inside.txt"), "x");
-    EXPECT_EQ(names(), (std::vector<std::string>{"folder", "old.txt"}));
-    EXPECT_EQ(fs::directory_iterator(dir_ / "folder")->path().filename(), "inside.txt");
-}
-
-TEST_F(TextFileOnDisk, ReadingFails)
-{
+    EXPECT_TRUE(saveTextFile(dir.file("folder"), u"texte", kUtf8Lf));
+    EXPECT_TRUE(saveTextFile(dir.file("missing/t.txt"), u"texte", kUtf8Lf));
+    EXPECT_EQ(dir.read("old.txt"), "ancien\r\n");
+    EXPECT_EQ(dir.read("folder/inside.txt"), "x");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"folder", "old.txt"}));
+    EXPECT_EQ(test::namesIn(dir.path() / "folder"), std::vector<std::string>{"inside.txt"});
     DecodedText decoded;
-    EXPECT_TRUE(readTextFile(path("missing.txt"), decoded));
-    EXPECT_TRUE(readTextFile(dir_.string(), decoded));
+    EXPECT_TRUE(readTextFile(dir.file("missing.txt"), decoded));
+    EXPECT_EQ(readTextFile(dir.path().string(), decoded), std::errc::is_a_directory);
 }
 
 }  // namespace

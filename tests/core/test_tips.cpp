@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,12 +16,8 @@ TEST(Tips, Lines)
 {
     struct Row { std::string bytes; Tips tips; };
     const Row rows[] = {
-        {"", {}},
-        {"a\r\nb\r\nc\r\n", {u"a", u"b", u"c"}},
-        {"a\nb", {u"a", u"b"}},
-        {"a\r\n\r\nb\n", {u"a", u"", u"b"}},
-        {"\r\n", {u""}},
-        {"Caf\xE9\r\n", {u"Caf\u00E9"}},
+        {"", {}}, {"a\r\nb\r\nc\r\n", {u"a", u"b", u"c"}}, {"a\nb", {u"a", u"b"}},
+        {"a\r\n\r\nb\n", {u"a", u"", u"b"}}, {"\r\n", {u""}}, {"Caf\xE9\r\n", {u"Caf\u00E9"}},
         {"Caf\xC3\xA9\n", {u"Caf\u00E9"}},
     };
     for (const Row& row : rows)
@@ -33,18 +27,13 @@ TEST(Tips, Lines)
 TEST(Tips, RandomFirstTipThenFileOrder)
 {
     struct Row { double random; std::size_t first; std::u16string_view afterNext; };
-    const Row rows[] = {{0.0, 1, u"deux"}, {0.34, 2, u"trois"}, {0.999, 3, u"un"}, {1.0, 3, u"un"}};
-    for (const Row& row : rows) {
+    for (const Row& row : {Row{0.0, 1, u"deux"}, Row{0.34, 2, u"trois"}, Row{0.999, 3, u"un"}, Row{1.0, 3, u"un"}}) {
         TipList list;
         list.assign({u"un", u"deux", u"trois"}, [&] { return row.random; });
         EXPECT_EQ(list.position(), row.first);
         list.next();
         EXPECT_EQ(list.current(), row.afterNext);
     }
-}
-
-TEST(Tips, OneTipAndNone)
-{
     TipList list;
     list.assign({u"seul"}, [] { return 0.7; });
     list.next();
@@ -55,28 +44,23 @@ TEST(Tips, OneTipAndNone)
     EXPECT_EQ(list.current(), u"");
 }
 
-TEST(Tips, Loading)
+TEST(Tips, LoadingAndMissingFile)
 {
-    const auto dir = test::makeTempDir("ordalis-tips-");
-    std::ofstream(dir / "Conseils.txt", std::ios::binary) << "Premier\r\nSecond\r\n";
-    std::ofstream(dir / "vide.txt", std::ios::binary);
+    const test::TempDir dir("ordalis-tips-");
+    dir.put("Conseils.txt", "Premier\r\nSecond\r\n");
+    dir.put("vide.txt", "");
     const auto zero = [] { return 0.0; };
     TipList list;
-    EXPECT_TRUE(list.load((dir / "Conseils.txt").string(), zero));
+    EXPECT_TRUE(list.load(dir.file("Conseils.txt"), zero));
     EXPECT_EQ(list.size(), 2u);
     EXPECT_EQ(list.current(), u"Premier");
-    EXPECT_TRUE(list.load((dir / "vide.txt").string(), zero));
+    EXPECT_TRUE(list.load(dir.file("vide.txt"), zero));
     EXPECT_TRUE(list.empty());
-    for (const std::string& path : {(dir / "absent.txt").string(), dir.string(), std::string()}) {
+    for (const std::string& path : {dir.file("absent.txt"), dir.path().string(), std::string()}) {
         list.assign({u"x"}, zero);
         EXPECT_FALSE(list.load(path, zero)) << path;
         EXPECT_TRUE(list.empty());
     }
-    std::filesystem::remove_all(dir);
-}
-
-TEST(Tips, MissingFileMessage)
-{
     EXPECT_EQ(missingTipsMessage(u"Conseils.txt"),
               u"Le fichier Conseils.txt n'a pas \u00E9t\u00E9 trouv\u00E9.\n\n"
               u"Vous n'auriez pas d\u00FB le supprimer du dossier de Ordalis...");

@@ -6,15 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <atomic>
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,36 +25,13 @@ namespace fs = std::filesystem;
 
 class FileSearchPosix : public ::testing::Test {
 protected:
-    // The date texts are checked on the clock of Europe/Paris.
-    void SetUp() override
-    {
-        if (const char* zone = std::getenv("TZ"))
-            savedZone_ = zone;
-        ::setenv("TZ", "Europe/Paris", 1);
-        ::tzset();
-    }
-    void TearDown() override
-    {
-        if (savedZone_)
-            ::setenv("TZ", savedZone_->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-        fs::remove_all(root_);
-    }
-
-    std::string path(const std::string& relative) const { return (root_ / relative).string(); }
-    void write(const std::string& relative)
-    {
-        fs::create_directories(fs::path(path(relative)).parent_path());
-        std::ofstream(path(relative)) << "x";
-    }
-    // Rows by key.
+    std::string path(const std::string& relative) const { return root_.file(relative); }
+    // Rows by key, subfolders included.
     std::map<std::string, SearchRow> search(const std::string& pattern)
     {
         const std::atomic<bool> stop{false};
         std::map<std::string, SearchRow> rows;
-        searchFiles({root_.string(), true, [pattern] { return pattern; }}, stop,
+        searchFiles({root_.path().string(), true, [pattern] { return pattern; }}, stop,
                     [&rows](std::vector<SearchRow>&& batch) {
                         for (auto& row : batch)
                             EXPECT_TRUE(rows.emplace(row.key, std::move(row)).second);
@@ -62,8 +39,8 @@ protected:
         return rows;
     }
 
-    fs::path root_ = test::makeTempDir("ordalis-search-posix-");
-    std::optional<std::string> savedZone_;
+    test::TimeZone zone_{"Europe/Paris"};  // for the date texts
+    test::TempDir root_{"ordalis-search-posix-"};
 };
 
 TEST(SearchFolderText, RootKeepsItsSeparator)
@@ -73,13 +50,24 @@ TEST(SearchFolderText, RootKeepsItsSeparator)
     EXPECT_EQ(CheminComplet(searchFolderText("/", '/'), "a.txt", '/'), "/a.txt");
 }
 
-TEST_F(FileSearchPosix, LinksAreNeverWalkedSoALoopEnds)
+// Links to folders are never walked (a loop ends), a link to a file is
+// listed with its target's size, pipes and sockets are not listed.
+TEST_F(FileSearchPosix, LinksPipesAndSockets)
 {
-    write("a/x.txt");
-    fs::create_directory_symlink(root_, path("a/loop"));
+    root_.put("a/x.txt");
+    fs::create_directory_symlink(root_.path(), path("a/loop"));
     fs::create_directory_symlink(path("a"), path("dir.txt"));
     fs::create_symlink(path("a/x.txt"), path("link.txt"));
     fs::create_symlink(path("gone"), path("dangling.txt"));
+    ASSERT_EQ(::mkfifo(path("tube.txt").c_str(), 0600), 0);
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = path("prise.txt");
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(s);
     const auto rows = search("*");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows.count(path("a/x.txt")), 1u);
@@ -90,7 +78,7 @@ TEST_F(FileSearchPosix, LinksAreNeverWalkedSoALoopEnds)
 TEST_F(FileSearchPosix, NameThatIsNotUtf8KeepsItsBytes)
 {
     const std::string name = "caf\xE9.txt";
-    write(name);
+    root_.put(name);
     const auto rows = search("*.txt");
     ASSERT_EQ(rows.size(), 1u);
     const SearchRow& row = rows.begin()->second;
@@ -98,21 +86,20 @@ TEST_F(FileSearchPosix, NameThatIsNotUtf8KeepsItsBytes)
     EXPECT_EQ(row.key, path(name));
     EXPECT_EQ(row.displayName, "caf\xEF\xBF\xBD.txt");
     EXPECT_EQ(row.nameLength, 8u);
-    EXPECT_EQ(row.nameLengthText, "08");
     EXPECT_EQ(::access(row.key.c_str(), F_OK), 0);
 }
 
 TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
 {
-    write("summer.txt");
-    write("winter.txt");
+    root_.put("summer.txt");
+    root_.put("winter.txt");
     fs::resize_file(path("summer.txt"), 5'000'000'000ULL);  // sparse
     const auto setTime = [this](const char* name, time_t utc) {
         const timespec times[2] = {{utc, 0}, {utc, 0}};
         ASSERT_EQ(::utimensat(AT_FDCWD, path(name).c_str(), times, 0), 0);
     };
-    setTime("summer.txt", 997758744);   // 2001-08-14 03:12:24 UTC
-    setTime("winter.txt", 978737400);   // 2001-01-05 23:30:00 UTC
+    setTime("summer.txt", 997758744);  // 2001-08-14 03:12:24 UTC
+    setTime("winter.txt", 978737400);  // 2001-01-05 23:30:00 UTC
     const auto rows = search("*.txt");
     const SearchRow& summer = rows.at(path("summer.txt"));
     EXPECT_EQ(summer.dateText, "14/08/2001");
@@ -120,9 +107,8 @@ TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
     EXPECT_EQ(summer.writeTime, 126422323440000000ULL);
     EXPECT_EQ(summer.size, 5'000'000'000ULL);
     EXPECT_EQ(summer.sizeText, "5000000000");
-    const SearchRow& winter = rows.at(path("winter.txt"));
-    EXPECT_EQ(winter.dateText, "06/01/2001");
-    EXPECT_EQ(winter.timeText, "00:30");
+    EXPECT_EQ(rows.at(path("winter.txt")).dateText, "06/01/2001");
+    EXPECT_EQ(rows.at(path("winter.txt")).timeText, "00:30");
 }
 
 }  // namespace

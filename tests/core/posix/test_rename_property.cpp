@@ -1,18 +1,16 @@
-// Generated folders run through the rename plans: whatever the names (dot
-// files, names that are not UTF-8, names Windows refuses, names that differ
-// only in case, targets that already exist), a rename never costs a file or
-// a byte. Each file holds a content of its own; afterwards the folder holds
-// as many files as before and the same contents, and no temporary name.
+// Generated folders of awkward names run through the rename plans: a rename
+// never costs a file or a byte, and leaves no temporary name.
 #include "core/renameplan.h"
+
+#include "../temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <cstdint>
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -67,24 +65,11 @@ std::vector<std::string> namesIn(const std::string& folder)
     return names;
 }
 
-std::string contentOf(const std::string& path)
-{
-    std::string out;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    char buffer[64];
-    ssize_t n = 0;
-    while (fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0)
-        out.append(buffer, static_cast<std::size_t>(n));
-    if (fd >= 0)
-        ::close(fd);
-    return out;
-}
-
 std::multiset<std::string> contentsIn(const std::string& folder)
 {
     std::multiset<std::string> out;
     for (const std::string& name : namesIn(folder))
-        out.insert(contentOf(folder + "/" + name));
+        out.insert(test::readFile(folder + "/" + name));
     return out;
 }
 
@@ -92,9 +77,8 @@ TEST(RenameProperty, NoFileNameOrByteIsLost)
 {
     constexpr int kCases = 10000;
     Random random(0x0DA115ULL);
-    std::string pattern = (fs::temp_directory_path() / "ordalis-property-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const std::string root = pattern;
+    const test::TempDir dir("ordalis-property-");
+    const std::string root = dir.path().string();
     std::size_t files = 0;
     std::size_t renamed = 0;
     for (int c = 0; c < kCases; ++c) {
@@ -114,13 +98,8 @@ TEST(RenameProperty, NoFileNameOrByteIsLost)
             const std::size_t j = i + random.below(names.size() - i);
             std::swap(names[i], names[j]);
         }
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            const int fd = ::open((folder + "/" + names[i]).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-            ASSERT_GE(fd, 0) << names[i];
-            const std::string content = "file " + std::to_string(i) + " of case " + std::to_string(c);
-            ASSERT_EQ(::write(fd, content.data(), content.size()), static_cast<ssize_t>(content.size()));
-            ::close(fd);
-        }
+        for (std::size_t i = 0; i < names.size(); ++i)
+            test::writeFile(folder + "/" + names[i], "file " + std::to_string(i) + " of case " + std::to_string(c));
         const auto before = contentsIn(folder);
         // The list: the folder's names or some of them (the others are
         // existing files the plan does not know), some selected.
@@ -145,8 +124,6 @@ TEST(RenameProperty, NoFileNameOrByteIsLost)
         files += names.size();
         fs::remove_all(folder);
     }
-    fs::remove_all(root);
-    RecordProperty("cases", kCases);
     std::printf("%d folders, %zu files, %zu renames done\n", kCases, files, renamed);
 }
 

@@ -1,14 +1,14 @@
 #include "core/treewalk.h"
 
+#include "../temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using std::chrono::milliseconds;
+using Paths = std::vector<std::string>;
 
 // A temporary tree:
 //   a.txt b.txt .cache.txt   .hidden/h.txt   S/c.txt   S/T/d.txt
@@ -25,25 +26,13 @@ class TreeWalkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (fs::temp_directory_path() / "ordalis-walk-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
         for (const char* file : {"a.txt", "b.txt", ".cache.txt", ".hidden/h.txt", "S/c.txt", "S/T/d.txt"})
-            touch(file);
+            root_.put(file);
     }
-    void TearDown() override { fs::remove_all(root_); }
-
-    void touch(const std::string& relative)
+    std::string path(const std::string& relative) const { return root_.file(relative); }
+    static Paths walkAll(TreeWalk& walk, milliseconds budget, int* steps = nullptr)
     {
-        const fs::path path = root_ / relative;
-        fs::create_directories(path.parent_path());
-        std::ofstream(path) << "x";
-    }
-    std::string path(const std::string& relative) const { return (root_ / relative).string(); }
-
-    std::vector<std::string> walkAll(TreeWalk& walk, milliseconds budget, int* steps = nullptr)
-    {
-        std::vector<std::string> seen;
+        Paths seen;
         int calls = 1;
         while (walk.step(budget, [&](const std::string& p) { seen.push_back(p); }))
             ++calls;
@@ -52,16 +41,16 @@ protected:
         return seen;
     }
 
-    fs::path root_;
+    test::TempDir root_{"ordalis-walk-"};
 };
 
 TEST_F(TreeWalkTest, FilesOfAFolderBeforeItsSubfoldersHiddenIncluded)
 {
-    TreeWalk walk(root_.string());
+    TreeWalk walk(root_.path().string() + "/");  // a trailing separator gives single separators
     const auto seen = walkAll(walk, milliseconds(1000));
     ASSERT_EQ(seen.size(), 6u);
-    const std::set<std::string> topFiles(seen.begin(), seen.begin() + 3);
-    EXPECT_EQ(topFiles, (std::set<std::string>{path("a.txt"), path("b.txt"), path(".cache.txt")}));
+    EXPECT_EQ(std::set<std::string>(seen.begin(), seen.begin() + 3),
+              (std::set<std::string>{path("a.txt"), path("b.txt"), path(".cache.txt")}));
     // Each subtree is finished before the next one starts.
     const auto c = std::find(seen.begin(), seen.end(), path("S/c.txt"));
     ASSERT_NE(c, seen.end());
@@ -70,27 +59,20 @@ TEST_F(TreeWalkTest, FilesOfAFolderBeforeItsSubfoldersHiddenIncluded)
     EXPECT_EQ(walk.filesVisited(), 6u);
 }
 
-TEST_F(TreeWalkTest, CountingLeavesOutHiddenEntries)
+// The counting pass leaves out hidden entries and lists the others in the
+// walk's own order, also among many sibling folders.
+TEST_F(TreeWalkTest, CountingListsTheFilesInTheWalkOrder)
 {
-    std::vector<std::string> paths;
-    EXPECT_EQ(countFiles(root_.string(), &paths), 4u);
-    ASSERT_EQ(paths.size(), 4u);
-    EXPECT_EQ(std::set<std::string>(paths.begin(), paths.begin() + 2),
-              (std::set<std::string>{path("a.txt"), path("b.txt")}));
-    EXPECT_EQ(paths[2], path("S/c.txt"));
-    EXPECT_EQ(paths[3], path("S/T/d.txt"));
-}
-
-TEST_F(TreeWalkTest, CountingListsSiblingFoldersInTheWalkOrder)
-{
-    // Many siblings, so that the listing order differs from any sorted one.
+    Paths counted;
+    EXPECT_EQ(countFiles(root_.path().string(), &counted), 4u);
+    EXPECT_EQ(Paths(counted.begin() + 2, counted.end()), (Paths{path("S/c.txt"), path("S/T/d.txt")}));
     for (const char* folder : {"zeta", "Alpha", "m", "b2", "b10", "Éte", "_x", "9", "kappa", "Omega"})
         for (const char* file : {"f1", "sub/f2"})
-            touch(std::string(folder) + "/" + file);
-    std::vector<std::string> counted;
-    countFiles(root_.string(), &counted);
-    TreeWalk walk(root_.string());
-    std::vector<std::string> walked;
+            root_.put(std::string(folder) + "/" + file);
+    counted.clear();
+    countFiles(root_.path().string(), &counted);
+    TreeWalk walk(root_.path().string());
+    Paths walked;
     for (const std::string& p : walkAll(walk, milliseconds(1000)))
         if (p.find("/.") == std::string::npos)
             walked.push_back(p);
@@ -100,62 +82,44 @@ TEST_F(TreeWalkTest, CountingListsSiblingFoldersInTheWalkOrder)
 
 TEST_F(TreeWalkTest, SymbolicLinksAndPipesAreNeverFollowed)
 {
-    const fs::path outside = root_.string() + "-outside";
-    fs::create_directories(outside);
-    std::ofstream(outside / "o.txt") << "x";
-    ASSERT_EQ(::mkfifo((root_ / "S" / "pipe").c_str(), 0600), 0);
-    fs::create_directory_symlink("..", root_ / "S" / "loop");
-    fs::create_directory_symlink(outside, root_ / "out");
-    fs::create_symlink(root_ / "a.txt", root_ / "S" / "link.txt");
-
-    TreeWalk walk(root_.string());
+    const test::TempDir outside("ordalis-outside-");
+    outside.put("o.txt");
+    ASSERT_EQ(::mkfifo(path("S/pipe").c_str(), 0600), 0);
+    fs::create_directory_symlink("..", path("S/loop"));
+    fs::create_directory_symlink(outside.path(), path("out"));
+    fs::create_symlink(path("a.txt"), path("S/link.txt"));
+    TreeWalk walk(root_.path().string());
     const auto seen = walkAll(walk, milliseconds(1000));
-    fs::remove_all(outside);
     EXPECT_EQ(std::set<std::string>(seen.begin(), seen.end()),
-              (std::set<std::string>{path("a.txt"), path("b.txt"), path(".cache.txt"),
-                                     path(".hidden/h.txt"), path("S/c.txt"), path("S/T/d.txt")}));
+              (std::set<std::string>{path("a.txt"), path("b.txt"), path(".cache.txt"), path(".hidden/h.txt"),
+                                     path("S/c.txt"), path("S/T/d.txt")}));
     EXPECT_EQ(seen.size(), 6u);
-    EXPECT_EQ(countFiles(root_.string()), 4u);
+    EXPECT_EQ(countFiles(root_.path().string()), 4u);
 }
 
 TEST_F(TreeWalkTest, StopFromTheCallbackEndsTheWalk)
 {
-    TreeWalk walk(root_.string());
+    TreeWalk walk(root_.path().string());
     int calls = 0;
     EXPECT_FALSE(walk.step(milliseconds(1000), [&](const std::string&) {
         ++calls;
         walk.stop();
     }));
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(walk.filesVisited(), 1u);
     EXPECT_FALSE(walk.step(milliseconds(1000), [&](const std::string&) { ++calls; }));
     EXPECT_EQ(calls, 1);
+    EXPECT_EQ(walk.filesVisited(), 1u);
+    TreeWalk missing("/nonexistent-ordalis-folder");  // gives nothing
+    EXPECT_FALSE(missing.step(milliseconds(1000), [&](const std::string&) { ++calls; }));
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(countFiles("/nonexistent-ordalis-folder"), 0u);
 }
 
 TEST_F(TreeWalkTest, ZeroBudgetStepsResumeWhereTheyStopped)
 {
-    TreeWalk whole(root_.string());
-    const auto expected = walkAll(whole, milliseconds(1000));
-    TreeWalk inSteps(root_.string());
+    TreeWalk whole(root_.path().string()), inSteps(root_.path().string());
     int steps = 0;
-    EXPECT_EQ(walkAll(inSteps, milliseconds(0), &steps), expected);
+    EXPECT_EQ(walkAll(inSteps, milliseconds(0), &steps), walkAll(whole, milliseconds(1000)));
     EXPECT_GT(steps, 6);
-}
-
-TEST_F(TreeWalkTest, RootWithTrailingSeparatorGivesSingleSeparators)
-{
-    TreeWalk walk(root_.string() + "/");
-    const auto seen = walkAll(walk, milliseconds(1000));
-    EXPECT_NE(std::find(seen.begin(), seen.end(), path("S/c.txt")), seen.end());
-}
-
-TEST(TreeWalk, FolderThatCannotBeListedGivesNothing)
-{
-    TreeWalk walk("/nonexistent-ordalis-folder");
-    int calls = 0;
-    EXPECT_FALSE(walk.step(milliseconds(1000), [&](const std::string&) { ++calls; }));
-    EXPECT_EQ(calls, 0);
-    EXPECT_EQ(countFiles("/nonexistent-ordalis-folder"), 0u);
 }
 
 TEST(Progress, StaysWithinTheRange)

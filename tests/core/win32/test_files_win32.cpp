@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ordalis {
@@ -22,21 +23,17 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::win32::widen;
+using Names = std::vector<std::wstring>;
 
-// Rows are named by their label.
-constexpr auto byLabel = [](const auto& info) { return std::string(info.param.label); };
-
-std::string utf8(const fs::path& path)
-{
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-// A fresh folder under the system's temporary folder, emptied and removed
-// at the end even when it holds read-only files.
+// A fresh folder, emptied and removed at the end even when it holds
+// read-only files.
 class TempFolder {
 public:
-    TempFolder() : path_(utf8(test::makeTempDir("ordalis-win32-"))) {}
+    TempFolder()
+    {
+        const std::u8string text = test::makeTempDir("ordalis-win32-").u8string();
+        path_.assign(text.begin(), text.end());
+    }
     ~TempFolder()
     {
         std::error_code ec;
@@ -44,38 +41,29 @@ public:
             ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
         fs::remove_all(widen(path_), ec);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "\\" + name; }
 
     // Creates `name` holding `content`, through the wide API alone.
     std::string create(const std::string& name, const std::string& content = "x") const
     {
-        const std::string path = file(name);
-        const HANDLE handle = ::CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                            CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = ::CreateFileW(widen(file(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                            FILE_ATTRIBUTE_NORMAL, nullptr);
         EXPECT_NE(handle, INVALID_HANDLE_VALUE) << name;
         DWORD written = 0;
         ::WriteFile(handle, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
         ::CloseHandle(handle);
-        return path;
+        return file(name);
     }
-
     // The names of the folder as FindFirstFileW gives them, sorted.
-    std::vector<std::wstring> names() const
+    Names names() const
     {
-        std::vector<std::wstring> out;
+        Names out;
         WIN32_FIND_DATAW data{};
         const HANDLE find = ::FindFirstFileW((widen(path_) + L"\\*").c_str(), &data);
-        if (find == INVALID_HANDLE_VALUE)
-            return out;
-        do {
-            const std::wstring name = data.cFileName;
-            if (name != L"." && name != L"..")
-                out.push_back(name);
-        } while (::FindNextFileW(find, &data));
+        for (bool more = find != INVALID_HANDLE_VALUE; more; more = ::FindNextFileW(find, &data))
+            if (std::wstring_view(data.cFileName) != L"." && std::wstring_view(data.cFileName) != L"..")
+                out.push_back(data.cFileName);
         ::FindClose(find);
         std::sort(out.begin(), out.end());
         return out;
@@ -92,10 +80,8 @@ DWORD rawAttributes(const std::string& path)
 
 std::string readAll(const std::string& path)
 {
-    const HANDLE handle = ::CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                        nullptr, OPEN_EXISTING, 0, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return "<cannot open>";
+    const HANDLE handle = ::CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr);
     char buffer[256];
     DWORD read = 0;
     ::ReadFile(handle, buffer, sizeof buffer, &read, nullptr);
@@ -106,13 +92,10 @@ std::string readAll(const std::string& path)
 // The three times as GetFileTime reads them through a handle.
 platform::FileTimes handleTimes(const std::string& path)
 {
-    platform::FileTimes out;
-    const HANDLE handle = ::CreateFileW(widen(path).c_str(), FILE_READ_ATTRIBUTES,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                        OPEN_EXISTING, 0, nullptr);
-    EXPECT_NE(handle, INVALID_HANDLE_VALUE) << path;
+    const HANDLE handle = ::CreateFileW(widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                        nullptr, OPEN_EXISTING, 0, nullptr);
     FILETIME creation{}, access{}, write{};
-    EXPECT_TRUE(::GetFileTime(handle, &creation, &access, &write));
+    EXPECT_TRUE(::GetFileTime(handle, &creation, &access, &write)) << path;
     ::CloseHandle(handle);
     const auto join = [](const FILETIME& t) {
         return (static_cast<platform::FileTime>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
@@ -120,98 +103,70 @@ platform::FileTimes handleTimes(const std::string& path)
     return {join(creation), join(access), join(write)};
 }
 
-// ---- Attributes ----------------------------------------------------------
-
-struct AttributeRow {
-    const char* label;
-    bool folder;
-    std::uint32_t written;  // given to setAttributes
-    DWORD expected;         // what GetFileAttributesW then reports
-};
-
-class Attributes : public testing::TestWithParam<AttributeRow> {};
-
-TEST_P(Attributes, WrittenAndReadBack)
+TEST(Win32Attributes, WrittenAndReadBack)
 {
-    const AttributeRow& row = GetParam();
-    TempFolder folder;
-    std::string path = folder.file("sujet");
-    if (row.folder)
-        ASSERT_TRUE(::CreateDirectoryW(widen(path).c_str(), nullptr));
-    else
-        path = folder.create("sujet");
-    ASSERT_EQ(platform::setAttributes(path, row.written), std::error_code());
-
-    const DWORD raw = rawAttributes(path);
-    std::uint32_t read = 0;
-    ASSERT_EQ(platform::getAttributes(path, read), std::error_code());
-    EXPECT_EQ(read, raw) << "the platform reads the file system's own mask";
-    constexpr DWORD kArchiveOrNormal = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL;
-    EXPECT_EQ(raw & ~kArchiveOrNormal, row.expected & ~kArchiveOrNormal);
-    if (test::checkWindowsBehaviour(test::underWine() && !row.folder,
-                                    "Wine reports ARCHIVE on every file")) {
-        EXPECT_EQ(raw, row.expected);
+    struct Row { const char* label; bool folder; std::uint32_t written; DWORD expected; };
+    const Row rows[] = {
+        {"None", false, 0, FILE_ATTRIBUTE_NORMAL},
+        {"ReadOnly", false, kReadOnly, FILE_ATTRIBUTE_READONLY},
+        {"Hidden", false, kHidden, FILE_ATTRIBUTE_HIDDEN},
+        {"System", false, kSystem, FILE_ATTRIBUTE_SYSTEM},
+        {"Archive", false, kArchive, FILE_ATTRIBUTE_ARCHIVE},
+        {"AllFour", false, kAttributeMask,
+         FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM},
+        {"OtherBitsIgnored", false, kHidden | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE, FILE_ATTRIBUTE_HIDDEN},
+        {"HiddenFolder", true, kHidden, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        TempFolder folder;
+        std::string path = folder.file("sujet");
+        if (row.folder)
+            ASSERT_TRUE(::CreateDirectoryW(widen(path).c_str(), nullptr));
+        else
+            folder.create("sujet");
+        ASSERT_EQ(platform::setAttributes(path, row.written), std::error_code());
+        const DWORD raw = rawAttributes(path);
+        std::uint32_t read = 0;
+        ASSERT_EQ(platform::getAttributes(path, read), std::error_code());
+        EXPECT_EQ(read, raw) << "the platform reads the file system's own mask";
+        constexpr DWORD kArchiveOrNormal = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL;
+        EXPECT_EQ(raw & ~kArchiveOrNormal, row.expected & ~kArchiveOrNormal);
+        if (test::checkWindowsBehaviour(test::underWine() && !row.folder, "Wine reports ARCHIVE on every file")) {
+            EXPECT_EQ(raw, row.expected);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Win32, Attributes, testing::Values(
-    AttributeRow{"None", false, 0, FILE_ATTRIBUTE_NORMAL},
-    AttributeRow{"ReadOnly", false, kReadOnly, FILE_ATTRIBUTE_READONLY},
-    AttributeRow{"Hidden", false, kHidden, FILE_ATTRIBUTE_HIDDEN},
-    AttributeRow{"System", false, kSystem, FILE_ATTRIBUTE_SYSTEM},
-    AttributeRow{"Archive", false, kArchive, FILE_ATTRIBUTE_ARCHIVE},
-    AttributeRow{"AllFour", false, kAttributeMask,
-                 FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN
-                     | FILE_ATTRIBUTE_SYSTEM},
-    // Bits beyond the four are never written.
-    AttributeRow{"OtherBitsIgnored", false, kHidden | FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_OFFLINE,
-                 FILE_ATTRIBUTE_HIDDEN},
-    AttributeRow{"HiddenFolder", true, kHidden, FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN}),
-    byLabel);
-
-// ---- File times ----------------------------------------------------------
 
 // 2001-08-14 03:12:24.1234567 UTC and 1965-06-15 08:00:00.0000001 UTC: to the
 // 100 ns, and before 1970.
 constexpr platform::FileTime kSummer2001 = 126422323441234567ULL;
 constexpr platform::FileTime kJune1965 = 115009920000000001ULL;
 
-struct TimesRow {
-    const char* label;
-    platform::FileTime creation;  // given to setFileTimes; 0 = unchanged
-    platform::FileTime write;
-};
-
-class FileTimes : public testing::TestWithParam<TimesRow> {};
-
-TEST_P(FileTimes, SetCreationAndWriteOnly)
+// Zero leaves a time unchanged; the access time is never touched.
+TEST(Win32FileTimes, SetCreationAndWriteOnly)
 {
-    const TimesRow& row = GetParam();
-    TempFolder folder;
-    const std::string path = folder.create("horodaté.txt");
-    const platform::FileTimes before = handleTimes(path);
-
-    ASSERT_EQ(platform::setFileTimes(path, row.creation, row.write), std::error_code());
-    const platform::FileTimes after = handleTimes(path);
-    platform::FileTimes read;
-    ASSERT_EQ(platform::getFileTimes(path, read), std::error_code());
-
-    EXPECT_EQ(after.write, row.write ? row.write : before.write);
-    EXPECT_EQ(after.access, before.access) << "the access time is never touched";
-    if (test::checkWindowsBehaviour(test::underWine(), "Wine keeps no creation time of its own")) {
-        EXPECT_EQ(after.creation, row.creation ? row.creation : before.creation);
+    struct Row { const char* label; platform::FileTime creation, write; };
+    for (const Row& row : {Row{"Both", kSummer2001, kJune1965}, Row{"WriteOnly", 0, kSummer2001},
+                           Row{"CreationOnly", kJune1965, 0}, Row{"Neither", 0, 0}}) {
+        SCOPED_TRACE(row.label);
+        TempFolder folder;
+        const std::string path = folder.create("horodaté.txt");
+        const platform::FileTimes before = handleTimes(path);
+        ASSERT_EQ(platform::setFileTimes(path, row.creation, row.write), std::error_code());
+        const platform::FileTimes after = handleTimes(path);
+        EXPECT_EQ(after.write, row.write ? row.write : before.write);
+        EXPECT_EQ(after.access, before.access);
+        if (test::checkWindowsBehaviour(test::underWine(), "Wine keeps no creation time of its own")) {
+            EXPECT_EQ(after.creation, row.creation ? row.creation : before.creation);
+        }
+        platform::FileTimes read;
+        ASSERT_EQ(platform::getFileTimes(path, read), std::error_code());
+        EXPECT_EQ(read.creation, after.creation);
+        EXPECT_EQ(read.access, after.access);
+        EXPECT_EQ(read.write, after.write);
     }
-    EXPECT_EQ(read.creation, after.creation);
-    EXPECT_EQ(read.access, after.access);
-    EXPECT_EQ(read.write, after.write);
 }
-
-INSTANTIATE_TEST_SUITE_P(Win32, FileTimes, testing::Values(
-    TimesRow{"Both", kSummer2001, kJune1965},
-    TimesRow{"WriteOnly", 0, kSummer2001},
-    TimesRow{"CreationOnly", kJune1965, 0},
-    TimesRow{"Neither", 0, 0}),
-    byLabel);
 
 TEST(Win32FileTimes, ReadOnlyFileKeepsItsTimes)
 {
@@ -219,19 +174,14 @@ TEST(Win32FileTimes, ReadOnlyFileKeepsItsTimes)
     const std::string path = folder.create("lecture seule.txt");
     ASSERT_TRUE(::SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
     const platform::FileTimes before = handleTimes(path);
-
     const std::error_code ec = platform::setFileTimes(path, kSummer2001, kJune1965);
-    if (test::checkWindowsBehaviour(test::wineRunByRoot(),
-                                    "Wine run by root opens read-only files for writing")) {
+    if (test::checkWindowsBehaviour(test::wineRunByRoot(), "Wine run by root opens read-only files for writing")) {
         EXPECT_EQ(ec, std::errc::permission_denied);
-        const platform::FileTimes after = handleTimes(path);
-        EXPECT_EQ(after.creation, before.creation);
-        EXPECT_EQ(after.write, before.write);
+        EXPECT_EQ(handleTimes(path).creation, before.creation);
+        EXPECT_EQ(handleTimes(path).write, before.write);
     }
     EXPECT_EQ(rawAttributes(path) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
 }
-
-// ---- Renames and names -----------------------------------------------------
 
 TEST(Win32Rename, NeverReplacesAnExistingFileOrFolder)
 {
@@ -239,97 +189,63 @@ TEST(Win32Rename, NeverReplacesAnExistingFileOrFolder)
     const std::string a = folder.create("a.txt", "a");
     const std::string b = folder.create("b.txt", "b");
     ASSERT_TRUE(::CreateDirectoryW(widen(folder.file("d")).c_str(), nullptr));
-
     EXPECT_EQ(platform::renameNoReplace(a, b), std::errc::file_exists);
     EXPECT_EQ(platform::renameNoReplace(a, folder.file("d")), std::errc::file_exists);
-    // A name that differs from another file's in letter case only names that
-    // file: Windows compares names without case.
+    // Windows compares names without case: B.TXT is b.txt.
     EXPECT_EQ(platform::renameNoReplace(a, folder.file("B.TXT")), std::errc::file_exists);
     EXPECT_EQ(readAll(a), "a");
     EXPECT_EQ(readAll(b), "b");
-    EXPECT_EQ(folder.names(), (std::vector<std::wstring>{L"a.txt", L"b.txt", L"d"}));
-    // A missing source is an error of its own.
+    EXPECT_EQ(folder.names(), (Names{L"a.txt", L"b.txt", L"d"}));
     const std::error_code ec = platform::renameNoReplace(folder.file("absent"), folder.file("c"));
     EXPECT_TRUE(ec);
     EXPECT_NE(ec, std::errc::file_exists);
 }
 
-struct CaseRow {
-    const char* label;
-    const char* from;
-    const char* to;
-    const wchar_t* expected;
-};
-
-class CaseRename : public testing::TestWithParam<CaseRow> {};
-
-TEST_P(CaseRename, ChangesTheLetterCaseOfTheSameFile)
+TEST(Win32Rename, ChangesTheLetterCaseOfTheSameFile)
 {
-    const CaseRow& row = GetParam();
-    TempFolder folder;
-    folder.create(row.from, "contenu");
-    EXPECT_EQ(platform::renameNoReplace(folder.file(row.from), folder.file(row.to)),
-              std::error_code());
-    ASSERT_EQ(folder.names().size(), 1u);
-    EXPECT_EQ(readAll(folder.file(row.to)), "contenu");
-    if (test::checkWindowsBehaviour(test::underWine(),
-                                    "Wine leaves a rename that only changes the letter case as it was")) {
-        EXPECT_EQ(folder.names(), (std::vector<std::wstring>{row.expected}));
+    struct Row { const char* from; const char* to; const wchar_t* expected; };
+    for (const Row& row : {Row{"a.txt", "A.TXT", L"A.TXT"}, Row{"été.txt", "ÉTÉ.txt", L"\u00c9T\u00c9.txt"}}) {
+        TempFolder folder;
+        folder.create(row.from, "contenu");
+        EXPECT_EQ(platform::renameNoReplace(folder.file(row.from), folder.file(row.to)), std::error_code());
+        ASSERT_EQ(folder.names().size(), 1u);
+        EXPECT_EQ(readAll(folder.file(row.to)), "contenu");
+        if (test::checkWindowsBehaviour(test::underWine(),
+                                        "Wine leaves a rename that only changes the letter case as it was")) {
+            EXPECT_EQ(folder.names(), (Names{row.expected}));
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, CaseRename, testing::Values(
-    CaseRow{"Ascii", "a.txt", "A.TXT", L"A.TXT"},
-    CaseRow{"Accents", "été.txt", "ÉTÉ.txt", L"\u00c9T\u00c9.txt"}),
-    byLabel);
-
 // Characters Windows forbids in names, and the names of devices.
-struct RefusedRow {
-    const char* label;
-    const char* name;
-};
-
-class RefusedName : public testing::TestWithParam<RefusedRow> {};
-
-TEST_P(RefusedName, RenameAndWriteFailLeavingTheFolderAsItWas)
+TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)
 {
     TempFolder folder;
     const std::string source = folder.create("a.txt", "a");
-    const std::string target = folder.file(GetParam().name);
-    EXPECT_TRUE(platform::renameNoReplace(source, target));
-    EXPECT_TRUE(platform::writeFileReplacing(target, "texte"));
-    EXPECT_EQ(folder.names(), (std::vector<std::wstring>{L"a.txt"}));
+    for (const char* name : {"a<b", "a?b", "a*b", "a\"b", "a\x01" "b", "con", "lpt1"}) {
+        EXPECT_TRUE(platform::renameNoReplace(source, folder.file(name))) << name;
+        EXPECT_TRUE(platform::writeFileReplacing(folder.file(name), "texte")) << name;
+    }
+    EXPECT_EQ(folder.names(), (Names{L"a.txt"}));
     EXPECT_EQ(readAll(source), "a");
 }
-
-INSTANTIATE_TEST_SUITE_P(Win32, RefusedName, testing::Values(
-    RefusedRow{"LessThan", "a<b"}, RefusedRow{"Question", "a?b"}, RefusedRow{"Star", "a*b"},
-    RefusedRow{"Quote", "a\"b"}, RefusedRow{"ControlCharacter", "a\x01" "b"},
-    RefusedRow{"Console", "con"}, RefusedRow{"Printer", "lpt1"}),
-    byLabel);
-
-// ---- French names ------------------------------------------------------------
 
 TEST(Win32Names, FrenchNamesThroughTheWideApi)
 {
     TempFolder folder;
-    const std::vector<std::string> names = {"été.txt", "Noël à Paris.doc", "garçon œuvre.txt",
-                                            "Ça déjà.TXT"};
+    std::vector<std::string> names = {"été.txt", "Noël à Paris.doc", "garçon œuvre.txt", "Ça déjà.TXT"};
     for (const std::string& name : names)
         ASSERT_EQ(platform::writeFileReplacing(folder.file(name), name), std::error_code()) << name;
-
-    EXPECT_EQ(folder.names(),
-              (std::vector<std::wstring>{L"No\u00ebl \u00e0 Paris.doc", L"gar\u00e7on \u0153uvre.txt",
-                                         L"\u00c7a d\u00e9j\u00e0.TXT", L"\u00e9t\u00e9.txt"}));
+    EXPECT_EQ(folder.names(), (Names{L"No\u00ebl \u00e0 Paris.doc", L"gar\u00e7on \u0153uvre.txt",
+                                     L"\u00c7a d\u00e9j\u00e0.TXT", L"\u00e9t\u00e9.txt"}));
     std::vector<platform::DirEntry> listed;
     ASSERT_EQ(platform::listDirectory(folder.path(), listed), std::error_code());
     std::vector<std::string> listedNames;
     for (const auto& entry : listed)
         listedNames.push_back(entry.name);
     std::sort(listedNames.begin(), listedNames.end());
-    std::vector<std::string> sorted = names;
-    std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(listedNames, sorted);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(listedNames, names);
 
     const std::string summer = folder.file("été.txt");
     std::uint64_t size = 0;
@@ -339,11 +255,9 @@ TEST(Win32Names, FrenchNamesThroughTheWideApi)
     EXPECT_EQ(rawAttributes(summer) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
               DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
     ASSERT_EQ(platform::setFileTimes(summer, 0, kSummer2001), std::error_code());
-    EXPECT_EQ(handleTimes(summer).write, kSummer2001);
     platform::FileStat stat;
     ASSERT_EQ(platform::fileStat(folder.path(), "été.txt", stat), std::error_code());
     EXPECT_EQ(stat.write, kSummer2001);
-
     EXPECT_EQ(platform::renameNoReplace(summer, folder.file("hiver à Noël.txt")), std::error_code());
     EXPECT_EQ(readAll(folder.file("hiver à Noël.txt")), "été.txt");
 }
