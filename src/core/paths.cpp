@@ -29,22 +29,24 @@ std::size_t extensionDot(std::string_view name)
     return dot == 0 ? std::string_view::npos : dot;
 }
 
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 std::string percentDecoded(std::string_view text)
 {
-    const auto hex = [](char c) {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
-    };
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const int high = text[i] == '%' && i + 2 < text.size() ? hex(text[i + 1]) : -1;
-        const int low = high >= 0 ? hex(text[i + 2]) : -1;
+        const int high = text[i] == '%' && i + 2 < text.size() ? hexDigitValue(text[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigitValue(text[i + 2]) : -1;
         if (low < 0) {
             out.push_back(text[i]);
             continue;

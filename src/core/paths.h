@@ -25,6 +25,9 @@ std::string ApresDernier(std::string_view text, std::string_view separator);
 // (an empty extension), ".bashrc" and "README" -> npos.
 std::size_t extensionDot(std::string_view name);
 
+// The value of a hexadecimal digit of either case, -1 for any other character.
+int hexDigitValue(char c);
+
 // The bytes that a URL's percent-encoded text stands for: each "%" followed
 // by two hexadecimal digits (either case) becomes that byte; any other
 // character, a lone "%" included, stays itself. "d%C3%A9p%E9" -> "d\xC3\xA9p\xE9".

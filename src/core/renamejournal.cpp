@@ -32,17 +32,6 @@ std::filesystem::path fsPath(const std::string& utf8Path)
     return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8Path.data()), utf8Path.size()));
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 std::optional<std::size_t> parseIndex(std::string_view text)
 {
     std::size_t value = 0;
@@ -143,8 +132,8 @@ std::optional<std::string> unescapeJournalField(std::string_view field)
         }
         if (i + 2 >= field.size())
             return std::nullopt;
-        const int high = hexValue(field[i + 1]);
-        const int low = hexValue(field[i + 2]);
+        const int high = hexDigitValue(field[i + 1]);
+        const int low = hexDigitValue(field[i + 2]);
         if (high < 0 || low < 0)
             return std::nullopt;
         out.push_back(static_cast<char>(high * 16 + low));
