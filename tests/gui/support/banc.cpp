@@ -13,11 +13,7 @@
 
 BancFenPrin::BancFenPrin() : env(std::make_unique<Environnement>()) {}
 
-BancFenPrin::~BancFenPrin()
-{
-    fen.reset();
-    env.reset();
-}
+BancFenPrin::~BancFenPrin() = default;  // the window goes first: members die in reverse order
 
 void BancFenPrin::ouvrirSansDossier()
 {

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -22,37 +21,6 @@ Reponse DialoguesScriptes::message(QWidget*, const Message& m)
     return r;
 }
 
-std::optional<QString> DialoguesScriptes::fichierSuivant()
-{
-    if (fichiers.empty())
-        return std::nullopt;
-    const auto f = fichiers.front();
-    fichiers.pop_front();
-    return f;
-}
-
-std::optional<QString> DialoguesScriptes::ouvrirFichier(QWidget*, const DemandeFichier& d)
-{
-    demandesFichier << d;
-    return fichierSuivant();
-}
-
-std::optional<QString> DialoguesScriptes::enregistrerFichier(QWidget*, const DemandeFichier& d)
-{
-    demandesFichier << d;
-    return fichierSuivant();
-}
-
-std::optional<QColor> DialoguesScriptes::couleur(QWidget*, const QColor& initiale)
-{
-    couleursInitiales << initiale;
-    if (couleurs.empty())
-        return std::nullopt;
-    const auto c = couleurs.front();
-    couleurs.pop_front();
-    return c;
-}
-
 Environnement::Environnement()
     : reglages(std::make_unique<ReglagesQt>(dossierReglages.filePath(QStringLiteral("Ordalis..."))))
 {
@@ -68,6 +36,12 @@ void Environnement::creerFichier(const QString& nom, const QByteArray& contenu) 
     f.write(contenu);
 }
 
+QByteArray Environnement::lire(const QString& nom) const
+{
+    QFile f(chemin(nom));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+}
+
 void Environnement::creerFichiersVides(const QString& dossier, int nombre)
 {
     const QByteArray base = QFile::encodeName(dossier);
@@ -76,9 +50,4 @@ void Environnement::creerFichiersVides(const QString& dossier, int nombre)
         std::snprintf(nom, sizeof nom, "/f%06d.txt", i);
         ::close(::open((base + nom).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
     }
-}
-
-void preparerTests()
-{
-    QStandardPaths::setTestModeEnabled(true);
 }

@@ -1,6 +1,4 @@
-// What a window test needs: scripted dialogs that never block, a settings
-// store in a temporary folder, a counter of the sounds played, and a
-// temporary folder for the files the test works on.
+// Scripted dialogs that never block, settings and work files in temporary folders, sounds counted.
 #pragma once
 
 #include "ui/dialogues.h"
@@ -15,9 +13,7 @@
 
 class DialoguesScriptes final : public Dialogues {
 public:
-    // Answers given in order; a message without a scripted answer gets its
-    // default button, a file or colour dialog without one is cancelled, a
-    // font dialog always is.
+    // Answers in order; unscripted, a message gets its default button and any other dialog is cancelled.
     std::deque<Reponse> reponses;
     std::deque<std::optional<QString>> fichiers;  // open and save dialogs alike
     std::deque<std::optional<QColor>> couleurs;
@@ -28,22 +24,37 @@ public:
     QList<DemandeFichier> demandesFichier;
 
     Reponse message(QWidget*, const Message& m) override;
-    std::optional<QString> ouvrirFichier(QWidget*, const DemandeFichier& d) override;
-    std::optional<QString> enregistrerFichier(QWidget*, const DemandeFichier& d) override;
-    std::optional<QColor> couleur(QWidget*, const QColor& initiale) override;
+    std::optional<QString> ouvrirFichier(QWidget*, const DemandeFichier& d) override
+    {
+        demandesFichier << d;
+        return suivant(fichiers);
+    }
+    std::optional<QString> enregistrerFichier(QWidget* w, const DemandeFichier& d) override { return ouvrirFichier(w, d); }
+    std::optional<QColor> couleur(QWidget*, const QColor& initiale) override
+    {
+        couleursInitiales << initiale;
+        return suivant(couleurs);
+    }
     std::optional<QFont> police(QWidget*, const QFont&) override { return std::nullopt; }
 
 private:
-    std::optional<QString> fichierSuivant();
+    template <class T>
+    static std::optional<T> suivant(std::deque<std::optional<T>>& prevues)
+    {
+        if (prevues.empty())
+            return std::nullopt;
+        const auto r = prevues.front();
+        prevues.pop_front();
+        return r;
+    }
 };
 
 struct Environnement {
     Environnement();
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
-    // Creates a file with `contenu` under the work folder.
     void creerFichier(const QString& nom, const QByteArray& contenu = "x") const;
-    // Creates `nombre` empty files f000000.txt... in `dossier` with plain system calls,
-    // far faster than Qt's file objects for the huge folders.
+    QByteArray lire(const QString& nom) const;  // "(absent)" when it cannot be read
+    // Creates `nombre` empty files f000000.txt... with plain system calls, far faster than QFile.
     static void creerFichiersVides(const QString& dossier, int nombre);
 
     QTemporaryDir dossier;
@@ -53,7 +64,3 @@ struct Environnement {
     std::unique_ptr<General> general;
     QList<int> sons;
 };
-
-// Runs once per test program: test mode for the standard paths and a
-// private configuration folder.
-void preparerTests();
