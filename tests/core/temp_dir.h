@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -17,12 +16,10 @@ namespace ordalis::test {
 // Creates and returns a new, empty folder named `prefix` + a random number.
 inline std::filesystem::path makeTempDir(const std::string& prefix)
 {
-    std::random_device random;
-    for (;;) {  // create_directory is false when the name was taken
-        const auto candidate = std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
-        if (std::filesystem::create_directory(candidate))
-            return candidate;
-    }
+    for (std::random_device random;;)  // create_directory is false when the name was taken
+        if (auto path = std::filesystem::temp_directory_path() / (prefix + std::to_string(random()));
+            std::filesystem::create_directory(path))
+            return path;
 }
 
 inline std::string readFile(const std::filesystem::path& path)
@@ -47,8 +44,7 @@ inline std::vector<std::string> namesIn(const std::filesystem::path& folder)
     return out;
 }
 
-// A fresh folder, removed at the end even when a test took its write
-// permissions away.
+// A fresh folder, removed at the end even when a test took its write permissions away.
 class TempDir {
 public:
     explicit TempDir(const std::string& prefix = "ordalis-test-") : path_(makeTempDir(prefix)) {}
@@ -78,27 +74,25 @@ private:
 };
 
 #ifndef _WIN32
-// Sets the process time zone for the life of the guard.
-class TimeZone {
+// Sets (with nullptr: removes) an environment variable for the life of the guard; a new TZ takes effect at once.
+class Env {
 public:
-    explicit TimeZone(const char* zone)
+    Env(const char* name, const char* value) : name_(name)
     {
-        if (const char* old = std::getenv("TZ"))
+        if (const char* old = std::getenv(name))
             saved_ = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
+        set(value);
     }
-    ~TimeZone()
-    {
-        if (saved_)
-            ::setenv("TZ", saved_->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
+    ~Env() { set(saved_ ? saved_->c_str() : nullptr); }
 
 private:
+    void set(const char* value) const { value ? ::setenv(name_, value, 1) : ::unsetenv(name_), ::tzset(); }
+    const char* name_;
     std::optional<std::string> saved_;
+};
+
+struct TimeZone : Env {
+    explicit TimeZone(const char* zone) : Env("TZ", zone) {}
 };
 #endif
 

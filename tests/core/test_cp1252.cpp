@@ -12,13 +12,8 @@ TEST(Cp1252, CodesAndCharacters)
 {
     struct Row { unsigned char code; char16_t unicode; };
     const Row rows[] = {
-        {0x00, 0x0000}, {0x41, 0x0041}, {0x7F, 0x007F}, {0x80, 0x20AC}, {0x81, 0x0081}, {0x82, 0x201A},
-        {0x83, 0x0192}, {0x84, 0x201E}, {0x85, 0x2026}, {0x86, 0x2020}, {0x87, 0x2021}, {0x88, 0x02C6},
-        {0x89, 0x2030}, {0x8A, 0x0160}, {0x8B, 0x2039}, {0x8C, 0x0152}, {0x8D, 0x008D}, {0x8E, 0x017D},
-        {0x8F, 0x008F}, {0x90, 0x0090}, {0x91, 0x2018}, {0x92, 0x2019}, {0x93, 0x201C}, {0x94, 0x201D},
-        {0x95, 0x2022}, {0x96, 0x2013}, {0x97, 0x2014}, {0x98, 0x02DC}, {0x99, 0x2122}, {0x9A, 0x0161},
-        {0x9B, 0x203A}, {0x9C, 0x0153}, {0x9D, 0x009D}, {0x9E, 0x017E}, {0x9F, 0x0178}, {0xA0, 0x00A0},
-        {0xE9, 0x00E9}, {0xFF, 0x00FF},
+        {0x7F, 0x007F}, {0x80, 0x20AC}, {0x81, 0x0081}, {0x8C, 0x0152}, {0x9C, 0x0153},
+        {0x9F, 0x0178}, {0xA0, 0x00A0}, {0xFF, 0x00FF},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(cp1252::toUnicode(row.code), row.unicode) << int(row.code);
@@ -40,7 +35,6 @@ TEST(Cp1252, EncodingReportsTheFirstMissingCharacter)
         {u"\u0080", 0, 0x0080},  // the code page puts € there, not U+0080
         {u"\u20AC\u2014x\U0001F600", 3, 0x1F600},
         {u"a\xD800" u"b", 1, 0xD800},
-        {u"a\xDC00", 1, 0xDC00},
     };
     for (const Row& row : rows) {
         std::string out = "previous";
@@ -60,14 +54,12 @@ TEST(ControlPictures, ShownAndReadBack)
         {u"a\nb\rc", u"a\u240Ab\u240Dc"},
         {u"\r\r\n\n", u"\u240D\r\n\u240A"},
         {u"\t\x01\x1F\x7F", u"\u2409\u2401\u241F\u2421"},
-        {u"\u00E9\u20AC \u00A0", u"\u00E9\u20AC \u00A0"},
     };
     for (const Row& row : shown) {
         EXPECT_EQ(toControlPictures(row.text), row.shown);
         EXPECT_EQ(fromControlPictures(row.shown), row.text);
     }
-    // A line break as the widgets give it back, and pictures that stand for
-    // no control character.
+    // A line break as the widgets give it back; pictures of no control character.
     EXPECT_EQ(fromControlPictures(u"a\nb\rc"), u"a\r\nb\r\nc");
     EXPECT_EQ(fromControlPictures(u"\u2400\u2420\u2422"), u"\u2400\u2420\u2422");
 }

@@ -20,20 +20,17 @@ using Names = std::vector<std::string>;
 TEST(SearchTexts, FolderDisplayAndNameLength)
 {
     struct FolderRow { const char* input; char separator; const char* expected; };
-    for (const FolderRow& row : {FolderRow{"/home/lea/", '/', "/home/lea"}, FolderRow{"/home/lea", '/', "/home/lea"},
-                                 FolderRow{"C:\\", '\\', "C:"}, FolderRow{"C:\\Docs\\", '\\', "C:\\Docs"}})
+    for (const FolderRow& row : {FolderRow{"/home/lea/", '/', "/home/lea"}, FolderRow{"/", '/', "/"},
+                                 FolderRow{"//", '/', "/"}, FolderRow{"C:\\", '\\', "C:"}})
         EXPECT_EQ(searchFolderText(row.input, row.separator), row.expected) << row.input;
     const std::string bad = "\xEF\xBF\xBD";  // each invalid byte becomes U+FFFD
     const std::pair<std::string, std::string> shown[] = {
-        {"\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", "\xC3\xA9t\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80"},
-        {"caf\xE9.txt", "caf" + bad + ".txt"},               // Latin-1 byte
-        {"\xC0\xAF", bad + bad},                             // overlong '/'
-        {"\xED\xA0\x80", bad + bad + bad},                   // surrogate
-        {"\xF4\x90\x80\x80", bad + bad + bad + bad}};        // above U+10FFFF
+        {"\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80", "\xC3\xA9t\xC3\xA9 \xF0\x9F\x98\x80"},
+        {"\xC0\xAF", bad + bad}, {"\xF4\x90\x80\x80", bad + bad + bad + bad}};  // overlong '/', above U+10FFFF
     for (const auto& [input, expected] : shown)
         EXPECT_EQ(displayText(input), expected) << input;
-    for (const auto& [n, text] : {std::pair{5, "05"}, std::pair{10, "10"}, std::pair{123, "123"}})
-        EXPECT_EQ(nameLengthText(n), text);
+    EXPECT_EQ(nameLengthText(5), "05");
+    EXPECT_EQ(nameLengthText(123), "123");
 }
 
 class FileSearchTest : public ::testing::Test {
@@ -52,10 +49,7 @@ protected:
                     });
         return rows;
     }
-    static std::function<std::string()> fixed(std::string pattern)
-    {
-        return [pattern] { return pattern; };
-    }
+    static auto fixed(std::string pattern) { return [pattern] { return pattern; }; }
     static Names names(const std::vector<SearchRow>& rows, bool sorted = false)
     {
         Names out;
@@ -65,7 +59,6 @@ protected:
             std::sort(out.begin(), out.end());
         return out;
     }
-    void write(const std::string& relative, const std::string& content = "x") { root_.put(relative, content); }
     std::string path(const std::string& relative) const
     {
         return (root_.path() / fs::path(relative).make_preferred()).string();
@@ -77,36 +70,35 @@ protected:
 
 TEST_F(FileSearchTest, RowTextsAndNumbers)
 {
-    write("a.TXT", "12345");
-    write("twelve_c.txt", "");
-    write("notes.md");
+    root_.put("a.TXT", "12345");
+    root_.put("twelve_c.txt", "");
+    root_.put("notes.md");
     auto rows = search(false, fixed("*.txt"));
     ASSERT_EQ(rows.size(), 2u);
     if (rows[0].name != "a.TXT")
         std::swap(rows[0], rows[1]);
     EXPECT_EQ(rows[0].folder, root_.path().string());
     EXPECT_EQ(rows[0].key, path("a.TXT"));
-    EXPECT_EQ(rows[0].displayName, "a.TXT");
-    EXPECT_EQ(rows[0].size, 5u);
     EXPECT_EQ(rows[0].sizeText, "5");
-    EXPECT_EQ(rows[0].nameLength, 5u);
     EXPECT_EQ(rows[0].nameLengthText, "05");
-    EXPECT_EQ(rows[1].sizeText, "0");
     EXPECT_EQ(rows[1].nameLengthText, "12");
 }
 
-TEST_F(FileSearchTest, FoldersAreWalkedWhateverTheirNamesButNeverListed)
+// Folders are walked whatever their names but never listed; the pattern is read again at each folder.
+TEST_F(FileSearchTest, FoldersAndPattern)
 {
-    for (const char* file : {"r.txt", ".hidden.txt", "folder.txt/inner.txt"})
-        write(file);
+    for (const char* file : {"r.txt", ".hidden.txt", "r.md", "sub.txt/s.txt", "sub.txt/s.md"})
+        root_.put(file);
     EXPECT_EQ(names(search(false, fixed("*.txt")), true), (Names{".hidden.txt", "r.txt"}));
-    EXPECT_EQ(names(search(true, fixed("*.txt")), true), (Names{".hidden.txt", "inner.txt", "r.txt"}));
+    int calls = 0;
+    EXPECT_EQ(names(search(true, [&calls] { return ++calls == 1 ? "*.TXT" : "*.md"; }), true),
+              (Names{".hidden.txt", "r.txt", "s.md"}));
 }
 
 TEST_F(FileSearchTest, OwnFilesFirstThenEachSubfolderDepthFirst)
 {
     for (const char* file : {"r1.txt", "a/a1.txt", "a/b/b1.txt", "c/c1.txt", "r2.txt"})
-        write(file);
+        root_.put(file);
     const auto found = names(search(true, fixed("*.txt")));
     ASSERT_EQ(found.size(), 5u);
     const Names below(found.begin() + 2, found.end());
@@ -115,24 +107,14 @@ TEST_F(FileSearchTest, OwnFilesFirstThenEachSubfolderDepthFirst)
     EXPECT_TRUE(found[0].starts_with('r') && found[1].starts_with('r'));
 }
 
-TEST_F(FileSearchTest, PatternIsReadAgainAtEachFolder)
-{
-    for (const char* file : {"r.txt", "r.md", "sub/s.txt", "sub/s.md"})
-        write(file);
-    int calls = 0;
-    EXPECT_EQ(names(search(true, [&calls] { return ++calls == 1 ? "*.TXT" : "*.md"; })), (Names{"r.txt", "s.md"}));
-}
-
-// 20 nested folders of 20 files: batches stay within their size, and a
-// stop asked for at the first batch (from the middle of the walk) ends
-// everything.
+// Batches stay within their size; a stop at the first batch ends everything.
 TEST_F(FileSearchTest, BatchesAndAStopDuringADeepWalk)
 {
     std::string folder;
     for (int depth = 0; depth < 20; ++depth) {
         folder += "d" + std::to_string(depth) + "/";
         for (int i = 0; i < 20; ++i)
-            write(folder + "f" + std::to_string(i) + ".txt");
+            root_.put(folder + "f" + std::to_string(i) + ".txt");
     }
     EXPECT_EQ(search(true, fixed("*")).size(), 400u);
     int batches = 0;
@@ -148,8 +130,8 @@ TEST_F(FileSearchTest, BatchesAndAStopDuringADeepWalk)
 TEST_F(FileSearchTest, AVanishedFileIsSkippedAndTheSearchGoesOn)
 {
     for (int i = 0; i < 300; ++i)
-        write("f" + std::to_string(i) + ".txt");
-    write("later/z.txt");
+        root_.put("f" + std::to_string(i) + ".txt");
+    root_.put("later/z.txt");
     std::size_t firstBatch = 0;
     const auto rows = search(true, fixed("*.txt"), [&](std::vector<SearchRow>& batch) {
         if (firstBatch != 0)

