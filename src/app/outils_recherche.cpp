@@ -1,8 +1,8 @@
 // The file search window's part of the tool-window hub.
 #include "app/outils.h"
 
+#include "core/platform/platform.h"
 #include "search/fenrechercher.h"
-#include "search/recherchesysteme.h"
 #include "ui/dialogues.h"
 #include "ui/fenetres.h"
 #include "ui/general.h"
@@ -14,7 +14,7 @@ FenRechercher* Outils::ouvrirRecherche()
 
 void Outils::rechercheSysteme()
 {
-    if (ouvrirRechercheSysteme())
+    if (ordalis::platform::showShellFind())
         return;
     m_general.dialogues().message(m_principale,
         {m_general.TitreProgramme + QStringLiteral(" - Erreur !"),

@@ -137,6 +137,16 @@ private Q_SLOTS:
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblAttributs"))->text(), QStringLiteral("Attributs : Archive"));
     }
 
+    // The right button of CmdFiFi asks for the system's own find window: none here, so the message.
+    void rechercheDuSysteme()
+    {
+        banc->ouvrir();
+        QTest::mouseClick(bouton("CmdFiFi"), Qt::RightButton);
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].texte, QStringLiteral("Votre version de Windows ne supporte pas cette option.\nDésolé..."));
+        QCOMPARE(messages()[0].titre, QStringLiteral("Ordalis... - Erreur !"));
+    }
+
     // Stopped by Escape or by closing, while counting or walking: at once, only whole files done, no sound.
     void arreterUnParcours_data()
     {

@@ -101,6 +101,10 @@ bool leadsToFolder(const std::string& path);
 // desktop's file manager may still offer one).
 bool showShellProperties(const std::string& path);
 
+// Opens the system shell's own find-files window, without waiting for it.
+// False where the system has none (only the Windows shell has one).
+bool showShellFind();
+
 // Writes `bytes` as the whole content of the file `path`, never leaving it
 // half written: the bytes go to a new temporary file in the same folder,
 // which is flushed to the disk and then renamed over the target. An existing

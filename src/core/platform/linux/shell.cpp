@@ -9,4 +9,9 @@ bool showShellProperties(const std::string&)
     return false;
 }
 
+bool showShellFind()
+{
+    return false;  // no desktop of these systems has a find window of its own to call
+}
+
 }  // namespace ordalis::platform

@@ -3,6 +3,7 @@
 #include "core/platform/win32/wide.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 #include <windows.h>
 
 namespace ordalis::platform {
@@ -17,6 +18,11 @@ bool showShellProperties(const std::string& path)
     info.lpFile = file.c_str();
     info.nShow = SW_SHOW;
     return ::ShellExecuteExW(&info) != FALSE;
+}
+
+bool showShellFind()
+{
+    return ::SHFindFiles(nullptr, nullptr) != FALSE;
 }
 
 }  // namespace ordalis::platform
