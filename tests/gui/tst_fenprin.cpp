@@ -1,6 +1,7 @@
 // The main window: selection, file commands and their interruption, undo, odd names, paths, drops, the lock.
 #include "app/demarrage.h"
 #include "app/fenprin.h"
+#include "app/ouverture.h"
 #include "core/platform/platform.h"
 #include "fileops/navigateur.h"
 #include "support/banc.h"
@@ -319,6 +320,9 @@ private Q_SLOTS:
             << "effacer" << QStringList{"a.JPG"}
             << "1 fichier a retrouvé son nom.\n2 fichiers gardent leur nom actuel "
                "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt.";
+        QTest::newRow("trois noms cités, pas plus") << "tout effacer" << QStringList{}
+            << "0 fichier a retrouvé son nom.\n3 fichiers gardent leur nom actuel "
+               "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt, Vac001.jpg.";
         QTest::newRow("redemarrage") << "redemarrer" << QStringList{"a.JPG", "b.txt", "c"}
                                      << "3 fichiers ont retrouvé leur nom.";
     }
@@ -333,9 +337,11 @@ private Q_SLOTS:
         bouton("CmdToutRenommer")->click();
         if (entreTemps == u"reprendre")
             env->creerFichier(QStringLiteral("b.txt"), "nouveau");
-        if (entreTemps == u"effacer")
+        if (entreTemps.contains(u"effacer"))
             for (const QString& nom : {QStringLiteral("Vac002.txt"), QStringLiteral("Vac003")})
                 QFile::remove(env->chemin(nom));
+        if (entreTemps == u"tout effacer")
+            QFile::remove(env->chemin(QStringLiteral("Vac001.jpg")));
         if (entreTemps == u"redemarrer") {
             banc->fen.reset();
             banc->ouvrirSansDossier();
@@ -348,7 +354,8 @@ private Q_SLOTS:
         ctrlZ();
         QCOMPARE(messages().value(2).texte, bilan);
         QCOMPARE(banc->contenu(), apres);
-        QCOMPARE(env->lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
+        if (!apres.isEmpty())
+            QCOMPARE(env->lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
         if (entreTemps == u"reprendre")
             QCOMPARE(env->lire(QStringLiteral("b.txt")), QByteArray("nouveau"));  // never overwritten
         QStringList lignes = banc->lignes();  // the list is read again
@@ -384,6 +391,14 @@ private Q_SLOTS:
         if (ouvert)  // the file named is chosen
             QCOMPARE(fen()->navigateur()->selection(), (std::vector<bool>{chemin.endsWith(u".txt"), false}));
         QCOMPARE(messages().size(), ouvert ? 0 : 1);
+    }
+
+    // The command line: the first argument that is no option, or the one after "--" whatever it is.
+    void cheminDeLaLigneDeCommande()
+    {
+        QCOMPARE(cheminDemande({"--option", "-x", "S/b.txt", "autre"}), std::string("S/b.txt"));
+        QCOMPARE(cheminDemande({"-x", "--", "-nom"}), std::string("-nom"));
+        QCOMPARE(cheminDemande({"-x", "--"}), std::string());
     }
 
     void deposer_data()
