@@ -3,6 +3,7 @@
 // the event loop is held meanwhile, and find-next through the window's
 // command from the start to a word near the end, in both case modes. The verdict is
 // the slower find-next, median of rounds.
+#include "bench_clock.h"
 #include "texttools/fenrecherchetxt.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
@@ -54,12 +55,6 @@ QByteArray fabriquerTexte()
     return texte;
 }
 
-double mediane(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -106,8 +101,8 @@ int main(int argc, char** argv)
     }
     std::printf("%lld bytes: shown in %lld ms, event loop held at most %lld ms; find through the window, "
                 "median of %d rounds: exact %.1f ms, ignoring case %.1f ms%s\n",
-                kOctets, chargement, plusLongArret, kTours, mediane(exact), mediane(sansCasse),
+                kOctets, chargement, plusLongArret, kTours, bench::median(exact), bench::median(sansCasse),
                 dialogues.messages ? " (NOT FOUND)" : "");
-    std::printf("recherchetxt: %.1f ms per find over 50 MB (goal < 100 ms)\n", std::max(mediane(exact), mediane(sansCasse)));
+    std::printf("recherchetxt: %.1f ms per find over 50 MB (goal < 100 ms)\n", std::max(bench::median(exact), bench::median(sansCasse)));
     return 0;
 }

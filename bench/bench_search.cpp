@@ -18,20 +18,6 @@ namespace {
 using bench::Clock;
 using bench::seconds;
 
-double timeSearch(const std::string& root, std::size_t& rowCount)
-{
-    const ordalis::SearchOptions options{root, true, [] { return std::string("*.txt"); }};
-    const std::atomic<bool> stop{false};
-    std::vector<ordalis::SearchRow> rows;
-    const auto start = Clock::now();
-    ordalis::searchFiles(options, stop, [&rows](std::vector<ordalis::SearchRow>&& batch) {
-        std::move(batch.begin(), batch.end(), std::back_inserter(rows));
-    });
-    const double elapsed = seconds(Clock::now() - start);
-    rowCount = rows.size();
-    return elapsed;
-}
-
 double timeFind(const std::string& root)
 {
     const std::string command = "find '" + root +
@@ -54,7 +40,7 @@ int main()
     for (int round = 0; round < 3; ++round) {
         find = std::min(find, timeFind(root));
         std::size_t rows = 0;
-        ours = std::min(ours, timeSearch(root, rows));
+        ours = std::min(ours, bench::timeNameSearch(root, rows));
         std::printf("round %d: %zu rows\n", round + 1, rows);
     }
     std::printf("search: %.3f s, find -printf: %.3f s (best of 3)\n", ours, find);

@@ -33,18 +33,6 @@ namespace {
 using bench::Clock;
 using bench::seconds;
 
-double timeEngine(const std::string& root)
-{
-    const ordalis::SearchOptions options{root, true, [] { return std::string("*.txt"); }};
-    const std::atomic<bool> stop{false};
-    std::vector<ordalis::SearchRow> rows;
-    const auto start = Clock::now();
-    ordalis::searchFiles(options, stop, [&rows](std::vector<ordalis::SearchRow>&& batch) {
-        std::move(batch.begin(), batch.end(), std::back_inserter(rows));
-    });
-    return seconds(Clock::now() - start);
-}
-
 double residentMegabytes()
 {
     std::ifstream status("/proc/self/status");
@@ -145,14 +133,15 @@ int main(int argc, char** argv)
     const bench::Tree tree("ordalis-bench-search-window");
     const std::string root = tree.root();
     bench::nameSearchMatches(root);
-    timeEngine(root);  // warms the cache
+    std::size_t engineRows = 0;
+    bench::timeNameSearch(root, engineRows);  // warms the cache
 
     double engine = 1e9, window = 1e9;
     qint64 gap = 0;
     {
         Window w(general, root);
         for (int round = 0; round < 3; ++round) {
-            engine = std::min(engine, timeEngine(root));
+            engine = std::min(engine, bench::timeNameSearch(root, engineRows));
             LoopWatch watch;
             watch.start();
             window = std::min(window, w.search());

@@ -1,15 +1,18 @@
-// What the whole-folder benchmarks share: a temporary tree of 100,000 empty
-// files in 5,000 folders, removed when done, a clock, and the whole-folder
-// command's walk as the window drives it.
+// What the whole-folder and search benchmarks share: a temporary tree of
+// 100,000 empty files in 5,000 folders, removed when done, a clock, the
+// whole-folder command's walk as the window drives it, and the name search.
 #pragma once
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "core/filesearch.h"
 #include "core/fileworkers.h"
 #include "core/treewalk.h"
 
+#include <atomic>
 #include <chrono>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -101,6 +104,22 @@ inline void nameSearchMatches(const std::string& root)
     }
     for (const auto& path : chosen)
         std::filesystem::rename(path, std::filesystem::path(path).replace_extension(".txt"));
+}
+
+// Seconds the search engine takes to list the "*.txt" files of the tree at
+// `root`, subfolders included; `rowCount` gets how many it found.
+inline double timeNameSearch(const std::string& root, std::size_t& rowCount)
+{
+    const ordalis::SearchOptions options{root, true, [] { return std::string("*.txt"); }};
+    const std::atomic<bool> stop{false};
+    std::vector<ordalis::SearchRow> rows;
+    const auto start = Clock::now();
+    ordalis::searchFiles(options, stop, [&rows](std::vector<ordalis::SearchRow>&& batch) {
+        std::move(batch.begin(), batch.end(), std::back_inserter(rows));
+    });
+    const double elapsed = seconds(Clock::now() - start);
+    rowCount = rows.size();
+    return elapsed;
 }
 
 }  // namespace bench
