@@ -128,9 +128,7 @@ void FenRechercheTxt::rechercher(std::int64_t depuis)
     const QString mot = m_mot->text();
     if (mot.isEmpty())
         return;
-    const std::size_t trouve = ordalis::findText(
-        m_texte, std::u16string_view(reinterpret_cast<const char16_t*>(mot.utf16()), std::size_t(mot.size())),
-        std::size_t(depuis), m_comparaison);
+    const std::size_t trouve = ordalis::findText(m_texte, vueUtf16(mot), std::size_t(depuis), m_comparaison);
     if (trouve == 0) {
         m_general.dialogues().message(this, {m_general.TitreProgramme + QStringLiteral(" - Rechercher un texte"),
                                              QStringLiteral("La zone de recherche a été parcourue."),

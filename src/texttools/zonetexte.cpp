@@ -14,11 +14,6 @@ constexpr std::size_t kLongueurAffichee = 1000;
 constexpr char16_t kCoupe = 0x21A9;
 constexpr char16_t kParagraphe = 0x2029;
 
-std::u16string_view vue(const QString& texte)
-{
-    return {reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())};
-}
-
 // The raw text of a document keeps each paragraph break as U+2029.
 QString sautsEnLf(QString brut)
 {
@@ -67,6 +62,11 @@ std::u16string lire(const QString& brut)
 
 }  // namespace
 
+std::u16string_view vueUtf16(const QString& texte)
+{
+    return {reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())};
+}
+
 ZoneTexte::ZoneTexte(QWidget* parent) : QPlainTextEdit(parent) {}
 
 QString ZoneTexte::texteAffiche() const
@@ -83,7 +83,7 @@ QString ZoneTexte::texteExact() const
 
 void ZoneTexte::setTexteExact(const QString& texte)
 {
-    choisirCoupure(*this, vue(texte));
+    choisirCoupure(*this, vueUtf16(texte));
     if (m_images)
         setPlainText(presenter(ordalis::toControlPictures(texte.toStdU16String())));
     else
@@ -110,7 +110,7 @@ QMimeData* ZoneTexte::createMimeDataFromSelection() const
 
 void ZoneTexte::insertFromMimeData(const QMimeData* source)
 {
-    if (source->hasText() && ordalis::longestUnbrokenRun(vue(source->text())) > kMotTropLong)
+    if (source->hasText() && ordalis::longestUnbrokenRun(vueUtf16(source->text())) > kMotTropLong)
         setWordWrapMode(QTextOption::WrapAnywhere);
     QPlainTextEdit::insertFromMimeData(source);
 }

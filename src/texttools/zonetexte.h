@@ -60,6 +60,9 @@ private:
 constexpr std::size_t kMotTropLong = 10000;
 void choisirCoupure(QPlainTextEdit& zone, std::u16string_view texte);
 
+// The UTF-16 code units of `texte`, valid while `texte` lives unchanged.
+std::u16string_view vueUtf16(const QString& texte);
+
 // How a message names a character: the character between French quotes and
 // its Unicode number, e.g. « Ω » (U+03A9).
 QString nommerCaractere(char32_t caractere);
