@@ -16,7 +16,7 @@ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins qt6-qpa-pl
 # command ends with the tests under the sanitizers and the fuzz targets
 # (built with Clang and its libFuzzer runtime), unless ORDALIS_SANITIZE_RUN=0.
 [ "${1:-run}" = test ] && PACKAGES="$PACKAGES xvfb xauth dbus-daemon at-spi2-core python3-pyatspi \
-g++-mingw-w64-x86-64-posix wine wine64 googletest samba smbclient dpkg-dev"
+g++-mingw-w64-x86-64-posix wine wine64 googletest samba smbclient dpkg-dev acl"
 [ "${1:-run}" = test ] && [ "${ORDALIS_SANITIZE_RUN:-1}" = 1 ] && PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 
 missing=""

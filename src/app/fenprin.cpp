@@ -283,7 +283,10 @@ void FenPrin::changeEvent(QEvent* event)
 
 void FenPrin::closeEvent(QCloseEvent* event)
 {
+    if (!FermerTout()) {  // a tool window kept its work
+        event->ignore();
+        return;
+    }
     arreterCommande();
     event->accept();
-    FermerTout();
 }

@@ -176,7 +176,7 @@ void RenameJournal::seal()
     if (pendingSeal.valid())
         pendingSeal.get();
     pendingSeal = std::async(std::launch::async, [path = path_, text = std::move(text_)] {
-        platform::writeFileReplacing(path, text);
+        platform::saveFile(path, text);
     });
 }
 

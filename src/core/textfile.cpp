@@ -2,9 +2,9 @@
 
 #include "core/platform/platform.h"
 
-#include <cerrno>
-#include <filesystem>
-#include <fstream>
+#include <deque>
+#include <unordered_map>
+#include <utility>
 
 namespace ordalis {
 
@@ -103,75 +103,134 @@ bool encodeUtf8(std::u16string_view text, std::string& out, cp1252::Unencodable*
     return true;
 }
 
-// Turns every line break into LF; the style of the first CR LF or LF.
-LineEnding normaliseLineBreaks(std::u16string& text)
+// The break that the character at `i` starts and its length in units, or
+// nothing (length 0).
+std::pair<LineBreak, std::size_t> breakAt(std::u16string_view text, std::size_t i)
 {
-    LineEnding style = LineEnding::None;
-    std::size_t w = 0;
-    for (std::size_t r = 0; r < text.size(); ++r) {
-        char16_t c = text[r];
-        if (c == u'\r') {
-            if (r + 1 < text.size() && text[r + 1] == u'\n') {
-                ++r;
-                if (style == LineEnding::None)
-                    style = LineEnding::CrLf;
-            }
-            c = u'\n';
-        } else if (c == u'\n' && style == LineEnding::None) {
-            style = LineEnding::Lf;
-        }
-        text[w++] = c;
+    switch (text[i]) {
+    case u'\n': return {LineBreak::Lf, 1};
+    case u'\r':
+        if (i + 1 < text.size() && text[i + 1] == u'\n')
+            return {LineBreak::CrLf, 2};
+        return {LineBreak::Cr, 1};
+    case u'\u2029': return {LineBreak::U2029, 1};
+    case u'\uFDD0': return {LineBreak::UFdd0, 1};
+    case u'\uFDD1': return {LineBreak::UFdd1, 1};
+    default: return {LineBreak::Lf, 0};
     }
-    text.resize(w);
-    return style;
 }
 
-std::string_view lineBreak(LineEnding ending)
+// Turns every line break into LF, recording what each was.
+std::vector<LineBreak> normaliseLineBreaks(std::u16string& text)
+{
+    std::vector<LineBreak> breaks;
+    std::size_t w = 0;
+    for (std::size_t r = 0; r < text.size(); ++r) {
+        const auto [kind, length] = breakAt(text, r);
+        if (length == 0) {
+            text[w++] = text[r];
+            continue;
+        }
+        breaks.push_back(kind);
+        text[w++] = u'\n';
+        r += length - 1;
+    }
+    text.resize(w);
+    return breaks;
+}
+
+// The most common of LF, CR LF and CR, the first seen among equals.
+LineEnding usualEnding(const std::vector<LineBreak>& breaks)
+{
+    constexpr std::size_t kNone = 3;
+    std::size_t counts[kNone] = {}, first[kNone] = {};
+    for (std::size_t i = breaks.size(); i-- > 0;) {
+        const auto k = static_cast<std::size_t>(breaks[i]);
+        if (k < kNone) {
+            ++counts[k];
+            first[k] = i;
+        }
+    }
+    std::size_t best = kNone;
+    for (std::size_t k = 0; k < kNone; ++k) {
+        if (counts[k] == 0)
+            continue;
+        if (best == kNone || counts[k] > counts[best] || (counts[k] == counts[best] && first[k] < first[best]))
+            best = k;
+    }
+    constexpr LineEnding endings[] = {LineEnding::Lf, LineEnding::CrLf, LineEnding::Cr, LineEnding::None};
+    return endings[best];
+}
+
+LineBreak breakOf(LineEnding ending)
 {
     if (ending == LineEnding::None)
         ending = newTextFormat(u"").lineEnding;
-    return ending == LineEnding::CrLf ? "\r\n" : "\n";
+    if (ending == LineEnding::CrLf)
+        return LineBreak::CrLf;
+    return ending == LineEnding::Cr ? LineBreak::Cr : LineBreak::Lf;
 }
 
-// Writes every line break of encoded bytes (CR LF, LF or a lone CR) as
-// `newline`; in both encodings these bytes stand only for themselves.
-std::string convertLineBreaks(std::string_view bytes, std::string_view newline)
+// The bytes of a break; code page 1252 has none of the characters that
+// break lines besides CR and LF, so those take `usual`.
+std::string_view bytesOf(LineBreak kind, TextEncoding encoding, LineBreak usual = LineBreak::Lf)
+{
+    const bool utf8 = encoding != TextEncoding::Cp1252;
+    switch (kind) {
+    case LineBreak::Lf: return "\n";
+    case LineBreak::CrLf: return "\r\n";
+    case LineBreak::Cr: return "\r";
+    case LineBreak::U2029: return utf8 ? "\xE2\x80\xA9" : bytesOf(usual, encoding);
+    case LineBreak::UFdd0: return utf8 ? "\xEF\xB7\x90" : bytesOf(usual, encoding);
+    case LineBreak::UFdd1: return utf8 ? "\xEF\xB7\x91" : bytesOf(usual, encoding);
+    }
+    return "\n";
+}
+
+// Writes the n-th LF of encoded bytes as the n-th break (`usual` past the
+// list); in both encodings the byte 0x0A stands only for LF.
+std::string writeBreaks(std::string_view bytes, const std::vector<LineBreak>& breaks, TextEncoding encoding,
+                        LineBreak usual)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 32);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
+    std::size_t next = 0;
+    for (const char c : bytes) {
+        if (c != '\n')
             out.push_back(c);
-            continue;
-        }
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        out.append(newline);
+        else
+            out.append(bytesOf(next < breaks.size() ? breaks[next++] : usual, encoding, usual));
     }
     return out;
 }
 
-std::filesystem::path fsPath(const std::string& utf8Path)
+std::uint64_t lineHash(std::u16string_view line)
 {
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8Path.data()), utf8Path.size()));
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const char16_t c : line)
+        h = (h ^ c) * 1099511628211ULL;
+    return h;
 }
 
-std::error_code readWholeFile(const std::string& path, std::string& bytes)
+std::vector<std::uint64_t> lineHashes(std::u16string_view text)
 {
-    std::error_code ec;
-    const auto fsp = fsPath(path);
-    if (std::filesystem::is_directory(fsp, ec))
-        return std::make_error_code(std::errc::is_a_directory);
-    errno = 0;
-    std::ifstream in(fsp, std::ios::binary);
-    if (!in)
-        return {errno != 0 ? errno : EIO, std::generic_category()};
-    bytes.clear();
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-    return in.bad() ? std::make_error_code(std::errc::io_error) : std::error_code();
+    std::vector<std::uint64_t> hashes;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(u'\n', start);
+        hashes.push_back(lineHash(text.substr(start, end == std::u16string_view::npos ? end : end - start)));
+        if (end == std::u16string_view::npos)
+            return hashes;
+        start = end + 1;
+    }
+}
+
+// NUL bytes, or, in a text that is not UTF-8, a code that code page 1252
+// leaves undefined.
+bool looksBinary(std::string_view bytes, bool utf8)
+{
+    if (bytes.find('\0') != std::string_view::npos)
+        return true;
+    return !utf8 && bytes.find_first_of("\x81\x8D\x8F\x90\x9D") != std::string_view::npos;
 }
 
 }  // namespace
@@ -180,29 +239,74 @@ DecodedText decodeText(std::string_view bytes)
 {
     DecodedText result;
     const bool bom = bytes.starts_with(kBom);
-    if (decodeUtf8(bom ? bytes.substr(kBom.size()) : bytes, result.text)) {
+    const bool utf8 = decodeUtf8(bom ? bytes.substr(kBom.size()) : bytes, result.text);
+    if (utf8) {
         result.format.encoding = bom ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
     } else {
         result.text = cp1252::decode(bytes);
         result.format.encoding = TextEncoding::Cp1252;
     }
-    result.format.lineEnding = normaliseLineBreaks(result.text);
+    result.binary = looksBinary(bytes, utf8);
+    result.breaks = normaliseLineBreaks(result.text);
+    result.format.lineEnding = usualEnding(result.breaks);
+    if (result.text.empty())
+        result.format.finalBreak = FinalBreak::IfNotEmpty;
+    else
+        result.format.finalBreak = result.text.back() == u'\n' ? FinalBreak::Always : FinalBreak::Never;
     return result;
 }
 
-bool encodeText(std::u16string_view text, TextFormat format, std::string& out, cp1252::Unencodable* lacking)
+LineLayout::LineLayout(std::u16string_view text, std::vector<LineBreak> breaks)
+    : hashes_(lineHashes(text)), breaks_(std::move(breaks))
 {
+    breaks_.resize(hashes_.size() - 1, LineBreak::Lf);
+}
+
+std::vector<LineBreak> LineLayout::breaksFor(std::u16string_view text, LineBreak usual) const
+{
+    const std::vector<std::uint64_t> lines = lineHashes(text);
+    std::vector<LineBreak> out(lines.size() - 1, usual);
+    const std::size_t n = hashes_.size(), m = lines.size();
+    std::size_t head = 0;  // equal lines at the start, each with its break
+    for (; head + 1 < n && head + 1 < m && lines[head] == hashes_[head]; ++head)
+        out[head] = breaks_[head];
+    std::size_t tail = 0;  // equal lines at the end, the last one included
+    for (; head + tail < n && head + tail < m && lines[m - 1 - tail] == hashes_[n - 1 - tail]; ++tail)
+        if (tail > 0)
+            out[m - 1 - tail] = breaks_[n - 1 - tail];
+    // Between them, a line that the file had keeps the break of its first
+    // unclaimed copy there.
+    std::unordered_map<std::uint64_t, std::deque<LineBreak>> others;
+    for (std::size_t i = head; i + tail < n && i + 1 < n; ++i)
+        others[hashes_[i]].push_back(breaks_[i]);
+    for (std::size_t i = head; i + tail < m && i + 1 < m; ++i) {
+        const auto found = others.find(lines[i]);
+        if (found != others.end() && !found->second.empty()) {
+            out[i] = found->second.front();
+            found->second.pop_front();
+        }
+    }
+    return out;
+}
+
+bool encodeText(std::u16string_view text, TextFormat format, std::string& out, cp1252::Unencodable* lacking,
+                const LineLayout* layout)
+{
+    std::u16string lines(text);
+    normaliseLineBreaks(lines);
     std::string bytes;
     if (format.encoding == TextEncoding::Cp1252) {
-        if (!cp1252::encode(text, bytes, lacking))
+        if (!cp1252::encode(lines, bytes, lacking))
             return false;
     } else {
-        bytes.reserve(text.size());
-        if (!encodeUtf8(text, bytes, lacking))
+        bytes.reserve(lines.size());
+        if (!encodeUtf8(lines, bytes, lacking))
             return false;
     }
+    const LineBreak usual = breakOf(format.lineEnding);
+    const std::vector<LineBreak> breaks = layout ? layout->breaksFor(lines, usual) : std::vector<LineBreak>();
     out = format.encoding == TextEncoding::Utf8WithBom ? std::string(kBom) : std::string();
-    out += convertLineBreaks(bytes, lineBreak(format.lineEnding));
+    out += writeBreaks(bytes, breaks, format.encoding, usual);
     return true;
 }
 
@@ -223,21 +327,32 @@ TextFormat newTextFormat(std::u16string_view text, SystemStyle style)
 std::error_code readTextFile(const std::string& path, DecodedText& out)
 {
     std::string bytes;
-    if (const std::error_code ec = readWholeFile(path, bytes))
+    if (const std::error_code ec = platform::readRegularFile(path, bytes))
         return ec;
     out = decodeText(bytes);
     return {};
 }
 
 std::error_code saveTextFile(const std::string& path, std::u16string_view text, TextFormat format,
-                             cp1252::Unencodable* lacking)
+                             cp1252::Unencodable* lacking, LineLayout* layout)
 {
     std::string bytes;
-    if (!encodeText(text, format, bytes, lacking))
+    if (!encodeText(text, format, bytes, lacking, layout))
         return std::make_error_code(std::errc::illegal_byte_sequence);
-    if (text.empty() || (text.back() != u'\n' && text.back() != u'\r'))
-        bytes += lineBreak(format.lineEnding);
-    return platform::writeFileReplacing(path, bytes);
+    const bool ended = !text.empty() && (text.back() == u'\n' || text.back() == u'\r');
+    bool add = !ended && format.finalBreak != FinalBreak::Never;
+    if (format.finalBreak == FinalBreak::IfNotEmpty && text.empty())
+        add = false;
+    if (add)
+        bytes += bytesOf(breakOf(format.lineEnding), format.encoding);
+    if (const std::error_code ec = platform::saveFile(path, bytes))
+        return ec;
+    if (layout) {
+        std::u16string lines(text);
+        normaliseLineBreaks(lines);
+        *layout = LineLayout(lines, layout->breaksFor(lines, breakOf(format.lineEnding)));
+    }
+    return {};
 }
 
 }  // namespace ordalis

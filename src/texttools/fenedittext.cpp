@@ -5,11 +5,14 @@
 #include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
+#include "ui/raisons.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 #include "ui/ui.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QShortcut>
 #include <optional>
 
 namespace {
@@ -36,10 +39,6 @@ std::optional<QString> refusTropGros(const QString& fileName)
         .arg(kTailleMaxEditeur / (1024 * 1024));
 }
 
-QString raison(const std::error_code& erreur)
-{
-    return QString::fromLocal8Bit(erreur.message());
-}
 
 }  // namespace
 
@@ -71,6 +70,15 @@ FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt
 
     appliquerCouleursFenetre(this, general.couleurs);
     setFixedSize(tw(7815), tw(6810));
+
+    const struct {
+        QKeySequence::StandardKey touches;
+        void (FenEditText::*action)();
+    } raccourcis[] = {{QKeySequence::New, &FenEditText::nouveau},
+                      {QKeySequence::Open, &FenEditText::ouvrir},
+                      {QKeySequence::Save, &FenEditText::enregistrer}};
+    for (const auto& r : raccourcis)
+        connect(new QShortcut(r.touches, this), &QShortcut::activated, this, r.action);
 }
 
 void FenEditText::construireCommandes()
@@ -86,7 +94,7 @@ void FenEditText::construireCommandes()
     static const Commande commandes[] = {
         {"CmdNouveau", "nouveau", "Nouveau", &FenEditText::nouveau},
         {"CmdOuvrir", "ouvrir", "Ouvrir", &FenEditText::ouvrir},
-        {"CmdEnregSous", "enregistrer", "Enregistrer sous...", &FenEditText::enregistrerSous},
+        {"CmdEnregSous", "enregistrer", "Enregistrer sous...", &FenEditText::enregistrer},
         {"CmdPolices", "polices", "Polices", &FenEditText::polices},
     };
     int gauche = 75;
@@ -108,24 +116,24 @@ void FenEditText::setTitre(const QString& fichier)
 
 void FenEditText::nouveau()
 {
+    if (!peutRemplacerLeTexte())
+        return;
     m_edit->clear();
     m_format.reset();
+    m_lignes = {};
+    marquerEnregistre(QString());
     m_fichierEdite = QStringLiteral("Sans_titre");
     setTitre(m_fichierEdite);
 }
 
 void FenEditText::ouvrir()
 {
+    if (!peutRemplacerLeTexte())
+        return;
     const QString dossier = QFileInfo(m_fichierEdite).isAbsolute() ? QFileInfo(m_fichierEdite).absolutePath() : QString();
     const std::optional<QString> chemin =
         m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Ouvrir"), dossier, kFiltre, QString()});
-    if (!chemin)
-        return;
-    if (const std::optional<QString> refus = refusTropGros(*chemin)) {
-        signalerEchec(*refus);  // the file being edited stays the same
-        return;
-    }
-    if (!OpenFile(*chemin))
+    if (!chemin || !OpenFile(*chemin))
         return;  // the file being edited stays the same: no save goes over the unread one
     m_fichierEdite = *chemin;
     setTitre(m_fichierEdite);
@@ -143,16 +151,21 @@ bool FenEditText::OpenFile(const QString& fileName)
     if (const std::error_code erreur = ordalis::readTextFile(fileName.toStdString(), lu)) {
         if (erreur == std::errc::no_such_file_or_directory)
             return true;  // the old text stays, the title takes the name
-        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être lu (%2).").arg(fileName, raison(erreur)));
+        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être lu : %2.").arg(fileName, raisonEnFrancais(erreur)));
         return false;
     }
-    m_edit->setTexteExact(QString::fromStdU16String(lu.text));
+    if (lu.binary && !ouvrirCommeTexte(fileName))
+        return false;
+    const QString texte = QString::fromStdU16String(lu.text);
+    m_edit->setTexteExact(texte);
     m_format = lu.format;
+    m_lignes = ordalis::LineLayout(lu.text, std::move(lu.breaks));
+    marquerEnregistre(texte);
     setTitre(fileName);
     return true;
 }
 
-void FenEditText::enregistrerSous()
+bool FenEditText::enregistrerSous()
 {
     const QFileInfo actuel(m_fichierEdite);
     const DemandeFichier demande{QStringLiteral("Enregistrer sous"),
@@ -160,10 +173,11 @@ void FenEditText::enregistrerSous()
                                  m_fichierEdite.isEmpty() ? QString() : actuel.fileName()};
     const std::optional<QString> chemin = m_general.dialogues().enregistrerFichier(this, demande);
     if (!chemin)
-        return;
+        return false;
     m_fichierEdite = *chemin;
-    CloseFile(*chemin);
+    const bool ecrit = CloseFile(*chemin);
     setTitre(m_fichierEdite);
+    return ecrit;
 }
 
 bool FenEditText::CloseFile(const QString& fileName)
@@ -171,22 +185,24 @@ bool FenEditText::CloseFile(const QString& fileName)
     const QFileInfo cible(fileName);
     if (cible.exists() && !cible.isDir() && !confirmerEcrasement())
         return false;
-    const std::u16string texte = m_edit->texteExact().toStdU16String();
+    const QString texteQt = m_edit->texteExact();
+    const std::u16string texte = texteQt.toStdU16String();
     ordalis::TextFormat format = m_format.value_or(ordalis::newTextFormat(texte));
     ordalis::cp1252::Unencodable manque;
-    std::error_code erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque);
+    std::error_code erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque, &m_lignes);
     if (erreur == std::errc::illegal_byte_sequence && format.encoding == ordalis::TextEncoding::Cp1252) {
         if (!proposerUtf8(manque.character))
             return false;
         format.encoding = ordalis::TextEncoding::Utf8;
-        erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque);
+        erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque, &m_lignes);
     }
     if (erreur) {
-        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être enregistré (%2).\nS'il existait, il est "
-                                     "resté tel quel.").arg(fileName, raison(erreur)));
+        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas été enregistré : %2.\nS'il existait, il est "
+                                     "resté tel quel.").arg(fileName, raisonEnFrancais(erreur)));
         return false;
     }
     m_format = format;
+    marquerEnregistre(texteQt);
     return true;
 }
 
@@ -205,6 +221,47 @@ bool FenEditText::proposerUtf8(char32_t manque)
                        "pas.\nEnregistrer le fichier en UTF-8 ?").arg(nommerCaractere(manque)),
         IconeMessage::Question, BoutonsMessage::OuiNon, Reponse::Non};
     return m_general.dialogues().message(this, question) == Reponse::Oui;
+}
+
+bool FenEditText::ouvrirCommeTexte(const QString& fileName)
+{
+    const Message question{
+        QStringLiteral("Ordalis"),
+        QStringLiteral("Le fichier « %1 » ne semble pas être un fichier texte : il contient des octets nuls ou des "
+                       "codes qui ne sont pas du texte.\nL'ouvrir quand même ?").arg(fileName),
+        IconeMessage::Question, BoutonsMessage::OuiNon, Reponse::Non};
+    return m_general.dialogues().message(this, question) == Reponse::Oui;
+}
+
+void FenEditText::marquerEnregistre(const QString& texte)
+{
+    m_empreinte = qHash(texte);
+    m_longueur = texte.size();
+    m_edit->document()->setModified(false);
+}
+
+bool FenEditText::peutRemplacerLeTexte()
+{
+    if (!m_edit->document()->isModified())
+        return true;
+    const QString texte = m_edit->texteExact();
+    if (texte.size() == m_longueur && qHash(texte) == m_empreinte)
+        return true;
+    const Message question{QStringLiteral("Ordalis"), QStringLiteral("Enregistrer les modifications ?"),
+                           IconeMessage::Question, BoutonsMessage::OuiNonAnnuler, Reponse::Oui};
+    switch (m_general.dialogues().message(this, question)) {
+    case Reponse::Oui: return enregistrerSous();
+    case Reponse::Non: return true;
+    default: return false;
+    }
+}
+
+void FenEditText::closeEvent(QCloseEvent* event)
+{
+    if (peutRemplacerLeTexte())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void FenEditText::signalerEchec(const QString& texte)

@@ -1,14 +1,20 @@
 // The mini text editor: one text area, and commands to start a new text,
 // open a file, save the text under a chosen name and choose the font. The
-// title area names the file shown.
+// title area names the file shown; Ctrl+N, Ctrl+O and Ctrl+S run the new,
+// open and save commands.
 //
 // Files are read as UTF-8 when their bytes are valid UTF-8 (with or without
 // a byte-order mark), otherwise as code page 1252, and saved again in the
-// encoding and line-ending style they were read in; a text that comes from
-// no file is saved in the platform's usual format. Saving ends the text with
-// one line break unless it already ends with one, so that opening and saving
-// a file leaves it as it was, and replaces the file only once the whole text
-// is written: a failed save leaves the old file intact and says so.
+// encoding they were read in, each line that is still there with its own
+// line break: a file opened and saved without an edit gets its own bytes
+// back. A text that comes from no file is saved in the platform's usual
+// format, ending with one line break. Only regular files are opened; a file
+// that does not look like text opens only when the user agrees.
+//
+// Saving changes the file's content and nothing else of it, refuses a file
+// with the read-only attribute, and leaves the old file intact when it
+// fails, saying why. A text edited since it was last opened or saved is
+// never dropped (new text, open, closing) without asking whether to save it.
 #pragma once
 
 #include "core/textfile.h"
@@ -29,33 +35,45 @@ public:
     // Loads the file into the text area and names it in the title, unless
     // the title already names it (the text shown, edits included, stays). A
     // missing file leaves the text as it was without a word; a file that
-    // exists but cannot be read is reported, and false is returned.
+    // exists but cannot be read, or that the user declines to open as text,
+    // leaves it too, and false is returned.
     bool OpenFile(const QString& fileName);
     // Writes the text to the file, after asking whether to overwrite it
     // when it exists. True when the file was written.
     bool CloseFile(const QString& fileName);
 
-    // The current file name: empty at first, "Sans_titre" after a new text,
-    // the path chosen in the last open or save.
-    QString fichierEdite() const { return m_fichierEdite; }
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void construireCommandes();
     void nouveau();
     void ouvrir();
-    void enregistrerSous();
+    void enregistrer() { enregistrerSous(); }
+    // The save dialog, then CloseFile; true when the text was written.
+    bool enregistrerSous();
     void polices();
     void setTitre(const QString& fichier);
     bool confirmerEcrasement();
     // Asks whether a text that code page 1252 cannot hold may be saved as
     // UTF-8 instead.
     bool proposerUtf8(char32_t manque);
+    bool ouvrirCommeTexte(const QString& fileName);
     void signalerEchec(const QString& texte);
+    // The text is now what the file holds.
+    void marquerEnregistre(const QString& texte);
+    // True when the text may be replaced: it was not edited, or the user
+    // saved it or chose to drop it.
+    bool peutRemplacerLeTexte();
 
     General& m_general;
     Chrome* m_chrome = nullptr;
     ZoneTexte* m_edit = nullptr;
     QString m_fichierEdite;
-    // The format of the file the text was read from or last saved to.
+    // The format and lines of the file the text was read from or last saved to.
     std::optional<ordalis::TextFormat> m_format;
+    ordalis::LineLayout m_lignes;
+    // What the text was when last opened or saved.
+    size_t m_empreinte = 0;
+    qsizetype m_longueur = 0;
 };

@@ -24,6 +24,7 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
 
     m_fermer = creerBouton(fenetre, QStringLiteral("CmdFermer"), QStringLiteral("x"));
     installerBulle(m_fermer, general, QStringLiteral("Fermer"));
+    fenetre->setProperty(kFenetrePrincipale, options.principale);
     if (options.principale)
         connect(m_fermer, &TavBttn::clicked, this, [] { FermerTout(); });
     else

@@ -47,6 +47,7 @@ QMessageBox::StandardButtons boutonsQt(BoutonsMessage boutons)
 {
     switch (boutons) {
     case BoutonsMessage::OuiNon: return QMessageBox::Yes | QMessageBox::No;
+    case BoutonsMessage::OuiNonAnnuler: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case BoutonsMessage::RecommencerAnnuler: return QMessageBox::Retry | QMessageBox::Cancel;
     case BoutonsMessage::Ok: break;
     }
@@ -67,6 +68,8 @@ Reponse DialoguesQt::message(QWidget* parent, const Message& m)
     box.setDefaultButton(boutonQt(m.parDefaut));
     if (m.boutons == BoutonsMessage::OuiNon)
         box.setEscapeButton(QMessageBox::No);
+    else if (m.boutons == BoutonsMessage::OuiNonAnnuler)
+        box.setEscapeButton(QMessageBox::Cancel);
     return reponseDe(box.exec());
 }
 

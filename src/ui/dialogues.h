@@ -11,7 +11,7 @@
 class QWidget;
 
 enum class IconeMessage { Aucune, Information, Question, Exclamation, Stop };
-enum class BoutonsMessage { Ok, OuiNon, RecommencerAnnuler };
+enum class BoutonsMessage { Ok, OuiNon, OuiNonAnnuler, RecommencerAnnuler };
 enum class Reponse { Ok, Oui, Non, Recommencer, Annuler };
 
 struct Message {

@@ -2,7 +2,10 @@
 
 #include "ui/aide.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QVariant>
 #include <QDir>
 #include <QFileInfo>
 #include <QSoundEffect>
@@ -50,15 +53,22 @@ void General::afficherAide(QWidget* depuis, int sujet)
     FenAide::afficher(m_dialogues, TitreProgramme, CheminAide, depuis, sujet);
 }
 
-void FermerTout()
+bool FermerTout()
 {
     static bool enCours = false;  // the main window's close comes back here
     if (enCours)
-        return;
+        return true;
     enCours = true;
-    const auto fenetres = QApplication::topLevelWidgets();
-    for (auto i = fenetres.size() - 1; i >= 0; --i)
-        fenetres.at(i)->close();
+    QWidgetList fenetres = QApplication::topLevelWidgets();
+    std::stable_partition(fenetres.begin(), fenetres.end(),
+                          [](const QWidget* w) { return !w->property(kFenetrePrincipale).toBool(); });
+    for (QWidget* fenetre : fenetres) {
+        if (!fenetre->close()) {
+            enCours = false;
+            return false;
+        }
+    }
     enCours = false;
     QCoreApplication::quit();
+    return true;
 }

@@ -58,5 +58,10 @@ private:
     std::function<void(int)> m_son;
 };
 
-// Closes every top-level window, last opened first, ignoring failures.
-void FermerTout();
+// The property that marks the main window (true), which FermerTout closes last.
+inline constexpr char kFenetrePrincipale[] = "fenetrePrincipale";
+
+// Closes every top-level window, the tool windows before the main one, and
+// ends the program. A window that refuses to close (an editor whose user
+// cancelled) stops it: the windows still open stay, and false is returned.
+bool FermerTout();

@@ -17,23 +17,30 @@ constexpr TextFormat kUtf8CrLf{TextEncoding::Utf8, LineEnding::CrLf};
 constexpr TextFormat kBomLf{TextEncoding::Utf8WithBom, LineEnding::Lf};
 constexpr TextFormat kAnsiNone{TextEncoding::Cp1252, LineEnding::None};
 constexpr TextFormat kAnsiCrLf{TextEncoding::Cp1252, LineEnding::CrLf};
+constexpr TextFormat kUtf8Cr{TextEncoding::Utf8, LineEnding::Cr};
+constexpr TextFormat kUtf8CrOpen{TextEncoding::Utf8, LineEnding::Cr, FinalBreak::Never};
+constexpr TextFormat kUtf8Open{TextEncoding::Utf8, LineEnding::None, FinalBreak::Never};
+constexpr TextFormat kAnsiOpen{TextEncoding::Cp1252, LineEnding::None, FinalBreak::Never};
 
-// Bytes that only look like UTF-8 are read as code page 1252; the first line break sets the style.
+// Bytes that only look like UTF-8 are read as code page 1252; the most common line break sets the style.
 TEST(TextFile, Decoding)
 {
     struct Row { std::string bytes; std::u16string text; TextFormat format; };
     const Row rows[] = {
         {"a\r\nb\r\n", u"a\nb\n", kUtf8CrLf},
         {"a\nb\r\n", u"a\nb\n", kUtf8Lf},
-        {"a\rb\r\nc\n", u"a\nb\nc\n", kUtf8CrLf},
-        {"a\rb", u"a\nb", kUtf8None},
+        {"a\rb\r\nc\n", u"a\nb\nc\n", kUtf8Cr},
+        {"a\nb\r\nc\r\n", u"a\nb\nc\n", kUtf8CrLf},
+        {"a\rb", u"a\nb", kUtf8CrOpen},
+        {"", u"", {TextEncoding::Utf8, LineEnding::None, FinalBreak::IfNotEmpty}},
         {"\xEF\xBB\xBF\xC3\xA9\n", u"\u00E9\n", kBomLf},
         {"\x80 5\r\n", u"\u20AC 5\n", kAnsiCrLf},
-        {"\xE0\xA0\x80\xF4\x8F\xBF\xBF", u"\u0800\U0010FFFF", kUtf8None},
-        {"\xC0\xAF", u"\u00C0\u00AF", kAnsiNone},                           // overlong, two bytes
-        {"a\xE0\x9F\xBF", u"a\u00E0\u0178\u00BF", kAnsiNone},               // overlong, three bytes
-        {"a\xF0\x8F\xBF\xBF", u"a\u00F0\u008F\u00BF\u00BF", kAnsiNone},     // overlong, four bytes
-        {"\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC", kAnsiNone},       // above U+10FFFF
+        {"\xE0\xA0\x80\xF4\x8F\xBF\xBF", u"\u0800\U0010FFFF", kUtf8Open},
+        {"\xC0\xAF", u"\u00C0\u00AF", kAnsiOpen},                           // overlong, two bytes
+        {"a\xE0\x9F\xBF", u"a\u00E0\u0178\u00BF", kAnsiOpen},               // overlong, three bytes
+        {"a\xF0\x8F\xBF\xBF", u"a\u00F0\u008F\u00BF\u00BF", kAnsiOpen},     // overlong, four bytes
+        {"\xF4\x90\x80\x80", u"\u00F4\u0090\u20AC\u20AC", kAnsiOpen},       // above U+10FFFF
+        {"a\xE2\x80\xA9" "b\xEF\xB7\x90", u"a\nb\n", kUtf8None},             // breaks of the text widgets
     };
     for (const Row& row : rows) {
         const DecodedText decoded = decodeText(row.bytes);
@@ -68,17 +75,56 @@ TEST(TextFile, Encoding)
     EXPECT_EQ(newTextFormat(u"\u00E9\u0151", SystemStyle::Windows), kUtf8CrLf);
 }
 
+// Whatever a file holds, opened and saved without an edit it keeps its bytes.
 TEST(TextFileOnDisk, OpenAndSaveGivesTheSameBytes)
 {
     const test::TempDir dir("ordalis-textfile-");
-    for (const std::string bytes : {"Ligne 1\r\nd\xE9j\xE0\r\n", "a\nb\xC3\xA9\n\n", "\xEF\xBB\xBFx\r\n"}) {
-        dir.put("t.txt", bytes);
+    struct Row { const char* name; std::string bytes; bool binary; };
+    const Row rows[] = {
+        {"1252, CR LF", "Ligne 1\r\nd\xE9j\xE0\r\n", false},
+        {"UTF-8, empty lines", "a\nb\xC3\xA9\n\n", false},
+        {"byte-order mark", "\xEF\xBB\xBFx\r\n", false},
+        {"lone CR", "un\rdeux\rtrois\r", false},
+        {"mixed", "a\r\nb\nc\rd\r\n\n\re", false},
+        {"no final break", "fin sans saut", false},
+        {"empty", "", false},
+        {"widget breaks", "a\xE2\x80\xA9" "b\xEF\xB7\x91" "c\n", false},
+        {"NUL and controls", std::string("ELF\0\x01\x02\r\n\x7F\xFF\0", 12), true},
+        {"undefined 1252 codes", "\x81\x8D\x8F\x90\x9D\r", true},
+    };
+    for (const Row& row : rows) {
+        dir.put("t.txt", row.bytes);
         DecodedText decoded;
         ASSERT_FALSE(readTextFile(dir.file("t.txt"), decoded));
-        ASSERT_FALSE(saveTextFile(dir.file("t.txt"), decoded.text, decoded.format));
-        EXPECT_EQ(dir.read("t.txt"), bytes);
+        EXPECT_EQ(decoded.binary, row.binary) << row.name;
+        LineLayout layout(decoded.text, decoded.breaks);
+        ASSERT_FALSE(saveTextFile(dir.file("t.txt"), decoded.text, decoded.format, nullptr, &layout));
+        EXPECT_EQ(dir.read("t.txt"), row.bytes) << row.name;
+        ASSERT_FALSE(saveTextFile(dir.file("t.txt"), decoded.text, decoded.format, nullptr, &layout));
+        EXPECT_EQ(dir.read("t.txt"), row.bytes) << row.name << ", saved twice";
     }
     EXPECT_EQ(dir.names(), std::vector<std::string>{"t.txt"});
+}
+
+// An edited text: each line still there keeps its own break, a new one takes the file's usual one.
+TEST(TextFile, EditedLinesKeepTheirBreaks)
+{
+    struct Row { const char* name; std::string file; std::u16string edited; std::string bytes; };
+    const Row rows[] = {
+        {"line changed", "a\r\nb\nc\r\n", u"a\nB\nc\n", "a\r\nB\r\nc\r\n"},
+        {"line added, lone CR", "a\rb\rc\r", u"a\nx\nb\nc\n", "a\rx\rb\rc\r"},
+        {"line removed", "1\r\n2\n3\r\n4\n", u"1\n3\n4\n", "1\r\n3\r\n4\n"},
+        {"lines swapped", "a\nb\r\nc\rd\n", u"a\nc\nb\nd\n", "a\nc\rb\r\nd\n"},
+        {"end appended, first of equals", "a\r\nb\n", u"a\nb\nc\nd", "a\r\nb\nc\r\nd"},
+        {"all new", "x\r\ny\r\n", u"p\nq\n", "p\r\nq\r\n"},
+    };
+    for (const Row& row : rows) {
+        const DecodedText decoded = decodeText(row.file);
+        const LineLayout layout(decoded.text, decoded.breaks);
+        std::string bytes;
+        ASSERT_TRUE(encodeText(row.edited, decoded.format, bytes, nullptr, &layout));
+        EXPECT_EQ(bytes, row.bytes) << row.name;
+    }
 }
 
 // One final line break, never a second one (a lone CR counts); with no line break seen, the system's own.

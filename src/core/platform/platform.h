@@ -105,16 +105,36 @@ bool showShellProperties(const std::string& path);
 // False where the system has none (only the Windows shell has one).
 bool showShellFind();
 
-// Writes `bytes` as the whole content of the file `path`, never leaving it
-// half written: the bytes go to a new temporary file in the same folder,
-// which is flushed to the disk and then renamed over the target. An existing
-// target keeps its permissions; on any failure the target is left as it was
-// and the temporary file is removed.
-std::error_code writeFileReplacing(const std::string& path, std::string_view bytes);
+// Reads the whole content of a regular file. Anything else is refused
+// without being opened for reading: a folder with std::errc::is_a_directory,
+// a pipe, device or socket with FileRefusal::NotRegularFile, so that the
+// call never waits for a writer.
+std::error_code readRegularFile(const std::string& path, std::string& bytes);
+
+// Writes `bytes` as the whole content of the file `path`, links followed (a
+// link that leads nowhere creates the file it names). Only the content and
+// the modification time change: an existing file keeps its identity (mode,
+// owner and group, extended attributes and ACLs, hard links). At every
+// moment the old content or the new one is on the disk in full: the bytes go
+// to a temporary file beside it that is renamed over it when that loses
+// nothing (on Linux: one link, owned by this user, folder writable, every
+// extended attribute copied); otherwise the old content is first copied
+// aside and synced, then the file is written in place, and the copy removed.
+// Refused before anything is written: a file with the read-only attribute
+// (FileRefusal::ReadOnlyAttribute, whoever runs the program), a folder, a
+// pipe, device or socket (FileRefusal::NotRegularFile), a file this user may
+// not write. On any failure the file keeps its old content and no temporary
+// file or copy is left.
+std::error_code saveFile(const std::string& path, std::string_view bytes);
+
+// For tests of crash safety: `hook` is called between the steps of saveFile
+// with the name of the step just done ("temporary-written", "renamed",
+// "copy-synced", "half-written", "written"); null removes it.
+void setSaveStepHook(void (*hook)(const char* step));
 
 // Writes `bytes` as the whole content of the file `path` in place (created
 // or truncated) and flushes it to the disk before returning: cheaper than
-// writeFileReplacing, for files whose reader refuses a partial content.
+// saveFile, for files whose reader refuses a partial content.
 std::error_code writeFileInPlace(const std::string& path, std::string_view bytes);
 
 // The folder where a user's programs keep their state between runs (it may

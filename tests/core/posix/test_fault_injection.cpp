@@ -57,26 +57,6 @@ private:
     bool mounted_ = false;
 };
 
-TEST(SaveFaults, ReadOnlyFolderKeepsTheOldFile)
-{
-    Folder folder;
-    ::chmod(folder.path().c_str(), 0555);
-    ::chmod(folder.file("texte.txt").c_str(), 0666);
-    const pid_t child = ::fork();  // root writes anywhere: the child drops root
-    if (child == 0) {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
-        ::_exit(saveTextFile(folder.file("texte.txt"), u"nouveau", kCrLf) == std::errc::permission_denied ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    if (WEXITSTATUS(status) == 2)
-        GTEST_SKIP() << "cannot drop root privileges here";
-    EXPECT_EQ(status, 0) << "the save did not fail with permission_denied";
-    ::chmod(folder.path().c_str(), 0700);
-    folder.expectUntouched();
-}
-
 TEST(SaveFaults, ReadOnlyVolumeKeepsTheOldFile)
 {
     Folder folder("size=64k");
@@ -106,18 +86,6 @@ TEST(SaveFaults, ImmutableTargetKeepsTheOldFile)
         GTEST_SKIP() << "cannot make a file immutable here (chattr +i)";
     EXPECT_EQ(saveTextFile(folder.file("texte.txt"), u"nouveau", kCrLf), std::errc::operation_not_permitted);
     folder.expectUntouched();
-}
-
-// A replaced file keeps its permission bits; through a link, its target is replaced.
-TEST(SaveFaults, ReplacingKeepsPermissionsAndLinks)
-{
-    const Folder folder;
-    ::chmod(folder.file("texte.txt").c_str(), 0640);
-    fs::create_symlink("texte.txt", folder.path() / "lien");
-    ASSERT_FALSE(platform::writeFileReplacing(folder.file("lien"), "new"));
-    EXPECT_EQ(fs::status(folder.path() / "texte.txt").permissions(), fs::perms(0640));
-    EXPECT_TRUE(fs::is_symlink(folder.path() / "lien"));
-    EXPECT_EQ(folder.names(), (Names{"lien", "texte.txt"}));
 }
 
 TEST(VanishedFiles, RenamePlanGoesOnWithTheNextFile)

@@ -185,7 +185,7 @@ TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)
     const std::string source = folder.create("a.txt", "a");
     for (const char* name : {"a<b", "a?b", "a*b", "a\"b", "a\x01" "b", "con", "lpt1"}) {
         EXPECT_TRUE(platform::renameNoReplace(source, folder.file(name))) << name;
-        EXPECT_TRUE(platform::writeFileReplacing(folder.file(name), "texte")) << name;
+        EXPECT_TRUE(platform::saveFile(folder.file(name), "texte")) << name;
     }
     EXPECT_EQ(folder.names(), (Names{L"a.txt"}));
     EXPECT_EQ(readAll(source), "a");
@@ -196,7 +196,7 @@ TEST(Win32Names, FrenchNamesThroughTheWideApi)
     TempFolder folder;
     const std::vector<std::string> names = {"été.txt", "Noël à Paris.doc", "garçon œuvre.txt", "Ça déjà.TXT"};
     for (const std::string& name : names)
-        ASSERT_EQ(platform::writeFileReplacing(folder.file(name), name), std::error_code()) << name;
+        ASSERT_EQ(platform::saveFile(folder.file(name), name), std::error_code()) << name;
     EXPECT_EQ(folder.names(), (Names{L"No\u00ebl \u00e0 Paris.doc", L"gar\u00e7on \u0153uvre.txt",
                                      L"\u00c7a d\u00e9j\u00e0.TXT", L"\u00e9t\u00e9.txt"}));
     std::vector<platform::DirEntry> listed;

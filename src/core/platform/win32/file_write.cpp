@@ -1,17 +1,28 @@
 // Replacing a file's content safely on Windows: a new file beside the
 // target, all bytes written and flushed, then ReplaceFileW over an existing
-// target (which keeps its attributes and security) or MoveFileExW for a new
-// one, both in one step.
+// target (which keeps its attributes, creation time and security) or
+// MoveFileExW for a new one, both in one step. A read-only file, a folder or
+// a device is refused before anything is written.
+#include "core/fileerrors.h"
 #include "core/platform/platform.h"
 #include "core/platform/win32/wide.h"
 
 #include <windows.h>
 
+#include <atomic>
 #include <random>
 
 namespace ordalis::platform {
 
 namespace {
+
+std::atomic<void (*)(const char*)> stepHook = nullptr;
+
+void step(const char* name)
+{
+    if (auto hook = stepHook.load())
+        hook(name);
+}
 
 std::error_code lastError()
 {
@@ -47,10 +58,20 @@ std::error_code writeAll(HANDLE file, std::string_view bytes)
     return ::FlushFileBuffers(file) ? std::error_code() : lastError();
 }
 
-std::error_code moveOver(const std::wstring& temp, const std::wstring& target)
+// What refuses a save before anything is written, from the target's attributes.
+std::error_code refusal(DWORD attributes)
 {
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    const bool fileExists = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return {};
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return std::make_error_code(std::errc::is_a_directory);
+    if (attributes & FILE_ATTRIBUTE_DEVICE)
+        return FileRefusal::NotRegularFile;
+    return (attributes & FILE_ATTRIBUTE_READONLY) ? make_error_code(FileRefusal::ReadOnlyAttribute) : std::error_code();
+}
+
+std::error_code moveOver(const std::wstring& temp, const std::wstring& target, bool fileExists)
+{
     const BOOL done = fileExists
         ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
         : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -59,9 +80,17 @@ std::error_code moveOver(const std::wstring& temp, const std::wstring& target)
 
 }  // namespace
 
-std::error_code writeFileReplacing(const std::string& path, std::string_view bytes)
+void setSaveStepHook(void (*hook)(const char* step))
+{
+    stepHook = hook;
+}
+
+std::error_code saveFile(const std::string& path, std::string_view bytes)
 {
     const std::wstring target = win32::widen(path);
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (const std::error_code refused = refusal(attributes))
+        return refused;
     std::wstring temp;
     const HANDLE file = createTemporary(target, temp);
     if (file == INVALID_HANDLE_VALUE)
@@ -69,10 +98,13 @@ std::error_code writeFileReplacing(const std::string& path, std::string_view byt
     std::error_code ec = writeAll(file, bytes);
     if (!::CloseHandle(file) && !ec)
         ec = lastError();
+    step("temporary-written");
     if (!ec)
-        ec = moveOver(temp, target);
+        ec = moveOver(temp, target, attributes != INVALID_FILE_ATTRIBUTES);
     if (ec)
         ::DeleteFileW(temp.c_str());
+    else
+        step("renamed");
     return ec;
 }
 

@@ -1,0 +1,231 @@
+// The mini editor keeps the user's work: typed text is never dropped without
+// a question, a file keeps its bytes, and a refused save says why.
+#include "support/environnement.h"
+#include "texttools/fenedittext.h"
+#include "texttools/zonetexte.h"
+#include "ui/tavbttn.h"
+
+#include <QtTest>
+#include <memory>
+
+#include <sys/stat.h>
+
+class TstEditeur : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Environnement> env;
+    std::unique_ptr<FenEditText> fen;
+
+    TavBttn* bouton(const char* nom) const { return fen->findChild<TavBttn*>(QLatin1String(nom)); }
+    ZoneTexte* edit() const { return fen->findChild<ZoneTexte*>(QStringLiteral("txtEdit")); }
+    QString titre() const { return bouton("CmdDeplaceFen")->caption(); }
+    QList<Message>& messages() { return env->dialogues.messages; }
+    void repondre(std::initializer_list<Reponse> reponses) { env->dialogues.reponses = reponses; }
+    void fichierChoisi(const QString& nom) { env->dialogues.fichiers.push_back(env->chemin(nom)); }
+    // Opens `nom` through the open command, the text then untouched.
+    void ouvrir(const QString& nom)
+    {
+        fichierChoisi(nom);
+        bouton("CmdOuvrir")->click();
+    }
+    // What a user types at the end of the text.
+    void taper(const QString& texte)
+    {
+        edit()->moveCursor(QTextCursor::End);
+        QTest::keyClicks(edit(), texte);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        env = std::make_unique<Environnement>();
+        fen = std::make_unique<FenEditText>(*env->general);
+        fen->show();
+        env->creerFichier(QStringLiteral("a.txt"), "texte de a\n");
+        env->creerFichier(QStringLiteral("b.txt"), "texte de b\n");
+    }
+    void cleanup()
+    {
+        fen.reset();
+        env.reset();
+    }
+
+    // Closing, a new text and opening ask before dropping edited text: Yes
+    // saves it first (save dialog, then the overwrite question), No drops
+    // it, Cancel keeps everything as it was.
+    void texteModifieDemandeAvantDEtrePerdu_data()
+    {
+        QTest::addColumn<QString>("commande");
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<QString>("texteApres");  // null: the window is closed
+        QTest::addColumn<QByteArray>("fichierA");
+        const QByteArray ancien("texte de a\n"), enregistre("texte de a\najout\n");
+        const QString garde = QStringLiteral("texte de a\najout");
+        for (const QString& c : {QStringLiteral("CmdFermer"), QStringLiteral("CmdNouveau"), QStringLiteral("CmdOuvrir")}) {
+            const QString apres = c == u"CmdFermer"_qs ? QString() : c == u"CmdNouveau"_qs ? u""_qs : u"texte de b\n"_qs;
+            QTest::addRow("%s, Oui", qPrintable(c)) << c << Reponse::Oui << apres << enregistre;
+            QTest::addRow("%s, Non", qPrintable(c)) << c << Reponse::Non << apres << ancien;
+            QTest::addRow("%s, Annuler", qPrintable(c)) << c << Reponse::Annuler << garde << ancien;
+        }
+    }
+    void texteModifieDemandeAvantDEtrePerdu()
+    {
+        QFETCH(QString, commande);
+        QFETCH(Reponse, reponse);
+        QFETCH(QString, texteApres);
+        QFETCH(QByteArray, fichierA);
+        ouvrir(u"a.txt"_qs);
+        taper(u"ajout"_qs);
+        repondre({reponse, Reponse::Oui});  // then the overwrite question
+        if (reponse == Reponse::Oui)
+            fichierChoisi(u"a.txt"_qs);  // the save dialog
+        if (commande == u"CmdOuvrir"_qs)
+            fichierChoisi(u"b.txt"_qs);
+        bouton(qPrintable(commande))->click();
+        QVERIFY(!messages().isEmpty());
+        const Message& question = messages().first();
+        QCOMPARE(question.texte, u"Enregistrer les modifications ?"_qs);
+        QCOMPARE(question.boutons, BoutonsMessage::OuiNonAnnuler);
+        QCOMPARE(question.icone, IconeMessage::Question);
+        QCOMPARE(question.parDefaut, Reponse::Oui);
+        QCOMPARE(fen->isVisible(), !texteApres.isNull());
+        if (!texteApres.isNull())
+            QCOMPARE(edit()->texteExact(), texteApres);
+        QCOMPARE(env->lire(u"a.txt"_qs), fichierA);
+        if (reponse == Reponse::Annuler)
+            QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
+    }
+
+    // A text as it was opened or saved, or typed back to it, asks nothing;
+    // after a save, closing asks nothing either.
+    void texteIntactNeDemandeRien()
+    {
+        ouvrir(u"a.txt"_qs);
+        bouton("CmdNouveau")->click();
+        ouvrir(u"a.txt"_qs);
+        taper(u"x"_qs);
+        QTest::keyClick(edit(), Qt::Key_Backspace);
+        ouvrir(u"b.txt"_qs);
+        taper(u"y"_qs);
+        repondre({Reponse::Oui});
+        fichierChoisi(u"c.txt"_qs);
+        bouton("CmdEnregSous")->click();
+        QCOMPARE(env->lire(u"c.txt"_qs), QByteArray("texte de b\ny\n"));
+        QVERIFY(messages().isEmpty());
+        QVERIFY(fen->close());
+        QVERIFY(messages().isEmpty());
+    }
+
+    // Closing everything stops at an editor whose user cancels.
+    void fermerToutSArreteALEditeurAnnule()
+    {
+        taper(u"brouillon"_qs);
+        repondre({Reponse::Annuler});
+        QVERIFY(!FermerTout());
+        QVERIFY(fen->isVisible());
+        repondre({Reponse::Non});
+        QVERIFY(FermerTout());
+        QVERIFY(!fen->isVisible());
+    }
+
+    void raccourcisClavier()
+    {
+        fen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fen.get()));
+        ouvrir(u"a.txt"_qs);
+        QTest::keyClick(edit(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(env->dialogues.demandesFichier.size(), 2);
+        QCOMPARE(env->dialogues.demandesFichier.last().titre, u"Enregistrer sous"_qs);
+        QCOMPARE(env->dialogues.demandesFichier.last().nom, u"a.txt"_qs);
+        fichierChoisi(u"b.txt"_qs);
+        QTest::keyClick(edit(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
+        QTest::keyClick(edit(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
+        QVERIFY(messages().isEmpty());
+    }
+
+    // Opened and saved without an edit, a file keeps its bytes, whatever it
+    // holds; a file that is not text opens only when the user agrees.
+    void fichierEnregistreSansModificationIdentique_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<bool>("binaire");
+        QTest::addRow("CR seuls") << QByteArray("un\rdeux\rtrois\r") << false;
+        QTest::addRow("fins mêlées") << QByteArray("a\r\nb\nc\rd\r\n") << false;
+        QTest::addRow("sans saut final") << QByteArray("dernière ligne") << false;
+        QTest::addRow("vide") << QByteArray() << false;
+        QTest::addRow("insécable et U+2029") << QByteArray("a\xC2\xA0" "b\xE2\x80\xA9" "c\n") << false;
+        QTest::addRow("binaire") << QByteArray("\x7F" "ELF\x02\x01\x00\x00\r\n\xFF\xFE\x00\x81", 15) << true;
+    }
+    void fichierEnregistreSansModificationIdentique()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(bool, binaire);
+        env->creerFichier(u"f.bin"_qs, octets);
+        edit()->setTexteExact(u"avant"_qs);
+        if (binaire) {
+            repondre({Reponse::Non});
+            ouvrir(u"f.bin"_qs);
+            QCOMPARE(messages().size(), 1);
+            QVERIFY2(messages()[0].texte.contains(u"ne semble pas être un fichier texte"_qs), qPrintable(messages()[0].texte));
+            QCOMPARE(messages()[0].parDefaut, Reponse::Non);
+            QCOMPARE(edit()->texteExact(), u"avant"_qs);
+            QCOMPARE(titre(), u"Mini-Editeur"_qs);
+            repondre({Reponse::Oui});
+        }
+        ouvrir(u"f.bin"_qs);
+        repondre({Reponse::Oui});
+        fichierChoisi(u"f.bin"_qs);
+        bouton("CmdEnregSous")->click();
+        QCOMPARE(env->lire(u"f.bin"_qs), octets);
+    }
+
+    // A refused save names the file and the reason, and leaves it as it was.
+    void enregistrementRefuseDitPourquoi_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("raison");
+        QTest::addRow("lecture seule") << u"0444"_qs << u"il a l'attribut Lecture seule"_qs;
+        QTest::addRow("tube") << u"tube"_qs << u"ce n'est pas un fichier ordinaire"_qs;
+    }
+    void enregistrementRefuseDitPourquoi()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, raison);
+        const QString cible = env->chemin(u"cible"_qs);
+        if (cause == u"tube"_qs) {
+            QCOMPARE(::mkfifo(QFile::encodeName(cible).constData(), 0644), 0);
+        } else {
+            env->creerFichier(u"cible"_qs, "protégé\n");
+            QFile::setPermissions(cible, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+        edit()->setTexteExact(u"nouveau"_qs);
+        repondre({Reponse::Oui});
+        fichierChoisi(u"cible"_qs);
+        bouton("CmdEnregSous")->click();
+        QCOMPARE(messages().size(), 2);
+        QVERIFY2(messages()[1].texte.contains(cible) && messages()[1].texte.contains(raison),
+                 qPrintable(messages()[1].texte));
+        if (cause != u"tube"_qs)
+            QCOMPARE(env->lire(u"cible"_qs), QByteArray("protégé\n"));
+    }
+
+    // A named pipe is refused at once, before anything waits for a writer.
+    void tubeRefuseSansAttendre()
+    {
+        const QString tube = env->chemin(u"tube.txt"_qs);
+        QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0644), 0);
+        edit()->setTexteExact(u"gardé"_qs);
+        ouvrir(u"tube.txt"_qs);
+        QCOMPARE(messages().size(), 1);
+        QVERIFY2(messages()[0].texte.contains(u"ce n'est pas un fichier ordinaire"_qs), qPrintable(messages()[0].texte));
+        QCOMPARE(edit()->texteExact(), u"gardé"_qs);
+        QCOMPARE(titre(), u"Mini-Editeur"_qs);
+    }
+};
+
+QTEST_MAIN(TstEditeur)
+#include "tst_editeur.moc"
