@@ -1,6 +1,7 @@
 // The Windows platform code against the Windows file system itself, with
 // UTF-8 paths. Run on Windows or under Wine (see wine.h).
 #include "core/attributes.h"
+#include "core/fileerrors.h"
 #include "core/platform/platform.h"
 #include "core/platform/win32/wide.h"
 
@@ -150,6 +151,24 @@ TEST(Win32FileTimes, ReadOnlyFileKeepsItsTimes)
         EXPECT_EQ(handleTimes(path).write, before.write);
     }
     EXPECT_EQ(rawAttributes(path) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
+}
+
+// A save refuses a read-only file and a folder before writing anything; an
+// ordinary file keeps its attributes.
+TEST(Win32Save, RefusesReadOnlyKeepsAttributes)
+{
+    TempFolder folder;
+    const std::string locked = folder.create("verrou.txt", "ancien");
+    const std::string hidden = folder.create("cache.txt", "ancien");
+    ASSERT_TRUE(::SetFileAttributesW(widen(locked).c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(::SetFileAttributesW(widen(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    EXPECT_EQ(platform::saveFile(locked, "nouveau"), FileRefusal::ReadOnlyAttribute);
+    EXPECT_EQ(platform::saveFile(folder.dir(), "nouveau"), std::errc::is_a_directory);
+    EXPECT_EQ(platform::saveFile(hidden, "nouveau"), std::error_code());
+    EXPECT_EQ(readAll(locked), "ancien");
+    EXPECT_EQ(readAll(hidden), "nouveau");
+    EXPECT_EQ(rawAttributes(hidden) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
 TEST(Win32Rename, NeverReplacesAnExistingFileOrFolder)

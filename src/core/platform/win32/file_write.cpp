@@ -99,13 +99,21 @@ std::error_code saveFile(const std::string& path, std::string_view bytes)
     if (!::CloseHandle(file) && !ec)
         ec = lastError();
     step("temporary-written");
+    const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
     if (!ec)
-        ec = moveOver(temp, target, attributes != INVALID_FILE_ATTRIBUTES);
-    if (ec)
+        ec = moveOver(temp, target, existed);
+    if (ec) {
         ::DeleteFileW(temp.c_str());
-    else
-        step("renamed");
-    return ec;
+        return ec;
+    }
+    step("renamed");
+    // ReplaceFileW keeps them on Windows; said again for the systems that
+    // only emulate it.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE
+        | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (existed && (attributes & kKept))
+        ::SetFileAttributesW(target.c_str(), attributes & kKept);
+    return {};
 }
 
 std::error_code writeFileInPlace(const std::string& path, std::string_view bytes)
