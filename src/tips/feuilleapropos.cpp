@@ -50,23 +50,25 @@ void FeuilleApropos::ajusterPolices()
             --taille;
     }
     m_polices.clear();
-    for (const LigneApropos& l : m_lignes)
+    m_zones.clear();
+    int y = m_debut;
+    for (const LigneApropos& l : m_lignes) {
         m_polices << police(tailles.value(l.points));
+        const QFontMetrics m(m_polices.last());
+        const int largeur = m.horizontalAdvance(l.texte.trimmed());
+        m_zones << QRect((width() - largeur) / 2, y, largeur, m.height());
+        y += m.height();
+    }
 }
 
 QRect FeuilleApropos::zoneLigne(int i) const
 {
-    int y = m_debut;
-    for (int j = 0; j < i; ++j)
-        y += QFontMetrics(m_polices.at(j)).height();
-    const QFontMetrics m(m_polices.at(i));
-    const int largeur = m.horizontalAdvance(m_lignes.at(i).texte.trimmed());
-    return QRect((width() - largeur) / 2, y, largeur, m.height());
+    return m_zones.at(i);
 }
 
 int FeuilleApropos::finDuTexte() const
 {
-    return m_lignes.isEmpty() ? m_debut : zoneLigne(int(m_lignes.size()) - 1).bottom() + 1;
+    return m_zones.isEmpty() ? m_debut : m_zones.last().bottom() + 1;
 }
 
 QString FeuilleApropos::texte() const
@@ -85,7 +87,7 @@ void FeuilleApropos::paintEvent(QPaintEvent*)
     m_icone->render(&p, QRectF(0, 0, 32, 32));
     p.setPen(palette().color(QPalette::WindowText));
     for (int i = 0; i < m_lignes.size(); ++i) {
-        const QRect zone = zoneLigne(i);
+        const QRect& zone = m_zones.at(i);
         p.setFont(m_polices.at(i));
         p.drawText(zone.left(), zone.top() + QFontMetrics(m_polices.at(i)).ascent(), m_lignes.at(i).texte.trimmed());
     }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -48,6 +49,7 @@ private:
 
     QList<LigneApropos> m_lignes;
     QList<QFont> m_polices;  // one per line, fitted to the width
+    QList<QRect> m_zones;    // where each line is drawn
     int m_debut;
     QSvgRenderer* m_icone;
 };
