@@ -50,7 +50,8 @@ double timeOurs(const fs::path& folder, const std::vector<std::string>& names, s
 {
     const std::vector<bool> selected(names.size(), true);
     const auto start = Clock::now();
-    const auto plan = ordalis::planNumberedRename(names, selected, "Vac", "001", "0000");
+    const auto plan = ordalis::operationsThatChangeAName(
+        ordalis::planNumberedRename(names, selected, "Vac", "001", "0000"));
     ordalis::RenameJournal journal((folder.parent_path() / "last.journal").string(), folder.string(), plan);
     renamed = ordalis::applyRenamePlan(folder.string(), plan, {}, &journal);
     return milliseconds(Clock::now() - start);

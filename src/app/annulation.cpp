@@ -61,10 +61,15 @@ std::string cheminJournalRenommage()
 bool annulerDernierRenommage(General& general, QWidget* parent, const std::string& journal)
 {
     const auto contenu = ordalis::readRenameJournal(journal);
-    const std::size_t n = contenu ? contenu->doneCount() : 0;
-    if (n == 0) {
+    if (!contenu || contenu->doneCount() == 0) {
         ordalis::removeRenameJournal(journal);
         informer(general, parent, QStringLiteral("Il n'y a aucun renommage à annuler."));
+        return false;
+    }
+    const std::size_t n = ordalis::restorableCount(*contenu);
+    if (n == 0) {
+        informer(general, parent, QStringLiteral("Aucun fichier du dernier renommage ne peut retrouver son nom "
+                                                 "(ancien nom déjà pris, ou fichier disparu)."));
         return false;
     }
     const QString question = QStringLiteral("Annuler le dernier renommage ? %1 de %2 %3.")
@@ -79,5 +84,5 @@ bool annulerDernierRenommage(General& general, QWidget* parent, const std::strin
     if (!rapport)
         return false;
     informer(general, parent, bilan(*rapport));
-    return rapport->restored > 0;
+    return true;
 }

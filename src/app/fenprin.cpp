@@ -25,6 +25,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QProgressBar>
@@ -84,6 +85,9 @@ FenPrin::FenPrin(General& general, QWidget* parent)
     m_menu = new MenuConfiguration(*this);
     m_popUp = m_menu->panneau();
     brancherNavigateur();
+    // Ctrl+Z in a text box undoes its typing while it has some to undo.
+    for (QLineEdit* champ : findChildren<QLineEdit*>())
+        champ->installEventFilter(this);
 }
 
 FenPrin::~FenPrin()
@@ -121,7 +125,8 @@ void FenPrin::annulerRenommage()
     if (m_contexte->marche)
         return;
     masquerMenu();
-    annulerDernierRenommage(m_general, this, m_journal);
+    if (annulerDernierRenommage(m_general, this, m_journal))
+        m_renommer->retablirFiltre();
     m_navigateur->rafraichir();
     m_nbFichiers->setCaption(versQString(ordalis::kAucunFichier));
 }
@@ -139,6 +144,18 @@ void FenPrin::keyPressEvent(QKeyEvent* event)
         annulerRenommage();
     else
         QWidget::keyPressEvent(event);
+}
+
+bool FenPrin::eventFilter(QObject* objet, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)) {
+        const auto* champ = qobject_cast<QLineEdit*>(objet);
+        if (champ && !(champ->isUndoAvailable() && !champ->isReadOnly())) {
+            annulerRenommage();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objet, event);
 }
 
 void FenPrin::dragEnterEvent(QDragEnterEvent* event)
@@ -205,6 +222,7 @@ void FenPrin::construireBarreIcones()
     for (const char* nom : {"CmdFiFi", "CmdCrypteur", "CmdChercheTxt"})
         connect(bouton(QString::fromLatin1(nom)), &TavBttn::clicked, this, &FenPrin::masquerMenu);
     connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::clicked, m_outils, &Outils::ouvrirRecherche);
+    bouton(QStringLiteral("CmdFiFi"))->setActionDroite(true);
     connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
         if (b == Qt::RightButton) {
             masquerMenu();

@@ -54,7 +54,8 @@ public:
     // The same at the user's request (Escape): the progress bar stays where
     // the command stopped and the count caption tells how far it went.
     void interrompreCommande();
-    // Ctrl+Z: offers to undo the last rename or extension command, then
+    // Ctrl+Z anywhere in the window, but in a text box that has typing to
+    // undo: offers to undo the last rename or extension command, then
     // reloads the file list. Nothing while a whole-folder command runs.
     void annulerRenommage();
     // Opens a folder, or a file's folder with the file selected (the command
@@ -65,6 +66,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 

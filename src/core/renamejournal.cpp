@@ -3,10 +3,13 @@
 #include "core/paths.h"
 #include "core/platform/platform.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <future>
+#include <iterator>
 #include <mutex>
+#include <set>
 
 namespace ordalis {
 
@@ -30,6 +33,32 @@ void waitForSeal()
 std::filesystem::path fsPath(const std::string& utf8Path)
 {
     return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8Path.data()), utf8Path.size()));
+}
+
+bool existsInFolder(const std::string& folder, const std::string& name)
+{
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(
+        fsPath(CheminComplet(folder, name, platform::separator())), ec));
+}
+
+bool sameLettersIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+        return lower(x) == lower(y);
+    });
+}
+
+// On a case-insensitive volume, the old name of a rename that changed only
+// the letter case names the renamed file itself.
+bool sameFileOtherCase(const std::string& folder, const std::string& a, const std::string& b)
+{
+    if (!sameLettersIgnoringCase(a, b))
+        return false;
+    const char sep = platform::separator();
+    std::error_code ec;
+    return std::filesystem::equivalent(fsPath(CheminComplet(folder, a, sep)), fsPath(CheminComplet(folder, b, sep)), ec);
 }
 
 std::optional<std::size_t> parseIndex(std::string_view text)
@@ -146,6 +175,8 @@ RenameJournal::RenameJournal(std::string path, const std::string& folder, const 
     : path_(std::move(path))
 {
     waitForSeal();
+    if (std::ifstream last{fsPath(path_), std::ios::binary})
+        previous_.assign(std::istreambuf_iterator<char>(last), std::istreambuf_iterator<char>());
     text_.reserve(64 + plan.size() * 48);
     text_.append(kMagic).append("\nfolder ").append(escapeJournalField(folder)).push_back('\n');
     for (const RenameOp& op : plan)
@@ -165,6 +196,7 @@ void RenameJournal::markDone(std::size_t index)
     if (error_ || !out_.is_open())
         return;
     appendMark(out_, text_, "done", index);
+    marked_ = true;
 }
 
 void RenameJournal::seal()
@@ -175,8 +207,14 @@ void RenameJournal::seal()
     const std::lock_guard lock(sealMutex);
     if (pendingSeal.valid())
         pendingSeal.get();
-    pendingSeal = std::async(std::launch::async, [path = path_, text = std::move(text_)] {
-        platform::saveFile(path, text);
+    std::string text = marked_ ? std::move(text_) : std::move(previous_);
+    pendingSeal = std::async(std::launch::async, [path = path_, text = std::move(text)] {
+        if (!text.empty()) {
+            platform::saveFile(path, text);
+            return;
+        }
+        std::error_code ec;
+        std::filesystem::remove(fsPath(path), ec);
     });
 }
 
@@ -208,6 +246,29 @@ std::optional<JournalContents> readRenameJournal(const std::string& path)
     if (!haveFolder)
         return std::nullopt;
     return out;
+}
+
+std::size_t restorableCount(const JournalContents& journal)
+{
+    std::set<std::string> freed;  // by the pairs counted so far
+    std::set<std::string> taken;
+    const auto present = [&](const std::string& name) {
+        return taken.contains(name) || (!freed.contains(name) && existsInFolder(journal.folder, name));
+    };
+    std::size_t count = 0;
+    for (std::size_t i = journal.pairs.size(); i-- > 0;) {
+        const JournalPair& p = journal.pairs[i];
+        if (!p.done || !present(p.newName))
+            continue;
+        if (present(p.oldName) && !sameFileOtherCase(journal.folder, p.oldName, p.newName))
+            continue;
+        ++count;
+        taken.erase(p.newName);
+        freed.insert(p.newName);
+        freed.erase(p.oldName);
+        taken.insert(p.oldName);
+    }
+    return count;
 }
 
 std::optional<UndoReport> undoRenameJournal(const std::string& path)

@@ -15,7 +15,8 @@
 // journal and synced to the disk before the first file is touched. A crash
 // while it is written leaves no journal or a short one with no mark, while
 // no file was renamed yet: the last command's journal is then gone, which
-// a new command replaces anyway.
+// a new command replaces anyway. A command that renames no file at all
+// leaves the last command's journal as it was: seal() writes it back.
 // "done" lines are appended as the renames happen and handed to the system
 // at once, so a crash of the program loses at most the mark of the rename in
 // progress; they are synced to the disk once the command ends (the journal
@@ -64,13 +65,17 @@ public:
 
     // Makes every mark durable: the whole journal is written again and
     // synced, on a thread of its own; the next use of any journal (and the
-    // end of the program) waits for it. Once the command is over; further
+    // end of the program) waits for it. Without any mark, the journal found
+    // at `path` when this one was made is written back instead (or the file
+    // is removed when there was none). Once the command is over; further
     // marks do nothing.
     void seal();
 
 private:
     std::string path_;
-    std::string text_;  // everything written so far
+    std::string text_;      // everything written so far
+    std::string previous_;  // the journal this one replaced, empty when none
+    bool marked_ = false;
     std::ofstream out_;
     std::error_code error_;
 };
@@ -91,6 +96,13 @@ struct JournalContents {
 // whole. A last line cut short (a crash while it was written) and marks of
 // positions that do not exist are ignored.
 std::optional<JournalContents> readRenameJournal(const std::string& path);
+
+// How many files an undo run now would give their old names back: the done
+// pairs whose file is still under its new name and whose old name is free,
+// or freed by a pair given back before it (the undo goes last renamed
+// first). A name that differs from the new one by its letter case only and
+// names the same file counts as free.
+std::size_t restorableCount(const JournalContents& journal);
 
 struct UndoReport {
     std::size_t restored = 0;

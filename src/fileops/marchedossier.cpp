@@ -3,6 +3,7 @@
 #include "fileops/contexte.h"
 #include "fileops/navigateur.h"
 #include "fileops/progression.h"
+#include "ui/dialogues.h"
 #include "ui/general.h"
 
 #include "ui/tavpanel.h"
@@ -12,7 +13,7 @@
 namespace {
 
 // "Commande arrêtée : 3 fichiers traités sur 120."
-QString legendeArret(std::uint64_t traites, std::uint64_t compte, bool commencee)
+QString bilanArret(std::uint64_t traites, std::uint64_t compte, bool commencee)
 {
     if (!commencee)
         return QStringLiteral("Commande arrêtée : aucun fichier traité.");
@@ -113,7 +114,11 @@ void MarcheDossier::interrompre()
     if (m_barre)
         m_barre->figer();
     arreter();
-    m_contexte.compte->setCaption(legendeArret(m_operations, m_compte, commencee));
+    m_contexte.compte->setCaption(QStringLiteral("Commande arrêtée."));
+    General& general = m_contexte.general;
+    general.dialogues().message(m_contexte.fenetre, {general.TitreProgramme,
+                                                     bilanArret(m_operations, m_compte, commencee),
+                                                     IconeMessage::Information});
 }
 
 void MarcheDossier::finir(bool arretee)

@@ -39,8 +39,9 @@ public:
     // over are done; the commands are enabled again, no sound is played.
     void arreter();
     // Stops the command as arreter() does, at the user's request: the
-    // progress bar stays a few seconds where it stopped and the count
-    // caption tells how many files were handed to the command.
+    // progress bar stays a few seconds where it stopped, the count caption
+    // says the command was stopped and a message how many files were
+    // handed to it, out of how many.
     void interrompre();
 
 Q_SIGNALS:

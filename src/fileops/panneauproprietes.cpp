@@ -35,6 +35,7 @@ PanneauProprietes::PanneauProprietes(ContexteFichiers& contexte)
         if (!m_contexte.general.FichierCourant.empty())
             remplir();
     });
+    contexte.commandes.proprietes->setActionDroite(true);
     connect(contexte.commandes.proprietes, &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
         if (b != Qt::RightButton)
             return;

@@ -123,7 +123,7 @@ void PanneauRenommer::construireExtensions()
     connect(filtre, &QLineEdit::textChanged, nav, &Navigateur::filtreChange);
     new ClicFiltre(filtre, nav);
 
-    etiquette("LblInfoRename", QStringLiteral("ATTENTION : Il n'y a pas de retour en arrière possible !"), 90, 2880,
+    etiquette("LblInfoRename", QStringLiteral("ATTENTION : seul le dernier renommage peut être annulé (Ctrl+Z)."), 90, 2880,
               2445, 420);
     TavBttn* aide = commande("CmdAideRename", QString(), 2280, 15, 300, "Aide sur l'option 'Renommer'");
     aide->setPicture(QStringLiteral(":/icons/aide.svg"));
@@ -173,8 +173,9 @@ void PanneauRenommer::renommer(bool tous)
         return;
     const std::vector<bool> choix = tous ? std::vector<bool>(noms.size(), true) : nav->selection();
     const QString base = m_panneau->findChild<QLineEdit*>(QStringLiteral("txtRename"))->text();
-    appliquer(ordalis::planNumberedRename(noms, choix, base.toStdString(), m_valeurIncrement.toStdString(),
-                                          m_format.toStdString()), noms.size());
+    if (appliquer(ordalis::planNumberedRename(noms, choix, base.toStdString(), m_valeurIncrement.toStdString(),
+                                              m_format.toStdString())))
+        m_motifAvant = m_motifApres = nav->motif();
     nav->rafraichir();
 }
 
@@ -183,21 +184,36 @@ void PanneauRenommer::changerExtension(bool tous)
     Navigateur* nav = m_contexte.navigateur;
     const std::vector<std::string> noms = nav->noms();
     const QString extension = m_extension->text();
+    const QString avant = nav->motif();
+    bool journal = false;
     if (!noms.empty()) {
         const std::vector<bool> choix = tous ? std::vector<bool>(noms.size(), true) : nav->selection();
-        appliquer(ordalis::planExtensionChange(noms, choix, extension.toStdString()), noms.size());
+        journal = appliquer(ordalis::planExtensionChange(noms, choix, extension.toStdString()));
     }
     if (!tous)
         m_contexte.compte->setCaption(versQString(ordalis::kAucunFichier));
     nav->setMotif(QStringLiteral("*.") + extension);
+    if (journal) {
+        m_motifAvant = avant;
+        m_motifApres = nav->motif();
+    }
 }
 
-void PanneauRenommer::appliquer(const std::vector<ordalis::RenameOp>& plan, std::size_t taille)
+void PanneauRenommer::retablirFiltre()
 {
-    if (plan.empty())
-        return;  // the last command's journal stays
-    Progression barre(m_contexte.progression, std::uint64_t(taille));
+    Navigateur* nav = m_contexte.navigateur;
+    if (!m_motifApres.isEmpty() && nav->motif() == m_motifApres)
+        nav->setMotif(m_motifAvant);
+}
+
+bool PanneauRenommer::appliquer(const std::vector<ordalis::RenameOp>& plan)
+{
+    const std::vector<ordalis::RenameOp> utiles = ordalis::operationsThatChangeAName(plan);
+    if (utiles.empty())
+        return false;
+    Progression barre(m_contexte.progression, std::uint64_t(utiles.size()));
     const std::string& dossier = m_contexte.navigateur->dossierNatif();
-    ordalis::RenameJournal journal(m_journal, dossier, plan);
-    ordalis::applyRenamePlan(dossier, plan, [&barre](std::size_t n) { barre.valeur(n); }, &journal);
+    ordalis::RenameJournal journal(m_journal, dossier, utiles);
+    ordalis::applyRenamePlan(dossier, utiles, [&barre](std::size_t n) { barre.valeur(n); }, &journal);
+    return true;
 }

@@ -25,6 +25,9 @@ public:
     void changerLargeur();     // CmdNumFich
     void renommer(bool tous);  // CmdRenommer / CmdToutRenommer
     void changerExtension(bool tous);  // CmdNExtension / CmdToutNExtension
+    // After the undo of the last journaled command: the file list's pattern
+    // goes back to the one before that command, unless it changed since.
+    void retablirFiltre();
 
 private:
     void construire();
@@ -34,9 +37,10 @@ private:
     void etiquette(const char* nom, const QString& texte, int gauche, int haut, int largeur, int hauteur = 210);
     TavBttn* commande(const char* nom, const QString& caption, int gauche, int haut, int largeur,
                       const char* bulle);
-    // Carries out a plan over a list of `taille` names, with the progress bar
-    // and the journal.
-    void appliquer(const std::vector<ordalis::RenameOp>& plan, std::size_t taille);
+    // Carries out the operations of a plan that change a name, with the
+    // progress bar and the journal; false (the last journal left as it
+    // was) when there is none.
+    bool appliquer(const std::vector<ordalis::RenameOp>& plan);
 
     ContexteFichiers& m_contexte;
     std::string m_journal;
@@ -45,4 +49,6 @@ private:
     QLineEdit* m_extension = nullptr;
     QString m_format = QStringLiteral("000");
     QString m_valeurIncrement;
+    QString m_motifAvant;  // the list's pattern before the last journaled command
+    QString m_motifApres;  // and after it
 };

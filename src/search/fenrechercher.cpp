@@ -167,6 +167,7 @@ void FenRechercher::construireCritere(TavPanel* fond)
     lgn->setPicture(QStringLiteral(":/icons/renommer.svg"));
     installerBulle(lgn, m_general, QStringLiteral("Renommer les fichiers/Tous les fichiers (*.*)"));
     connect(lgn, &TavBttn::clicked, this, &FenRechercher::renommerFichiers);
+    lgn->setActionDroite(true);
     connect(lgn, &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
         if (b == Qt::RightButton)
             m_critere->setText(QStringLiteral("*.*"));

@@ -18,7 +18,7 @@ namespace {
 // the button opens the help contents instead.
 const QString adresseSite;
 
-// The presentation, with the leading spaces that roughly centre each line.
+// The presentation; the sheet centres each line.
 const QList<LigneApropos>& lignesApropos()
 {
     static const QList<LigneApropos> lignes = {
@@ -44,8 +44,6 @@ const QList<LigneApropos>& lignesApropos()
     };
     return lignes;
 }
-
-constexpr double partieDefilee = 258.0 / 500.0;
 
 }  // namespace
 
@@ -114,9 +112,9 @@ void Apropos::construireFeuille()
     vue->setAccessibleName(QStringLiteral("Texte défilant"));
     vue->setGeometry(cadre->contentsRect());
     const int hauteurVue = vue->height();
-    m_feuille = new FeuilleApropos(vue, lignesApropos(), hauteurVue);
-    const int hauteur8 = QFontMetrics(FeuilleApropos::police(10)).height();
-    m_feuille->setGeometry(0, 0, vue->width(), 42 * hauteur8 + 2 * hauteurVue);
+    m_feuille = new FeuilleApropos(vue, lignesApropos(), hauteurVue, vue->width());
+    // Below its text the sheet still fills the viewport.
+    m_feuille->setGeometry(0, 0, vue->width(), m_feuille->finDuTexte() + hauteurVue);
     connect(m_feuille, &FeuilleApropos::basculer, this, &Apropos::basculerDefilement);
     setFocusProxy(m_feuille);
 }
@@ -130,7 +128,7 @@ void Apropos::tic()
 {
     m_feuille->move(0, m_position);
     --m_position;
-    if (m_position < -partieDefilee * m_feuille->height())
+    if (m_position < -m_feuille->finDuTexte())
         m_position = 0;
 }
 

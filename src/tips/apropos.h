@@ -20,8 +20,8 @@ public:
 
 public Q_SLOTS:
     // One step of the scrolling: the sheet is placed at the scroll position,
-    // which then climbs by one pixel and goes back to 0 once the sheet has
-    // climbed past 258/500 of its height.
+    // which then climbs by one pixel and goes back to 0 once the sheet's
+    // last line has wholly left the top of the viewport.
     void tic();
     // Pauses the scrolling, or resumes it where it stood.
     void basculerDefilement();

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QWindow>
 #include <chrono>
 #include <cstdint>
@@ -113,7 +114,7 @@ void Conseils::construireCommandes()
     m_demarrage = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
     m_demarrage->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
     placer(m_demarrage, 90, 3060, 3195, 360);
-    connect(m_demarrage, &QCheckBox::clicked, this, &Conseils::basculerInterrupteur);
+    connect(m_demarrage, &QCheckBox::toggled, this, &Conseils::basculerInterrupteur);
 
     TavBttn* suivant = creerBouton(this, QStringLiteral("CmdNextTip"), QStringLiteral("Conseil suivant"));
     placer(suivant, 3330, 3060, 1560, 345);
@@ -128,6 +129,7 @@ void Conseils::construireCommandes()
 void Conseils::lireInterrupteur()
 {
     m_general.ConseilDemarrage = m_general.reglages().lire(Cles::sectionConseils, Cles::cleConseils, oui);
+    const QSignalBlocker lecture(m_demarrage);  // reading is no change
     m_demarrage->setChecked(m_general.ConseilDemarrage == oui);
 }
 

@@ -3,15 +3,24 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QMap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
-FeuilleApropos::FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int debut)
+namespace {
+
+constexpr int kMarge = 4;  // left free at each side of the lines
+
+}  // namespace
+
+FeuilleApropos::FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int debut, int largeur)
     : QWidget(parent), m_lignes(std::move(lignes)), m_debut(debut),
       m_icone(new QSvgRenderer(QStringLiteral(":/icons/ordalis.svg"), this))
 {
     setObjectName(QStringLiteral("Image2"));
+    resize(largeur, height());
+    ajusterPolices();
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -29,6 +38,39 @@ QFont FeuilleApropos::police(int points)
     return f;
 }
 
+void FeuilleApropos::ajusterPolices()
+{
+    const int place = width() - 2 * kMarge;
+    QMap<int, int> tailles;  // nominal size -> size that fits every line of it
+    for (const LigneApropos& l : m_lignes) {
+        int& taille = tailles[l.points];
+        if (taille == 0)
+            taille = l.points;
+        while (taille > 1 && QFontMetrics(police(taille)).horizontalAdvance(l.texte.trimmed()) > place)
+            --taille;
+    }
+    m_polices.clear();
+    m_zones.clear();
+    int y = m_debut;
+    for (const LigneApropos& l : m_lignes) {
+        m_polices << police(tailles.value(l.points));
+        const QFontMetrics m(m_polices.last());
+        const int largeur = m.horizontalAdvance(l.texte.trimmed());
+        m_zones << QRect((width() - largeur) / 2, y, largeur, m.height());
+        y += m.height();
+    }
+}
+
+QRect FeuilleApropos::zoneLigne(int i) const
+{
+    return m_zones.at(i);
+}
+
+int FeuilleApropos::finDuTexte() const
+{
+    return m_zones.isEmpty() ? m_debut : m_zones.last().bottom() + 1;
+}
+
 QString FeuilleApropos::texte() const
 {
     QStringList lignes;
@@ -44,13 +86,10 @@ void FeuilleApropos::paintEvent(QPaintEvent*)
     QPainter p(this);
     m_icone->render(&p, QRectF(0, 0, 32, 32));
     p.setPen(palette().color(QPalette::WindowText));
-    int y = m_debut;
-    for (const LigneApropos& l : m_lignes) {
-        const QFont f = police(l.points);
-        const QFontMetrics m(f);
-        p.setFont(f);
-        p.drawText(0, y + m.ascent(), l.texte);
-        y += m.height();
+    for (int i = 0; i < m_lignes.size(); ++i) {
+        const QRect& zone = m_zones.at(i);
+        p.setFont(m_polices.at(i));
+        p.drawText(zone.left(), zone.top() + QFontMetrics(m_polices.at(i)).ascent(), m_lignes.at(i).texte.trimmed());
     }
 }
 

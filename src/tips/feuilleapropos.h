@@ -1,11 +1,15 @@
 // The about window's scrolling sheet: the program's icon at its top left
-// corner, then lines of bold text, each in its own point size, the first
-// one `debut` pixels below the top. A click, Space or Enter, or a screen
-// reader's Press asks to pause or resume the scrolling; screen readers read
-// the lines as the sheet's text.
+// corner, then lines of bold text centred on the sheet, the first one
+// `debut` pixels below the top. Each line has its point size; the lines of
+// one size that would not fit the sheet's width all get the largest
+// smaller size that lets them fit, measured with the font the system
+// actually gives. A click, Space or Enter, or a screen reader's Press asks
+// to pause or resume the scrolling; screen readers read the lines as the
+// sheet's text.
 #pragma once
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -19,12 +23,18 @@ struct LigneApropos {
 class FeuilleApropos : public QWidget {
     Q_OBJECT
 public:
-    FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int debut);
+    // `largeur`: the sheet's width, fixed.
+    FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int debut, int largeur);
 
     // Verdana bold, or a bold sans-serif of similar width where it is absent.
     static QFont police(int points);
     // The lines that carry text, one per line.
     QString texte() const;
+    // Where line `i` is drawn on the sheet: its text's width, its line's
+    // height.
+    QRect zoneLigne(int i) const;
+    // The height of the sheet down to the bottom of its last line.
+    int finDuTexte() const;
 
 Q_SIGNALS:
     void basculer();
@@ -35,7 +45,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ajusterPolices();
+
     QList<LigneApropos> m_lignes;
+    QList<QFont> m_polices;  // one per line, fitted to the width
+    QList<QRect> m_zones;    // where each line is drawn
     int m_debut;
     QSvgRenderer* m_icone;
 };

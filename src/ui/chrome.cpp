@@ -46,6 +46,7 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
 void Chrome::brancherAide(TavBttn* bouton, int sujetGauche, int sujetDroit, const QString& bulle)
 {
     installerBulle(bouton, m_general, bulle);
+    bouton->setActionDroite(true);
     connect(bouton, &TavBttn::clicked, this, [this, sujetGauche] {
         m_general.afficherAide(m_fenetre, sujetGauche);
     });

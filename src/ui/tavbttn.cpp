@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,9 +20,7 @@ QColor grise(const QColor& c)
 
 TavBttn::TavBttn(QWidget* parent) : QAbstractButton(parent)
 {
-    // Reached with Tab and pressed with Space, but a click leaves the focus
-    // where it was.
-    setFocusPolicy(Qt::TabFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_Hover);
 }
@@ -51,17 +50,33 @@ void TavBttn::setDecoratif(bool decoratif)
 {
     m_decoratif = decoratif;
     setAttribute(Qt::WA_TransparentForMouseEvents, decoratif);
-    setFocusPolicy(decoratif ? Qt::NoFocus : Qt::TabFocus);
+    setFocusPolicy(decoratif ? Qt::NoFocus : Qt::StrongFocus);
 }
+
+namespace {
+
+bool legendeParlante(const QString& c)
+{
+    return !c.isEmpty() && c != QLatin1String("x") && c != QLatin1String("-");
+}
+
+}  // namespace
 
 QString TavBttn::nomAccessible() const
 {
     if (!accessibleName().isEmpty())
         return accessibleName();
-    const QString c = text();
-    if (c.isEmpty() || c == QLatin1String("x") || c == QLatin1String("-"))
-        return m_bulle.section(QLatin1Char('/'), 0, 0);
-    return c;
+    if (legendeParlante(text()))
+        return text();
+    return m_actionDroite ? m_bulle.section(QLatin1Char('/'), 0, 0) : m_bulle;
+}
+
+QString TavBttn::descriptionAccessible() const
+{
+    if (m_actionDroite)
+        return m_bulle.section(QLatin1Char('/'), 1);
+    const QString nom = nomAccessible();
+    return nom == m_bulle ? QString() : m_bulle;
 }
 
 QSize TavBttn::sizeHint() const
@@ -115,7 +130,7 @@ void TavBttn::paintEvent(QPaintEvent*)
     }
     if (!text().isEmpty()) {
         p.setPen(isEnabled() || m_decoratif ? m_fore : QColor(0x70, 0x70, 0x70));
-        p.drawText(zoneTexte, int(m_align | Qt::AlignVCenter) & ~int(Qt::AlignTop | Qt::AlignBottom) | Qt::TextSingleLine, text());
+        p.drawText(zoneTexte, (int(m_align | Qt::AlignVCenter) & ~int(Qt::AlignTop | Qt::AlignBottom)) | Qt::TextSingleLine, text());
     }
 }
 
@@ -126,6 +141,19 @@ void TavBttn::mousePressEvent(QMouseEvent* event)
         QAbstractButton::mousePressEvent(event);
     else
         event->accept();
+}
+
+void TavBttn::keyPressEvent(QKeyEvent* event)
+{
+    const int k = event->key();
+    const bool entree = k == Qt::Key_Return || k == Qt::Key_Enter;
+    if (entree && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void TavBttn::mouseMoveEvent(QMouseEvent* event)
@@ -168,7 +196,7 @@ public:
         if (t == QAccessible::Name)
             return b->nomAccessible();
         if (t == QAccessible::Description)
-            return b->bulle().section(QLatin1Char('/'), 1);
+            return b->descriptionAccessible();
         return QAccessibleWidget::text(t);
     }
 

@@ -1,7 +1,8 @@
 // The gradient button of every window: title areas, command buttons,
 // picture buttons and the decorative bands. A click is raised for the left
 // button only; `mouseDown` reports every button, `mouseHover` every move of
-// the pointer over it.
+// the pointer over it. A button takes the focus when clicked or reached
+// with Tab, as the desktops' buttons do.
 #pragma once
 
 #include <QAbstractButton>
@@ -40,12 +41,19 @@ public:
     // Decorative bands take no input and no focus but keep their look.
     void setDecoratif(bool decoratif);
     bool isDecoratif() const { return m_decoratif; }
-    // The hover hint ("left button/right button" texts). Screen readers name
-    // a button by its caption, or by the hint's first part when the caption
-    // says nothing by itself ("", "x", "-").
+    // The hover hint. On a button whose right button has a command of its
+    // own (setActionDroite) it reads "left button/right button"; anywhere
+    // else a "/" is part of the text ("Crypter/décrypter un texte").
     void setBulle(const QString& bulle) { m_bulle = bulle; }
     QString bulle() const { return m_bulle; }
+    void setActionDroite(bool actionDroite) { m_actionDroite = actionDroite; }
+    bool actionDroite() const { return m_actionDroite; }
+    // Screen readers name a button by its caption, or by its hint (the left
+    // button's part of it) when the caption says nothing by itself ("", "x",
+    // "-"). The description is the right button's part of the hint, or the
+    // whole hint when the caption names the button.
     QString nomAccessible() const;
+    QString descriptionAccessible() const;
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
@@ -54,6 +62,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Return and Enter press the button as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -70,6 +80,7 @@ private:
     Qt::Alignment m_align = Qt::AlignCenter;
     bool m_survol = false;
     bool m_decoratif = false;
+    bool m_actionDroite = false;
     QSvgRenderer* m_image = nullptr;
     QString m_bulle;
 };

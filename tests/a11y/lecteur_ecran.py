@@ -22,6 +22,11 @@ def outer(program):
         return subprocess.run(cmd, env=env, timeout=120).returncode
 
 
+# A hint split at "/" only where the right button has a command of its own.
+ABOUT = ("A propos de Ordalis.../Changer les couleurs, afficher ou non les info-bulles et les conseils au "
+         "démarrage, désinstaller")
+
+
 def find_app(pyatspi, name, seconds=20):
     end = time.time() + seconds
     while time.time() < end:
@@ -84,14 +89,14 @@ def inner(program):
                     ("combo box", "Lecteurs"), ("list", "Dossiers"), ("list", "Fichiers"),
                     ("text", "Création - date"), ("text", "Création - heure"),
                     ("text", "Modification - date"), ("text", "Modification - heure"),
-                    ("check box", "Archive"), ("push button", "Renommer les fichiers"),
-                    ("push button", "A propos de Ordalis...")]
+                    ("check box", "Archive"), ("push button", "Renommer les fichiers/Retour"),
+                    ("push button", "Appel de l'aide générale"), ("push button", ABOUT)]
         for role, name in expected:
             check(get(role, name) is not None, "%s named %r" % (role, name))
         check(any(r == "filler" and nm == "Aucun fichier sélectionné" for r, nm, _ in tree)
               or get("label", "Aucun fichier sélectionné") is not None, "selection count readable")
 
-        about = get("push button", "A propos de Ordalis...")
+        about = get("push button", ABOUT)
         menu = get("filler", "Configuration des couleurs, etc.")
         check(menu is not None and not showing(pyatspi, menu), "menu panel hidden at start")
         if about is not None and menu is not None:

@@ -72,11 +72,16 @@ TEST_F(JournalOnDisk, UndoGivesBackEveryNameWithItsContent)
     EXPECT_EQ(readRenameJournal(journal)->pairs.size(), 1u);
 }
 
+// The undo question counts what restorableCount says; the undo then does just that.
 TEST_F(JournalOnDisk, TakenOrMissingNamesKeepTheirCurrentName)
 {
     ASSERT_EQ(renameAll({"a.txt", "b.txt", "c.txt"}), 3u);
+    const auto restorable = [&] { return restorableCount(*readRenameJournal(journal)); };
+    EXPECT_EQ(restorable(), 3u);
     test::writeFile(folder / "a.txt", "newer");  // a's old name was taken since
+    EXPECT_EQ(restorable(), 2u);
     fs::remove(folder / "Vac02.txt");            // b is gone
+    EXPECT_EQ(restorable(), 1u);
     const auto report = undoRenameJournal(journal);
     ASSERT_TRUE(report);
     EXPECT_EQ(report->restored, 1u);
@@ -91,9 +96,32 @@ TEST_F(JournalOnDisk, ANameFreedByTheCommandIsGivenBackInReverseOrder)
     test::writeFile(folder / "x", "x");
     test::writeFile(folder / "z", "z");
     ASSERT_EQ(apply({{0, "x", "y"}, {1, "z", "x"}}), 2u);
+    EXPECT_EQ(restorableCount(*readRenameJournal(journal)), 2u);  // x is taken, but freed first
     EXPECT_EQ(undoRenameJournal(journal)->restored, 2u);
     EXPECT_EQ(read("x"), "x");
     EXPECT_EQ(names(), (Names{"x", "z"}));
+}
+
+// A command journals only the pairs that change a name; one that renames nothing keeps the last journal.
+TEST_F(JournalOnDisk, ACommandThatRenamesNothingKeepsTheLastJournal)
+{
+    ASSERT_EQ(renameAll({"a.txt", "b.txt"}), 2u);
+    const std::vector<RenameOp> plan = {{0, "Vac01.txt", "Vac01.txt"}, {1, "Vac01.txt", "Vac01.***"},
+                                        {2, "Vac01.txt", "Vac02.txt"}, {3, "Vac02.txt", "Vac01.txt"}};
+    const std::vector<RenameOp> changing = operationsThatChangeAName(plan);
+    ASSERT_EQ(changing.size(), 2u);
+    EXPECT_EQ(changing[0].position, 2u);
+    EXPECT_EQ(changing[1].position, 3u);
+    EXPECT_EQ(apply(changing), 0u);  // every new name is taken
+    const auto last = readRenameJournal(journal);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->pairs.size(), 2u);
+    EXPECT_EQ(last->pairs[0].oldName, "a.txt");
+    EXPECT_EQ(last->doneCount(), 2u);
+    ASSERT_TRUE(removeRenameJournal(journal));  // with none before, none after
+    EXPECT_EQ(apply(changing), 0u);
+    EXPECT_FALSE(readRenameJournal(journal));
+    EXPECT_FALSE(fs::exists(journal));
 }
 
 // A crash after `done` renames: the journal was never sealed, and the last mark may be cut short.

@@ -1,9 +1,12 @@
-// The menu panel's settings, colours and help; the tips of the day; the about window.
+// The menu panel's settings, colours and help; the tips of the day; the about window; what screen readers
+// and the keyboard reach of the gradient buttons.
 #include "app/demarrage.h"
 #include "app/fenprin.h"
+#include "app/outils.h"
 #include "support/banc.h"
 #include "tips/apropos.h"
 #include "tips/conseils.h"
+#include "texttools/fencrypteur.h"
 #include "tips/feuilleapropos.h"
 #include "ui/aide.h"
 #include "ui/tavbttn.h"
@@ -14,7 +17,6 @@
 #include <QLabel>
 #include <QTextBrowser>
 #include <QtTest>
-#include <cmath>
 #include <functional>
 
 namespace {
@@ -172,8 +174,18 @@ private Q_SLOTS:
         Conseils* c = ouvertes.first();
         QVERIFY(fen()->isVisible() && c->isModal());
         QCOMPARE(c->parentWidget(), fen());
-        QTest::keyClick(c->findChild<QCheckBox*>(QStringLiteral("chkLoadTipsAtStartup")), Qt::Key_Space);
-        QCOMPARE(env->reglages->lire(u"Conseils du jour"_qs, u"Conseil au démarrage"_qs, {}), QStringLiteral("Non"));
+        auto* interrupteur = c->findChild<QCheckBox*>(QStringLiteral("chkLoadTipsAtStartup"));
+        const auto stocke = [&] { return env->reglages->lire(u"Conseils du jour"_qs, u"Conseil au démarrage"_qs, {}); };
+        const auto basculerParLecteur = [&] {
+            QAccessible::queryAccessibleInterface(interrupteur)->actionInterface()->doAction(
+                QAccessibleActionInterface::toggleAction());
+        };
+        basculerParLecteur();
+        QCOMPARE(stocke(), QStringLiteral("Non"));
+        QTest::keyClick(interrupteur, Qt::Key_Space);
+        QCOMPARE(stocke(), QStringLiteral("Oui"));
+        basculerParLecteur();
+        QCOMPARE(stocke(), QStringLiteral("Non"));
         bouton("CmdOK", c)->click();
         QTRY_VERIFY(fenetresOuvertes<Conseils>().isEmpty());
         fen()->activateWindow();
@@ -183,7 +195,8 @@ private Q_SLOTS:
         QVERIFY(fen()->isVisible() && fenetresOuvertes<Conseils>().isEmpty());
     }
 
-    // Up a pixel a tick, paused in place by mouse, Space or screen reader, restarting past 258/500 of its height.
+    // Up a pixel a tick, paused in place by mouse, Space or screen reader; every line within the sheet's
+    // width; back to the start once the last line has wholly left the viewport, not before.
     void feuilleApropos()
     {
         Apropos a(*env->general);
@@ -201,13 +214,84 @@ private Q_SLOTS:
             a.tic();
             QCOMPARE(feuille->y(), attendu--);
         }
-        const int plusHaut = -int(std::floor(feuille->height() * 258.0 / 500.0));
+        for (int i = 0; i < 19; ++i) {
+            const QRect zone = feuille->zoneLigne(i);
+            QVERIFY2(zone.left() >= 0 && zone.right() < feuille->width(), qPrintable(QString::number(i)));
+        }
+        const int fin = feuille->finDuTexte();
+        QCOMPARE(feuille->zoneLigne(18).bottom() + 1, fin);
+        QVERIFY(feuille->height() >= fin + feuille->parentWidget()->height());
         int vu = feuille->y();
-        for (a.tic(); feuille->y() != 0 && vu > plusHaut - 2; a.tic()) {
+        for (a.tic(); feuille->y() != 0 && vu > -fin - 2; a.tic()) {
             QCOMPARE(feuille->y(), vu - 1);
             vu = feuille->y();
         }
-        QCOMPARE(vu, plusHaut);
+        QCOMPARE(vu, -fin);
+    }
+
+    // A screen reader names a button by its hint, split at "/" only where the right button has a command.
+    void nomsAccessiblesDesBoutons_data()
+    {
+        QTest::addColumn<bool>("crypteur");  // else the main window
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("aide") << false << "CmdAide" << "Appel de l'aide générale" << "Appel de l'aide sur la fenêtre";
+        QTest::newRow("propriétés") << false << "CmdProprietes" << "Date-heure et attributs du fichier sélectionné"
+                                    << "Propriétés du fichier sélectionné";
+        QTest::newRow("crypteur") << false << "CmdCrypteur" << "Crypter/décrypter un texte" << "";
+        QTest::newRow("renommer, retour") << false << "CmdRename" << "Renommer les fichiers/Retour" << "";
+        QTest::newRow("fermer") << false << "CmdFermer" << "Fermer" << "";
+        QTest::newRow("copier") << true << "CmdCopCrypt" << "Copier le texte crypté/décrypté" << "";
+        QTest::newRow("effacer") << true << "CmdEffacerCrypt" << "Effacer le texte crypté/décrypté" << "";
+        QTest::newRow("clé") << true << "CmdCache" << "Montrer/masquer la clé" << "";
+    }
+    void nomsAccessiblesDesBoutons()
+    {
+        QFETCH(bool, crypteur);
+        QFETCH(QString, bouton);
+        QFETCH(QString, nom);
+        QFETCH(QString, description);
+        banc->ouvrirSansDossier();
+        QWidget* dans = crypteur ? static_cast<QWidget*>(fen()->outils()->ouvrirCrypteur()) : fen();
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(dans->findChild<TavBttn*>(bouton));
+        QCOMPARE(i->text(QAccessible::Name), nom);
+        QCOMPARE(i->text(QAccessible::Description), description);
+        if (crypteur)
+            delete dans;
+    }
+
+    // Return and Enter press a focused button as Space does, in every window.
+    void entreeActionneLeBouton_data()
+    {
+        QTest::addColumn<QString>("fenetre");
+        QTest::addColumn<QString>("bouton");
+        QTest::newRow("principale") << "FenPrin" << "CmdApropos";
+        QTest::newRow("conseils") << "Conseils" << "CmdNextTip";
+        QTest::newRow("à propos") << "Apropos" << "CmdFermer";
+    }
+    void entreeActionneLeBouton()
+    {
+        QFETCH(QString, fenetre);
+        QFETCH(QString, bouton);
+        banc->ouvrirSansDossier();
+        QWidget* dans = fen();
+        if (fenetre == u"Conseils") {
+            conseils(QString());
+            dans = outil.get();
+        } else if (fenetre == u"Apropos") {
+            outil = std::make_unique<Apropos>(*env->general);
+            dans = outil.get();
+        }
+        dans->show();
+        auto* b = dans->findChild<TavBttn*>(bouton);
+        b->setFocus();
+        QSignalSpy clics(b, &TavBttn::clicked);
+        QTest::keyClick(b, Qt::Key_Return);
+        QTest::keyClick(b, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clics.size(), 2);
+        if (fenetre == u"FenPrin")
+            QVERIFY(!fen()->popUpInfos()->isVisible());  // shown, then hidden again
     }
 };
 

@@ -1,0 +1,194 @@
+// The main window's undo of the last rename or extension change: what Ctrl+Z reaches, what the question
+// counts, what a command that changes nothing leaves, the file list afterwards.
+#include "app/fenprin.h"
+#include "fileops/navigateur.h"
+#include "support/banc.h"
+#include "ui/tavbttn.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QtTest>
+
+class TstAnnulation : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> etat;
+    std::unique_ptr<BancFenPrin> banc;
+    Environnement* env = nullptr;
+
+    FenPrin* fen() { return banc->fen.get(); }
+    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
+    void saisir(const char* champ, const QString& texte) { banc->champ(champ)->setText(texte); }
+    QList<Message>& messages() { return env->dialogues.messages; }
+    void ctrlZ(QWidget* ou = nullptr) { QTest::keyClick(ou ? ou : banc->fichiers(), Qt::Key_Z, Qt::ControlModifier); }
+    QString question(int fichiers)
+    {
+        return QStringLiteral("Annuler le dernier renommage ? %1 de %2 %3.")
+            .arg(fichiers > 1 ? QStringLiteral("%1 fichiers").arg(fichiers) : QStringLiteral("%1 fichier").arg(fichiers),
+                 QDir::toNativeSeparators(env->dossier.path()),
+                 fichiers > 1 ? QStringLiteral("retrouveront leur nom") : QStringLiteral("retrouvera son nom"));
+    }
+    void renommerTout()
+    {
+        bouton("CmdRename")->click();
+        saisir("txtRename", QStringLiteral("Vac"));
+        bouton("CmdToutRenommer")->click();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        etat = std::make_unique<QTemporaryDir>();  // where the rename journal goes
+        qputenv("XDG_STATE_HOME", etat->path().toUtf8());
+        banc = std::make_unique<BancFenPrin>();
+        env = banc->env.get();
+    }
+    void cleanup()
+    {
+        banc.reset();
+        etat.reset();
+    }
+
+    void annulerLeRenommage_data()
+    {
+        QTest::addColumn<QString>("entreTemps");  // what happens between the rename and the undo
+        QTest::addColumn<int>("annulables");      // the files the question counts
+        QTest::addColumn<QStringList>("apres");
+        QTest::addColumn<QString>("bilan");
+        const QStringList rendus{"a.JPG", "b.txt", "c"};
+        const QString tousRendus = QStringLiteral("3 fichiers ont retrouvé leur nom.");
+        QTest::newRow("tout rendu") << QString() << 3 << rendus << tousRendus;
+        QTest::newRow("nom repris") << "reprendre" << 2 << QStringList{"Vac002.txt", "a.JPG", "b.txt", "c"}
+                                    << "2 fichiers ont retrouvé leur nom.\n1 fichier garde son nom actuel "
+                                       "(ancien nom déjà pris, ou fichier disparu) : Vac002.txt.";
+        QTest::newRow("fichiers disparus")
+            << "effacer" << 1 << QStringList{"a.JPG"}
+            << "1 fichier a retrouvé son nom.\n2 fichiers gardent leur nom actuel "
+               "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt.";
+        QTest::newRow("effacés derrière la question, trois noms cités") << "effacer pendant la question" << 3
+            << QStringList{} << "0 fichier a retrouvé son nom.\n3 fichiers gardent leur nom actuel "
+                                "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt, Vac001.jpg.";
+        QTest::newRow("redemarrage") << "redemarrer" << 3 << rendus << tousRendus;
+        QTest::newRow("même bouton encore") << "renommer encore" << 3 << rendus << tousRendus;
+        QTest::newRow("extension refusée partout") << "extension ***" << 3 << rendus << tousRendus;
+        QTest::newRow("rien d'annulable") << "tout effacer" << 0 << QStringList{} << QString();
+    }
+    void annulerLeRenommage()
+    {
+        QFETCH(QString, entreTemps);
+        QFETCH(int, annulables);
+        QFETCH(QStringList, apres);
+        QFETCH(QString, bilan);
+        banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c")});
+        renommerTout();
+        const QStringList renommes{"Vac001.jpg", "Vac002.txt", "Vac003"};
+        if (entreTemps == u"reprendre")
+            env->creerFichier(QStringLiteral("b.txt"), "nouveau");
+        if (entreTemps == u"effacer" || entreTemps == u"tout effacer")
+            for (const QString& nom : renommes.mid(entreTemps == u"effacer" ? 1 : 0))
+                QFile::remove(env->chemin(nom));
+        if (entreTemps == u"redemarrer") {
+            banc->fen.reset();
+            banc->ouvrirSansDossier();
+        }
+        if (entreTemps == u"renommer encore")
+            bouton("CmdToutRenommer")->click();  // every name already the new one
+        if (entreTemps == u"extension ***")
+            bouton("CmdToutNExtension")->click();  // "***" is no name a file may carry
+        if (annulables == 0) {  // said so, the journal kept for a later try
+            env->dialogues.reponses = {Reponse::Oui};
+            ctrlZ();
+            ctrlZ();
+            QCOMPARE(messages().size(), 2);
+            QCOMPARE(messages()[1].texte, QStringLiteral("Aucun fichier du dernier renommage ne peut retrouver son "
+                                                         "nom (ancien nom déjà pris, ou fichier disparu)."));
+            return;
+        }
+        ctrlZ();  // no answer scripted: the default button leaves everything, journal included
+        QCOMPARE(messages().value(0).texte, question(annulables));
+        QCOMPARE(messages()[0].parDefaut, Reponse::Non);
+        env->dialogues.reponses = {Reponse::Oui};
+        if (entreTemps == u"effacer pendant la question")
+            env->dialogues.pendantMessage = [&](const Message& m) {
+                if (m.icone == IconeMessage::Question)
+                    for (const QString& nom : renommes)
+                        QFile::remove(env->chemin(nom));
+            };
+        ctrlZ();
+        QCOMPARE(messages().value(2).texte, bilan);
+        QCOMPARE(banc->contenu(), apres);
+        if (!apres.isEmpty())
+            QCOMPARE(env->lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
+        if (entreTemps == u"reprendre")
+            QCOMPARE(env->lire(QStringLiteral("b.txt")), QByteArray("nouveau"));  // never overwritten
+        QStringList lignes = banc->lignes();  // the list is read again
+        lignes.sort();
+        if (entreTemps != u"redemarrer")
+            QCOMPARE(lignes, apres);
+        ctrlZ();
+        QCOMPARE(messages().size(), 4);
+        QCOMPARE(messages()[3].texte, QStringLiteral("Il n'y a aucun renommage à annuler."));
+    }
+
+    // Ctrl+Z undoes a text box's typing while it has some, and else offers the undo, wherever the focus is.
+    void ctrlZAtteintLAnnulation()
+    {
+        banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblInfoRename"))->text(),
+                 QStringLiteral("ATTENTION : seul le dernier renommage peut être annulé (Ctrl+Z)."));
+        bouton("CmdRename")->click();
+        QLineEdit* nom = banc->champ("txtRename");
+        QTest::mouseClick(nom, Qt::LeftButton);
+        QTest::keyClicks(nom, QStringLiteral("Vac"));
+        QTest::mouseClick(bouton("CmdToutRenommer"), Qt::LeftButton);
+        QCOMPARE(banc->contenu(), (QStringList{"Vac001.txt", "Vac002.txt"}));
+        QCOMPARE(fen()->focusWidget(), bouton("CmdToutRenommer"));  // the click took the focus
+        ctrlZ(fen()->focusWidget());
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].texte, question(2));
+        QTest::mouseClick(nom, Qt::LeftButton);
+        QTest::keyClicks(nom, QStringLiteral("X"));
+        for (int fois = 0; fois < 5 && nom->isUndoAvailable(); ++fois)
+            ctrlZ(nom);
+        QCOMPARE(messages().size(), 1);  // the typing undone first
+        QVERIFY(!nom->text().contains(u'X'));
+        ctrlZ(nom);
+        QCOMPARE(messages().size(), 2);
+        QCOMPARE(messages()[1].texte, question(2));
+    }
+
+    // The undo of an extension change puts the list's filter back, unless it changed since.
+    void filtreRemisApresLAnnulation_data()
+    {
+        QTest::addColumn<bool>("fermerLeCadre");
+        QTest::addColumn<QString>("motif");
+        QTest::addColumn<QStringList>("lignes");
+        QTest::newRow("filtre de l'extension") << false << "*.txt" << QStringList{"a.txt", "b.txt"};
+        QTest::newRow("cadre fermé entre-temps") << true << "*.*" << QStringList{"a.txt", "b.txt", "c.md"};
+    }
+    void filtreRemisApresLAnnulation()
+    {
+        QFETCH(bool, fermerLeCadre);
+        QFETCH(QString, motif);
+        QFETCH(QStringList, lignes);
+        banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.md")});
+        bouton("CmdRename")->click();
+        saisir("txtExtension", QStringLiteral("txt"));
+        saisir("txtNouvExtension", QStringLiteral("md"));
+        bouton("CmdToutNExtension")->click();
+        QCOMPARE(banc->lignes(), (QStringList{"a.md", "b.md", "c.md"}));
+        if (fermerLeCadre)
+            bouton("CmdRename")->click();
+        env->dialogues.reponses = {Reponse::Oui};
+        ctrlZ();
+        QCOMPARE(messages().value(1).texte, QStringLiteral("2 fichiers ont retrouvé leur nom."));
+        QCOMPARE(fen()->navigateur()->motif(), motif);
+        QCOMPARE(banc->lignes(), lignes);
+    }
+};
+
+QTEST_MAIN(TstAnnulation)
+#include "tst_annulation.moc"
