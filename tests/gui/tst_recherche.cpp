@@ -361,6 +361,10 @@ private Q_SLOTS:
         QCOMPARE(modele()->rowCount(), 3);
 
         QHeaderView* entetes = fen->vues()->details()->horizontalHeader();
+        QWidget* suivant = fen->vues()->details()->nextInFocusChain();  // where Tab goes from the list
+        while (!(suivant->focusPolicy() & Qt::TabFocus) || !suivant->isVisible() || !suivant->isEnabled())
+            suivant = suivant->nextInFocusChain();
+        QCOMPARE(suivant, entetes);
         entetes->setFocus();
         QTest::keyClick(entetes, Qt::Key_Right);  // "Dans le dossier"
         QTest::keyClick(entetes, Qt::Key_Space);
