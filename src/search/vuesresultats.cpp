@@ -50,9 +50,10 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     static constexpr int kMarge = 3;
 
+    static int hauteur(const QFontMetrics& mesures) { return kMarge * 3 + 32 + 2 * mesures.lineSpacing(); }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
     {
-        return {largeur(option), kMarge * 3 + 32 + 2 * option.fontMetrics.lineSpacing()};
+        return {largeur(option), hauteur(option.fontMetrics)};
     }
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -94,7 +95,6 @@ public:
         setFocusPolicy(Qt::TabFocus);
         setObjectName(QStringLiteral("ResultatsEntetes"));
     }
-    int colonneCourante() const { return m_courante; }
     QString nomColonne() const { return model() ? model()->headerData(m_courante, Qt::Horizontal).toString() : QString(); }
     void trier() { Q_EMIT sectionClicked(m_courante); }
 
@@ -277,7 +277,9 @@ void VuesResultats::setVue(Vue vue)
     m_icones->setFlow(vue == Vue::Liste ? QListView::TopToBottom : QListView::LeftToRight);
     m_icones->setWrapping(true);
     m_icones->setWordWrap(grandes);
-    m_icones->setGridSize(grandes ? QSize(tw(1290), tw(990)) : QSize(tw(2100), 20));
+    // A large icon's cell holds the icon and two lines of its name.
+    const int hauteurGrande = qMax(tw(990), DelegueGrandesIcones::hauteur(m_icones->fontMetrics()));
+    m_icones->setGridSize(grandes ? QSize(tw(1290), hauteurGrande) : QSize(tw(2100), 20));
     m_icones->setItemDelegate(grandes ? m_delegueGrandes : m_delegueSimple);
     m_icones->setMovement(QListView::Static);
     setCurrentWidget(m_icones);
