@@ -191,14 +191,15 @@ private:
     }
 
     // Makes sure the folder at `depth` is open, opening again from the
-    // nearest open one above it those that were closed.
+    // nearest open one above it (or from the start folder's path) those that
+    // were closed.
     bool reopen(std::size_t depth)
     {
         std::size_t open = depth;
         while (open > 0 && !folders_[open].handle.isOpen())
             --open;
-        if (!folders_[open].handle.isOpen())
-            return false;  // the start folder itself could not be opened
+        if (!folders_[open].handle.isOpen() && platform::OpenFolder::open(folders_[0].path, folders_[0].handle))
+            return false;
         for (std::size_t k = open + 1; k <= depth; ++k)
             if (folders_[k - 1].handle.openChild(folders_[k].name, folders_[k].handle))
                 return false;

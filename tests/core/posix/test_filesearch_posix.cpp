@@ -101,31 +101,40 @@ TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
     EXPECT_EQ(rows.at(path("winter.txt")).timeText, "00:30");
 }
 
-// 500 folders deep, a path far longer than one system call takes: nothing is skipped.
-TEST_F(FileSearchPosix, FileBelowTheLongestPath)
+// A path far longer than one system call takes, and two trees deep enough that the second is entered
+// from a start folder the first one's walk had let go: nothing is skipped.
+TEST_F(FileSearchPosix, FilesBelowTheLongestPath)
 {
     const std::string level(15, 'd');
-    std::vector<int> folders{::open(root_.path().c_str(), O_RDONLY | O_DIRECTORY)};
-    for (int depth = 0; depth < 500; ++depth) {
-        ASSERT_EQ(::mkdirat(folders.back(), level.c_str(), 0700), 0);
-        folders.push_back(::openat(folders.back(), level.c_str(), O_RDONLY | O_DIRECTORY));
-        ASSERT_GE(folders.back(), 0);
+    std::vector<std::vector<int>> chains;
+    for (const auto& [top, depth] : {std::pair<const char*, int>{"a", 500}, {"b", 100}}) {
+        root_.put(std::string(top) + "/x");
+        std::vector<int>& folders = chains.emplace_back();
+        folders.push_back(::open(path(top).c_str(), O_RDONLY | O_DIRECTORY));
+        for (int k = 0; k < depth; ++k) {
+            ASSERT_EQ(::mkdirat(folders.back(), level.c_str(), 0700), 0);
+            folders.push_back(::openat(folders.back(), level.c_str(), O_RDONLY | O_DIRECTORY));
+            ASSERT_GE(folders.back(), 0);
+        }
+        ::close(::openat(folders.back(), (std::string(top) + ".txt").c_str(), O_WRONLY | O_CREAT, 0600));
     }
-    ::close(::openat(folders.back(), "deep.txt", O_WRONLY | O_CREAT, 0600));
     root_.put("top.txt");
-    const auto rows = search("*.txt");
     std::map<std::string, std::size_t> folderLengths;
-    for (const auto& [key, row] : rows)
+    for (const auto& [key, row] : search("*.txt"))
         folderLengths[row.name] = row.folder.size();
     const std::size_t top = root_.path().string().size();
-    EXPECT_EQ(folderLengths, (std::map<std::string, std::size_t>{{"deep.txt", top + 16 * 500}, {"top.txt", top}}));
+    EXPECT_EQ(folderLengths, (std::map<std::string, std::size_t>{
+                                 {"a.txt", top + 2 + 16 * 500}, {"b.txt", top + 2 + 16 * 100}, {"top.txt", top}}));
     // std::filesystem cannot remove a path this long: each level goes from its parent.
-    ::unlinkat(folders.back(), "deep.txt", 0);
-    for (std::size_t k = folders.size() - 1; k > 0; --k) {
-        ::close(folders[k]);
-        ::unlinkat(folders[k - 1], level.c_str(), AT_REMOVEDIR);
+    for (std::size_t c = 0; c < chains.size(); ++c) {
+        std::vector<int>& folders = chains[c];
+        ::unlinkat(folders.back(), c == 0 ? "a.txt" : "b.txt", 0);
+        for (std::size_t k = folders.size() - 1; k > 0; --k) {
+            ::close(folders[k]);
+            ::unlinkat(folders[k - 1], level.c_str(), AT_REMOVEDIR);
+        }
+        ::close(folders[0]);
     }
-    ::close(folders[0]);
 }
 
 // Icon bytes are read only from a small regular file, and never wait for a pipe's writer.
