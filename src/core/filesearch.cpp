@@ -126,11 +126,17 @@ private:
 
 // A folder being searched: its listing is kept for the subfolders pass.
 struct Folder {
+    std::string name;  // in its parent; empty for the start folder
     std::string path;
     std::string display;
+    platform::OpenFolder handle;
     std::vector<platform::DirEntry> entries;
     std::size_t nextEntry = 0;  // subfolders pass
 };
+
+// How many of the innermost folders stay open; those above them are opened
+// again from their parents when the walk comes back to them.
+constexpr std::size_t kOpenFolders = 64;
 
 class Search {
 public:
@@ -142,17 +148,16 @@ public:
 
     void run()
     {
-        enter(searchFolderText(options_.folder, separator_));
+        Folder& top = folders_.emplace_back();
+        top.path = searchFolderText(options_.folder, separator_);
+        platform::OpenFolder::open(top.path, top.handle);
+        searchFolder();
         while (!folders_.empty() && !batches_.stopped()) {
-            if (!options_.subfolders) {
-                folders_.pop_back();
-                continue;
-            }
-            const platform::DirEntry* sub = nextSubfolder(folders_.back());
+            const platform::DirEntry* sub = options_.subfolders ? nextSubfolder(folders_.back()) : nullptr;
             if (!sub)
                 folders_.pop_back();
             else
-                enter(CheminComplet(folders_.back().path, sub->name, separator_));
+                enter(sub->name);
         }
         batches_.deliver();
     }
@@ -168,23 +173,58 @@ private:
         return nullptr;
     }
 
-    // Lists a folder and delivers its matching files (the files pass).
-    void enter(std::string path)
+    // Opens the subfolder `name` of the innermost folder and searches it; a
+    // folder that cannot be opened gives nothing.
+    void enter(std::string name)
+    {
+        if (!reopen(folders_.size() - 1))
+            return;
+        Folder child;
+        if (folders_.back().handle.openChild(name, child.handle))
+            return;
+        child.path = CheminComplet(folders_.back().path, name, separator_);
+        child.name = std::move(name);
+        folders_.push_back(std::move(child));
+        if (folders_.size() > kOpenFolders)
+            folders_[folders_.size() - 1 - kOpenFolders].handle.close();
+        searchFolder();
+    }
+
+    // Makes sure the folder at `depth` is open, opening again from the
+    // nearest open one above it (or from the start folder's path) those that
+    // were closed.
+    bool reopen(std::size_t depth)
+    {
+        std::size_t open = depth;
+        while (open > 0 && !folders_[open].handle.isOpen())
+            --open;
+        if (!folders_[open].handle.isOpen() && platform::OpenFolder::open(folders_[0].path, folders_[0].handle))
+            return false;
+        for (std::size_t k = open + 1; k <= depth; ++k)
+            if (folders_[k - 1].handle.openChild(folders_[k].name, folders_[k].handle))
+                return false;
+        return true;
+    }
+
+    // Lists the innermost folder and delivers its matching regular files
+    // (the files pass).
+    void searchFolder()
     {
         const std::string pattern = options_.pattern ? options_.pattern() : std::string();
-        Folder& folder = folders_.emplace_back();
-        folder.path = std::move(path);
+        Folder& folder = folders_.back();
         folder.display = displayText(folder.path);
+        if (!folder.handle.isOpen())
+            return;
         // A listing that fails leaves what could be read, maybe nothing.
-        platform::listDirectory(folder.path, folder.entries);
+        folder.handle.list(folder.entries);
         for (const platform::DirEntry& entry : folder.entries) {
             if (batches_.stopped())
                 return;
             if (entry.isDirectory || entry.isSpecial || !matchesPattern(pattern, entry.name))
                 continue;
             platform::FileStat status;
-            if (platform::fileStat(folder.path, entry.name, status) || status.isDirectory)
-                continue;  // gone since the listing, or a link to a folder
+            if (folder.handle.stat(entry.name, status) || !status.isRegular)
+                continue;  // gone since the listing, or a link to a folder, a pipe or a device
             if (!batches_.add(makeRow(folder, entry.name, status)))
                 return;
         }

@@ -54,11 +54,14 @@ using SearchBatchHandler = std::function<void(std::vector<SearchRow>&&)>;
 // Runs a whole search, calling `onBatch` (never with an empty batch) on the
 // calling thread as rows are found. Order: the matching files of a folder in
 // the file system's own order, then, with subfolders, each subfolder in that
-// order with its whole tree. Only files are listed (a folder is walked
-// whatever its name); hidden files are listed like any other; a link to a
-// file is listed with its target's size and time, a link to a folder is
-// neither listed nor walked, so the walk always ends. A folder that cannot be
-// read, and a file whose status can no longer be read, are left out.
+// order with its whole tree. Only what is a regular file once links are
+// followed is listed (a folder is walked whatever its name): a link to a
+// file is listed with its target's size and time; pipes, devices, sockets
+// and links to them are left out; a link to a folder is neither listed nor
+// walked, so the walk always ends. Hidden files are listed like any other.
+// Folders are reached however deep they lie, whatever the length of their
+// path. A folder that cannot be read, and a file whose status can no longer
+// be read, are left out.
 // `stop` may be set from any thread: once it is seen, no further row is
 // delivered and the call returns.
 void searchFiles(const SearchOptions& options, const std::atomic<bool>& stop,

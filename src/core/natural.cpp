@@ -1,6 +1,7 @@
 #include "core/natural.h"
 
-#include "core/utf8.h"
+#include "core/baseletters.h"
+#include "core/casefold.h"
 
 #include <algorithm>
 #include <bit>
@@ -41,27 +42,59 @@ int sequenceLength(unsigned char lead)
 // form is not valid UTF-8 and could otherwise pass for an ASCII digit.
 constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
 
-// Reads the character at `pos` (never a digit) and moves past it: ASCII and
-// valid UTF-8 come back case-folded, any other byte as its own value.
-char32_t readChar(std::string_view text, std::size_t& pos)
+// The code point of the valid UTF-8 sequence at `text[pos]` (a byte of 0x80
+// or more) and its length; 0 when the bytes there are not valid UTF-8.
+int decodeAt(std::string_view text, std::size_t pos, char32_t& code)
 {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    if (lead < 0x80)
-        return static_cast<unsigned char>(foldAscii(lead));
+    const auto lead = static_cast<unsigned char>(text[pos]);
     const int length = sequenceLength(lead);
-    if (length == 0 || pos + length - 1 > text.size())
-        return lead;
-    char32_t code = lead & (0x7F >> length);
-    for (int k = 0; k < length - 1; ++k) {
+    if (length == 0 || pos + length > text.size())
+        return 0;
+    code = lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
         const auto byte = static_cast<unsigned char>(text[pos + k]);
         if ((byte & 0xC0) != 0x80)
-            return lead;
+            return 0;
         code = (code << 6) | (byte & 0x3F);
     }
-    if (code < kShortest[length])
-        return lead;
-    pos += length - 1;
-    return utf8::foldCase(code);
+    return code < kShortest[length] ? 0 : length;
+}
+
+// What a comparison looks at in a name, in the order the levels are tried:
+// the letters without case and without accents, then the accents, then the
+// case.
+enum class Level { Letters, Accents, Case };
+
+char32_t foldChar(char32_t c)
+{
+    return c <= 0xFFFF ? casefold::fold(static_cast<char16_t>(c)) : c;
+}
+
+// Reads the character at `pos` (never a digit) and moves past it, as
+// `level` sees it; a byte that is not part of valid UTF-8 comes back as its
+// own value.
+char32_t readChar(std::string_view text, std::size_t& pos, Level level)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    char32_t code = lead;
+    const int length = lead < 0x80 ? 1 : decodeAt(text, pos, code);
+    pos += length == 0 ? 1 : std::size_t(length);
+    if (length == 0 || level == Level::Case)
+        return code;
+    return level == Level::Accents ? foldChar(code) : foldChar(baseletters::base(code));
+}
+
+// Moves past the combining marks at `pos`.
+std::size_t skipMarks(std::string_view text, std::size_t pos)
+{
+    char32_t code = 0;
+    while (pos < text.size() && static_cast<unsigned char>(text[pos]) >= 0x80) {
+        const int length = decodeAt(text, pos, code);
+        if (length == 0 || !baseletters::isMark(code))
+            break;
+        pos += std::size_t(length);
+    }
+    return pos;
 }
 
 std::size_t skipZeros(std::string_view text, std::size_t pos)
@@ -153,17 +186,19 @@ int differenceInsideNumber(std::string_view a, std::string_view b, std::size_t m
     return tailA == 0 ? 0 : (a[mismatch] < b[mismatch] ? -1 : 1);
 }
 
-}  // namespace
-
-int naturalCompare(std::string_view a, std::string_view b)
+// Compares the names from `start` (where both have the same bytes before)
+// at one level.
+int compareAtLevel(std::string_view a, std::string_view b, std::size_t start, Level level, int& zerosOrder)
 {
-    const std::size_t shared = sharedLength(a, b);
-    if (const int inNumber = differenceInsideNumber(a, b, shared))
-        return inNumber;
-    std::size_t i = tokenStart(a, shared);
-    std::size_t j = i;
-    int zerosOrder = 0;  // set by the first equal numbers with different leading zeros
-    while (i < a.size() && j < b.size()) {
+    std::size_t i = start;
+    std::size_t j = start;
+    for (;;) {
+        if (level == Level::Letters) {
+            i = skipMarks(a, i);
+            j = skipMarks(b, j);
+        }
+        if (i >= a.size() || j >= b.size())
+            break;
         const auto byteA = static_cast<unsigned char>(a[i]);
         const auto byteB = static_cast<unsigned char>(b[j]);
         const bool digitA = isDigit(a[i]);
@@ -171,8 +206,8 @@ int naturalCompare(std::string_view a, std::string_view b)
         if ((byteA | byteB) < 0x80 && !digitA && !digitB) {  // ASCII letters and signs
             ++i;
             ++j;
-            const char x = foldAscii(byteA);
-            const char y = foldAscii(byteB);
+            const char x = level == Level::Case ? char(byteA) : foldAscii(byteA);
+            const char y = level == Level::Case ? char(byteB) : foldAscii(byteB);
             if (x != y)
                 return x < y ? -1 : 1;
             continue;
@@ -183,13 +218,28 @@ int naturalCompare(std::string_view a, std::string_view b)
             continue;
         }
         // A number sorts where '0' would; no other character reads as '0'.
-        const char32_t x = digitA ? U'0' : readChar(a, i);
-        const char32_t y = digitB ? U'0' : readChar(b, j);
+        const char32_t x = digitA ? U'0' : readChar(a, i, level);
+        const char32_t y = digitB ? U'0' : readChar(b, j, level);
         if (x != y)
             return x < y ? -1 : 1;
     }
     if (i < a.size() || j < b.size())
         return i < a.size() ? 1 : -1;
+    return 0;
+}
+
+}  // namespace
+
+int naturalCompare(std::string_view a, std::string_view b)
+{
+    const std::size_t shared = sharedLength(a, b);
+    if (const int inNumber = differenceInsideNumber(a, b, shared))
+        return inNumber;
+    const std::size_t start = tokenStart(a, shared);
+    int zerosOrder = 0;  // set by the first equal numbers with different leading zeros
+    for (const Level level : {Level::Letters, Level::Accents, Level::Case})
+        if (const int byLevel = compareAtLevel(a, b, start, level, zerosOrder))
+            return byLevel;
     if (zerosOrder != 0)
         return zerosOrder;
     return sign(a.compare(b));

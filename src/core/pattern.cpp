@@ -52,6 +52,14 @@ bool matchOne(std::u32string_view pat, std::u32string_view name)
         && wildcardMatch(head, name);
 }
 
+std::string_view trimSpaces(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace
 
 std::string patternFromFilter(std::string_view filterText)
@@ -64,13 +72,18 @@ std::string patternFromFilter(std::string_view filterText)
 bool matchesPattern(std::string_view pattern, std::string_view name)
 {
     const std::u32string name32 = utf8::decode(name);
+    const auto matches = [&name32](std::string_view one) {
+        one = trimSpaces(one);
+        return !one.empty() && matchOne(utf8::decode(one), name32);
+    };
+    if (matches(pattern))
+        return true;
     std::size_t start = 0;
-    while (start <= pattern.size()) {
+    while (start < pattern.size()) {
         auto end = pattern.find(';', start);
         if (end == std::string_view::npos)
-            end = pattern.size();
-        const auto one = pattern.substr(start, end - start);
-        if (!one.empty() && matchOne(utf8::decode(one), name32))
+            return start > 0 && matches(pattern.substr(start));  // the whole text was tried first
+        if (matches(pattern.substr(start, end - start)))
             return true;
         start = end + 1;
     }

@@ -28,6 +28,7 @@ namespace {
 const QString kSousDossiersExclus = QStringLiteral("Sous-dossiers inclus/exclus (EXCLUS)");
 const QString kSousDossiersInclus = QStringLiteral("Sous-dossiers inclus/exclus (INCLUS)");
 const QString kRechercher = QStringLiteral("Rechercher...");
+const QString kTitre = QStringLiteral("Rechercher des fichiers");
 
 // A view button: the gradient button with a small drawing of its view.
 class BoutonVue : public TavBttn {
@@ -76,6 +77,18 @@ private:
     VuesResultats::Vue m_vue;
 };
 
+// Why a folder cannot be listed, in the words of the interface.
+QString raisonEnFrancais(const std::error_code& err)
+{
+    if (err == std::errc::permission_denied || err == std::errc::operation_not_permitted)
+        return QStringLiteral("accès refusé");
+    if (err == std::errc::no_such_file_or_directory)
+        return QStringLiteral("il n'existe plus");
+    if (err == std::errc::not_a_directory)
+        return QStringLiteral("ce n'est plus un dossier");
+    return QString::fromStdString(err.message());
+}
+
 QString ligneCompte(int n)
 {
     return QString::number(n) + (n > 1 ? QStringLiteral(" fichiers trouvés") : QStringLiteral(" fichier trouvé"));
@@ -94,7 +107,8 @@ FenRechercher::FenRechercher(General& general, QWidget* parent)
     installerAccessibiliteTavBttn();
     setFixedSize(tw(8355), tw(6585));
     auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 3, .sujetDroit = 0});
-    chrome->deplace()->setCaption(QStringLiteral("Rechercher des fichiers"));
+    setWindowTitle(kTitre);
+    chrome->deplace()->setCaption(kTitre);
     placer(chrome->deplace(), 0, 0, 7755, 315);
     placer(chrome->aide(), 7755, 0, 300, 315);
     placer(chrome->fermer(), 8055, 0, 300, 315);
@@ -140,8 +154,7 @@ void FenRechercher::construireCadre()
     m_repertoire->setObjectName(QStringLiteral("chxRepertoire"));
     m_repertoire->setAccessibleName(QStringLiteral("Dossiers"));
     placer(m_repertoire, 180, 855, 2940, 2385);
-    connect(m_repertoire, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { setDossier(ListeDossiers::chemin(item)); });
+    connect(m_repertoire, &QListWidget::itemActivated, this, &FenRechercher::ouvrirDossier);
 
     auto* fond = creerPanneau(this, QStringLiteral("FondExtension"));
     placer(fond, 3240, 495, 4935, 1800);
@@ -162,6 +175,10 @@ void FenRechercher::construireCritere(TavPanel* fond)
     m_critere = creerChamp(sousExtension, QStringLiteral("txtCritere"), QStringLiteral("Nom et/ou extension du fichier"));
     placer(m_critere, 90, 300, 3900, 300);
     connect(m_critere, &QLineEdit::textChanged, m_moteur, &MoteurRecherche::setMotif);
+    connect(m_critere, &QLineEdit::returnPressed, this, [this] {
+        if (m_libre)
+            demarrer();
+    });
     m_critere->setText(QStringLiteral("*.txt"));
     TavBttn* lgn = bouton(sousExtension, "CmdLgN", QString(), 4125, 75, 540, 525);
     lgn->setPicture(QStringLiteral(":/icons/renommer.svg"));
@@ -252,13 +269,27 @@ void FenRechercher::changerLecteur(int index)
 
 bool FenRechercher::setDossier(const std::string& chemin)
 {
+    return !lireDossier(chemin);
+}
+
+std::error_code FenRechercher::lireDossier(const std::string& chemin)
+{
     std::vector<ordalis::platform::DirEntry> entrees;
-    if (ordalis::platform::listDirectory(chemin, entrees))
-        return false;
+    if (const std::error_code err = ordalis::platform::listDirectory(chemin, entrees))
+        return err;
     m_dossier = chemin;
-    m_repertoire->afficher(m_dossier);
+    m_repertoire->afficher(m_dossier, entrees);
     remettreLecteur();
-    return true;
+    return {};
+}
+
+void FenRechercher::ouvrirDossier(QListWidgetItem* item)
+{
+    const std::string chemin = ListeDossiers::chemin(item);
+    if (const std::error_code err = lireDossier(chemin))
+        m_general.dialogues().message(this, {m_general.TitreProgramme,
+            QStringLiteral("Le dossier « %1 » ne peut pas être ouvert : %2.").arg(item->text(), raisonEnFrancais(err)),
+            IconeMessage::Exclamation, BoutonsMessage::Ok, Reponse::Ok});
 }
 
 void FenRechercher::basculerRecherche()

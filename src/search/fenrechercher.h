@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <string>
+#include <system_error>
 
 class General;
 class ListeDossiers;
@@ -15,6 +16,7 @@ class ListeLecteurs;
 class ModeleResultats;
 class MoteurRecherche;
 class QLineEdit;
+class QListWidgetItem;
 class TavBttn;
 class TavPanel;
 class VuesResultats;
@@ -62,6 +64,9 @@ private:
     void basculerSousDossiers();
     void ouvrirLigne(int rangee);
     void renommerFichiers();
+    std::error_code lireDossier(const std::string& chemin);
+    // An item of the folder list opened: a folder that cannot be listed says why.
+    void ouvrirDossier(QListWidgetItem* item);
 
     General& m_general;
     ListeLecteurs* m_lecteur = nullptr;

@@ -86,16 +86,40 @@ void ModeleResultats::ajouter(LotResultats&& lot)
     if (lot.lignes.empty())
         return;
     const std::size_t debut = m_lignes.size();
-    beginInsertRows({}, int(debut), int(debut + lot.lignes.size()) - 1);
-    for (ordalis::SearchRow& r : lot.lignes) {
-        m_ordre.push_back(int(m_lignes.size()));
+    for (ordalis::SearchRow& r : lot.lignes)
         m_lignes.push_back({std::move(r)});
-    }
     for (const IconePropre& i : lot.icones)
         m_lignes[debut + i.ligne].icone = m_icones.pourImage(i.cle, i.image);
+    if (m_trie) {
+        insererTriees(debut);
+        return;
+    }
+    beginInsertRows({}, int(debut), int(m_lignes.size()) - 1);
+    for (std::size_t f = debut; f < m_lignes.size(); ++f)
+        m_ordre.push_back(int(f));
     endInsertRows();
-    if (m_trie)
-        trierLignes(debut);
+}
+
+// Each run of new rows that go between the same two shown rows is inserted
+// there at once: the rows already shown are neither compared again nor
+// moved in the views.
+void ModeleResultats::insererTriees(std::size_t debut)
+{
+    std::vector<int> nouvelles(m_lignes.size() - debut);
+    std::iota(nouvelles.begin(), nouvelles.end(), int(debut));
+    const auto cmp = [this](int a, int b) { return avant(a, b); };
+    std::stable_sort(nouvelles.begin(), nouvelles.end(), cmp);
+    for (std::size_t k = 0; k < nouvelles.size();) {
+        const auto place = std::upper_bound(m_ordre.begin(), m_ordre.end(), nouvelles[k], cmp);
+        std::size_t fin = k + 1;
+        while (fin < nouvelles.size() && (place == m_ordre.end() || avant(nouvelles[fin], *place)))
+            ++fin;
+        const int rangee = int(place - m_ordre.begin());
+        beginInsertRows({}, rangee, rangee + int(fin - k) - 1);
+        m_ordre.insert(place, nouvelles.begin() + std::ptrdiff_t(k), nouvelles.begin() + std::ptrdiff_t(fin));
+        endInsertRows();
+        k = fin;
+    }
 }
 
 void ModeleResultats::cliquerEntete(int colonne)
@@ -103,7 +127,7 @@ void ModeleResultats::cliquerEntete(int colonne)
     m_trie = true;
     m_colonne = colonne;
     m_sens = m_sens == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
-    trierLignes(0);
+    trierLignes();
 }
 
 // Rows of equal keys keep the order in which they were found.
@@ -116,16 +140,18 @@ bool ModeleResultats::avant(int a, int b) const
     case Nom: c = ordalis::naturalCompare(x.name, y.name); break;
     case Dossier: c = ordalis::naturalCompare(x.folder, y.folder); break;
     case Taille: c = comparer(x.size, y.size); break;
-    case Date:
-    case Heure: c = comparer(x.writeTime, y.writeTime); break;
+    case Date: c = comparer(x.writeTime, y.writeTime); break;
+    case Heure:  // the time of day shown ("hh:mm"), then the moment
+        c = comparer(x.timeText, y.timeText);
+        c = c != 0 ? c : comparer(x.writeTime, y.writeTime);
+        break;
     default: c = comparer(x.nameLength, y.nameLength); break;
     }
     return m_sens == Qt::AscendingOrder ? c < 0 : c > 0;
 }
 
-// The first `dejaTriees` shown rows are in order already; the others join
-// them. Selected and current rows follow their files.
-void ModeleResultats::trierLignes(std::size_t dejaTriees)
+// Sorts every shown row again. Selected and current rows follow their files.
+void ModeleResultats::trierLignes()
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList anciens = persistentIndexList();
@@ -134,12 +160,8 @@ void ModeleResultats::trierLignes(std::size_t dejaTriees)
     for (const QModelIndex& i : anciens)
         fichiers.push_back(m_ordre[std::size_t(i.row())]);
 
-    if (dejaTriees == 0)
-        std::iota(m_ordre.begin(), m_ordre.end(), 0);
-    const auto cmp = [this](int a, int b) { return avant(a, b); };
-    const auto milieu = m_ordre.begin() + std::ptrdiff_t(dejaTriees);
-    std::stable_sort(milieu, m_ordre.end(), cmp);
-    std::inplace_merge(m_ordre.begin(), milieu, m_ordre.end(), cmp);
+    std::iota(m_ordre.begin(), m_ordre.end(), 0);
+    std::stable_sort(m_ordre.begin(), m_ordre.end(), [this](int a, int b) { return avant(a, b); });
 
     std::vector<int> rangees(m_ordre.size());
     for (std::size_t r = 0; r < m_ordre.size(); ++r)

@@ -1,8 +1,9 @@
 // The rows of the results list: name (with its icon), folder, size, date,
 // time and name length, as texts, with the file's own bytes kept for
 // opening it. Sorting, once a header asks for it, compares sizes and name
-// lengths as numbers, dates and times as moments, names and folders in the
-// program's natural order; rows that come later take their sorted place.
+// lengths as numbers, dates as moments, times by the time of day shown (the
+// moment breaking ties), names and folders in the program's natural order;
+// rows that come later take their sorted place.
 #pragma once
 
 #include "core/filesearch.h"
@@ -50,7 +51,9 @@ private:
     };
 
     bool avant(int a, int b) const;
-    void trierLignes(std::size_t dejaTriees);
+    void trierLignes();
+    // Shows the found rows from `debut` on, in their sorted places.
+    void insererTriees(std::size_t debut);
     const Ligne& ligneAffichee(int rangee) const { return m_lignes[std::size_t(m_ordre[std::size_t(rangee)])]; }
 
     std::vector<Ligne> m_lignes;  // in the order found

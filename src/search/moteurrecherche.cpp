@@ -1,16 +1,18 @@
 #include "search/moteurrecherche.h"
 
+#include "core/platform/platform.h"
+
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QImageReader>
 
-#include <fstream>
-#include <iterator>
+#include <mutex>
+#include <thread>
 
 namespace {
 
 // Icon files are small; anything larger is not read.
-constexpr std::streamsize kTailleIconeMax = 1 << 20;
+constexpr std::size_t kTailleIconeMax = 1 << 20;
 
 bool estFichierIcone(const std::string& nom)
 {
@@ -26,12 +28,10 @@ bool estFichierIcone(const std::string& nom)
 
 QImage lireIconeFichier(const std::string& chemin, QByteArray& cle)
 {
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier)
+    std::string contenu;
+    if (ordalis::platform::readSmallFile(chemin, kTailleIconeMax, contenu))
         return {};
-    QByteArray octets(kTailleIconeMax, Qt::Uninitialized);
-    fichier.read(octets.data(), kTailleIconeMax);
-    octets.truncate(qsizetype(fichier.gcount()));
+    QByteArray octets = QByteArray::fromRawData(contenu.data(), qsizetype(contenu.size()));
     QBuffer tampon(&octets);
     tampon.open(QIODevice::ReadOnly);
     QImageReader lecteur(&tampon, "ico");
@@ -46,7 +46,23 @@ QImage lireIconeFichier(const std::string& chemin, QByteArray& cle)
     return image;
 }
 
-MoteurRecherche::MoteurRecherche(QObject* parent) : QObject(parent) {}
+struct MoteurRecherche::Motif {
+    std::mutex verrou;
+    std::string texte;
+};
+
+// One search, shared by its thread and, until it is stopped, its engine.
+struct MoteurRecherche::Travail {
+    std::atomic<bool> arret{false};
+    std::mutex verrou;
+    MoteurRecherche* moteur = nullptr;  // null once stopped; under `verrou`
+    Recherche recherche;
+};
+
+MoteurRecherche::MoteurRecherche(QObject* parent, Recherche recherche)
+    : QObject(parent), m_recherche(std::move(recherche)), m_motif(std::make_shared<Motif>())
+{
+}
 
 MoteurRecherche::~MoteurRecherche()
 {
@@ -55,58 +71,65 @@ MoteurRecherche::~MoteurRecherche()
 
 void MoteurRecherche::setMotif(const QString& motif)
 {
-    const std::lock_guard<std::mutex> verrou(m_verrouMotif);
-    m_motif = motif.toStdString();
-}
-
-std::string MoteurRecherche::motif() const
-{
-    const std::lock_guard<std::mutex> verrou(m_verrouMotif);
-    return m_motif;
+    const std::lock_guard<std::mutex> verrou(m_motif->verrou);
+    m_motif->texte = motif.toStdString();
 }
 
 void MoteurRecherche::demarrer(const std::string& dossier, bool sousDossiers)
 {
     arreter();
-    m_arret = false;
-    m_enCours = true;
-    ordalis::SearchOptions options{dossier, sousDossiers, [this] { return motif(); }};
-    m_fil = std::thread(&MoteurRecherche::travailler, this, std::move(options), m_generation);
+    m_travail = std::make_shared<Travail>();
+    m_travail->moteur = this;
+    m_travail->recherche = m_recherche;
+    ordalis::SearchOptions options{dossier, sousDossiers, [motif = m_motif] {
+        const std::lock_guard<std::mutex> verrou(motif->verrou);
+        return motif->texte;
+    }};
+    std::thread(&MoteurRecherche::travailler, m_travail, std::move(options)).detach();
 }
 
 void MoteurRecherche::arreter()
 {
-    ++m_generation;  // drops the batches and the end already queued
-    m_arret = true;
-    joindre();
-    m_enCours = false;
+    if (!m_travail)
+        return;
+    m_travail->arret = true;
+    const std::lock_guard<std::mutex> verrou(m_travail->verrou);
+    m_travail->moteur = nullptr;  // what is already queued finds it gone
+    m_travail.reset();
 }
 
-void MoteurRecherche::joindre()
+void MoteurRecherche::poster(const std::shared_ptr<Travail>& travail, std::function<void(MoteurRecherche*)> geste)
 {
-    if (m_fil.joinable())
-        m_fil.join();
-}
-
-void MoteurRecherche::travailler(ordalis::SearchOptions options, std::uint64_t generation)
-{
-    ordalis::searchFiles(options, m_arret, [this, generation](std::vector<ordalis::SearchRow>&& lignes) {
-        livrer(std::move(lignes), generation);
-    });
-    QMetaObject::invokeMethod(this, [this, generation] {
-        if (generation != m_generation)
-            return;
-        joindre();
-        m_enCours = false;
-        Q_EMIT terminee();
+    const std::lock_guard<std::mutex> verrou(travail->verrou);
+    if (!travail->moteur)
+        return;
+    QMetaObject::invokeMethod(travail->moteur, [travail, geste = std::move(geste)] {
+        MoteurRecherche* moteur = nullptr;
+        {
+            const std::lock_guard<std::mutex> v(travail->verrou);
+            moteur = travail->moteur;
+        }
+        if (moteur)
+            geste(moteur);
     }, Qt::QueuedConnection);
 }
 
-// On the worker thread: the batch gets the pictures of its icon files.
-void MoteurRecherche::livrer(std::vector<ordalis::SearchRow>&& lignes, std::uint64_t generation)
+void MoteurRecherche::travailler(std::shared_ptr<Travail> travail, ordalis::SearchOptions options)
+{
+    travail->recherche(options, travail->arret, [&travail](std::vector<ordalis::SearchRow>&& lignes) {
+        livrer(travail, std::move(lignes));
+    });
+    poster(travail, [travail](MoteurRecherche* moteur) {
+        moteur->m_travail.reset();
+        Q_EMIT moteur->terminee();
+    });
+}
+
+// On the search's thread: the batch gets the pictures of its icon files.
+void MoteurRecherche::livrer(const std::shared_ptr<Travail>& travail, std::vector<ordalis::SearchRow>&& lignes)
 {
     auto lot = std::make_shared<LotResultats>();
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
+    for (std::size_t i = 0; i < lignes.size() && !travail->arret; ++i) {
         if (!estFichierIcone(lignes[i].name))
             continue;
         IconePropre icone;
@@ -116,8 +139,5 @@ void MoteurRecherche::livrer(std::vector<ordalis::SearchRow>&& lignes, std::uint
             lot->icones.push_back(std::move(icone));
     }
     lot->lignes = std::move(lignes);
-    QMetaObject::invokeMethod(this, [this, generation, lot] {
-        if (generation == m_generation)
-            Q_EMIT this->lot(lot);
-    }, Qt::QueuedConnection);
+    poster(travail, [lot](MoteurRecherche* moteur) { Q_EMIT moteur->lot(lot); });
 }

@@ -13,11 +13,9 @@
 #include <QString>
 
 #include <atomic>
-#include <cstdint>
+#include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 // The picture a found file holds itself (an icon file).
@@ -35,18 +33,24 @@ struct LotResultats {
 class MoteurRecherche : public QObject {
     Q_OBJECT
 public:
-    explicit MoteurRecherche(QObject* parent = nullptr);
-    // Stops a running search and waits for its thread.
+    // What a search does on its thread: ordalis::searchFiles, or a stand-in.
+    using Recherche = std::function<void(const ordalis::SearchOptions&, const std::atomic<bool>&,
+                                         const ordalis::SearchBatchHandler&)>;
+
+    explicit MoteurRecherche(QObject* parent = nullptr, Recherche recherche = ordalis::searchFiles);
+    // Stops a running search without waiting for it.
     ~MoteurRecherche() override;
 
     // The pattern of the folders entered from now on.
     void setMotif(const QString& motif);
     // Starts a search; one that runs is stopped first.
     void demarrer(const std::string& dossier, bool sousDossiers);
-    // Stops the search and returns once its thread has ended. No batch is
-    // delivered after this call, not even one already on its way.
+    // Stops the search and returns at once, never waiting for its thread,
+    // which may be held by the system (a slow disk, a lost network share):
+    // the thread ends on its own and whatever it still finds is dropped. No
+    // batch is delivered after this call, not even one already on its way.
     void arreter();
-    bool enCours() const { return m_enCours; }
+    bool enCours() const { return bool(m_travail); }
 
 Q_SIGNALS:
     void lot(std::shared_ptr<LotResultats> lot);
@@ -54,17 +58,17 @@ Q_SIGNALS:
     void terminee();
 
 private:
-    void travailler(ordalis::SearchOptions options, std::uint64_t generation);
-    void livrer(std::vector<ordalis::SearchRow>&& lignes, std::uint64_t generation);
-    std::string motif() const;
-    void joindre();
+    struct Motif;
+    struct Travail;
 
-    mutable std::mutex m_verrouMotif;
-    std::string m_motif;
-    std::atomic<bool> m_arret{false};
-    std::thread m_fil;
-    std::uint64_t m_generation = 0;  // window's thread only
-    bool m_enCours = false;
+    static void travailler(std::shared_ptr<Travail> travail, ordalis::SearchOptions options);
+    static void livrer(const std::shared_ptr<Travail>& travail, std::vector<ordalis::SearchRow>&& lignes);
+    // Runs `geste` on the window's thread unless the search was stopped meanwhile.
+    static void poster(const std::shared_ptr<Travail>& travail, std::function<void(MoteurRecherche*)> geste);
+
+    Recherche m_recherche;
+    std::shared_ptr<Motif> m_motif;
+    std::shared_ptr<Travail> m_travail;  // the running search, if any
 };
 
 // The picture of an icon file, read from its bytes: the first image it

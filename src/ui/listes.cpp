@@ -86,7 +86,7 @@ void ListeDossiers::afficher(const std::string& dossier, const std::vector<ordal
 
     std::vector<std::string> sous;
     for (const auto& e : entrees) {
-        if (e.name.starts_with('.') || !(e.isDirectory || e.isSymlink))
+        if (!(e.isDirectory || e.isSymlink))
             continue;
         if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::CheminComplet(dossier, e.name, sep)))
             sous.push_back(e.name);
@@ -119,10 +119,27 @@ public:
             return c->currentText();
         return QAccessibleWidget::text(t);
     }
+    // The list of volumes, as the combo box's own accessible interface
+    // gives it, with one item per volume.
+    int childCount() const override { return liste() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? liste() : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child == liste() ? 0 : -1;
+    }
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString&) override
     {
         QMetaObject::invokeMethod(static_cast<QComboBox*>(widget()), &QComboBox::showPopup, Qt::QueuedConnection);
+    }
+
+private:
+    QAccessibleInterface* liste() const
+    {
+        return QAccessible::queryAccessibleInterface(static_cast<QComboBox*>(widget())->view());
     }
 };
 

@@ -17,7 +17,7 @@ class ListeDossiers : public QListWidget {
 public:
     explicit ListeDossiers(QWidget* parent = nullptr);
     // Shows `dossier` (a path as the system gives it) with its ancestors and
-    // its subfolders in natural order; dot-folders are left out.
+    // its subfolders in natural order, hidden ones (dot-folders) included.
     void afficher(const std::string& dossier);
     // The same, from a listing of `dossier` already read.
     void afficher(const std::string& dossier, const std::vector<ordalis::platform::DirEntry>& entrees);
@@ -26,7 +26,8 @@ public:
 };
 
 // The volume list. Screen readers read it as "Lecteurs" with the current
-// volume as its value (a plain combo box would be named by its value).
+// volume as its value (a plain combo box would be named by its value), and
+// its one child is the list of volumes.
 class ListeLecteurs : public QComboBox {
     Q_OBJECT
 public:

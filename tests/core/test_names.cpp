@@ -49,6 +49,8 @@ TEST(Pattern, Matches)
         {"*.txt", "A.TXT", true},      {"*.txt", "a.txt.bak", false},   {"?.txt", "ab.txt", false},
         {"*.jp?g", "photo.JPEG", true}, {"été*.*", "ÉTÉ 2001.jpg", true}, {"?té.txt", "été.txt", true},
         {"*.txt;*.doc", "a.doc", true}, {"*.", "README", true},          {"*.", "a.txt", false},
+        {" *.txt ", "a.txt", true},    {"a.txt; b.txt", "b.txt", true}, {"semi;colon.txt", "semi;colon.txt", true},
+        {"semi;colon.txt", "semi", true}, {"a.txt;", "a.txt", true},     {" ; ", " ", false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(matchesPattern(row.pattern, row.name), row.matches) << row.pattern << " ~ " << row.name;

@@ -228,18 +228,31 @@ private Q_SLOTS:
         QTest::newRow("C") << QLocale::c();
         QTest::newRow("français") << QLocale(QLocale::French, QLocale::France);
     }
+    // Accented letters among the plain ones, in the lists and in the running numbers of a rename.
     void ordreNaturelQuelleQueSoitLaLangue()
     {
         QFETCH(QLocale, langue);
         QLocale::setDefault(langue);
-        for (const char* d : {"dossier_10", "Dossier_9"})
-            QDir(env->dossier.path()).mkdir(QString::fromLatin1(d));
-        banc->ouvrir({"fichier_10", "Fichier_100", "fichier_9", "fichier_1"});
+        for (const char* d : {"dossier_10", "Dossier_9", "\u00c0rchives"})
+            QDir(env->dossier.path()).mkdir(QString::fromUtf8(d));
+        banc->ouvrir({"fichier_10", "Fichier_100", "fichier_9", "z\u00e8bre", "\u00c9t\u00e9", "\u00e9cho"});
         QLocale::setDefault(QLocale::system());
-        QCOMPARE(banc->lignes(), (QStringList{"fichier_1", "fichier_9", "fichier_10", "Fichier_100"}));
+        QCOMPARE(banc->lignes(), (QStringList{"\u00e9cho", "\u00c9t\u00e9", "fichier_9", "fichier_10", "Fichier_100",
+                                              "z\u00e8bre"}));
         QListWidget* dossiers = fen()->navigateur()->repertoire();
-        QCOMPARE(dossiers->item(dossiers->count() - 2)->text(), QStringLiteral("Dossier_9"));
-        QCOMPARE(dossiers->item(dossiers->count() - 1)->text(), QStringLiteral("dossier_10"));
+        QStringList sous;
+        for (int i = dossiers->count() - 3; i < dossiers->count(); ++i)
+            sous << dossiers->item(i)->text();
+        QCOMPARE(sous, (QStringList{"\u00c0rchives", "Dossier_9", "dossier_10"}));
+        bouton("CmdRename")->click();
+        saisir("txtRename", QStringLiteral("Lot"));
+        bouton("CmdToutRenommer")->click();
+        QStringList avant;  // each file holds its first name
+        for (const QString& nom : banc->contenu())
+            if (nom.startsWith(u"Lot"))
+                avant << nom + u'=' + QString::fromUtf8(env->lire(nom));
+        QCOMPARE(avant, (QStringList{"Lot001=\u00e9cho", "Lot002=\u00c9t\u00e9", "Lot003=fichier_9", "Lot004=fichier_10",
+                                     "Lot005=Fichier_100", "Lot006=z\u00e8bre"}));
     }
 
     void nomQuiNEstPasDeLUtf8DateEtRenomme()

@@ -2,21 +2,34 @@
 #include "app/outils.h"
 #include "search/fenrechercher.h"
 #include "search/modeleresultats.h"
+#include "search/moteurrecherche.h"
 #include "search/vuesresultats.h"
 #include "support/environnement.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QImageWriter>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QTableView>
 #include <QtTest>
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <future>
+#include <mutex>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TstRecherche : public QObject {
     Q_OBJECT
@@ -135,8 +148,66 @@ private Q_SLOTS:
             fenetre->close();
         });
         fenetre->findChild<TavBttn*>(QStringLiteral("btnRechercher"))->click();
-        QTRY_VERIFY_WITH_TIMEOUT(fenetre.isNull(), 20000);  // the search thread was joined on the way
+        QTRY_VERIFY_WITH_TIMEOUT(fenetre.isNull(), 20000);
         QVERIFY2(*enCours, "the search ended before the window was closed");
+    }
+
+    // A link to a pipe named like an icon is no file: it is not listed and nothing opens it.
+    void lienVersUnTube()
+    {
+        const QByteArray tube = QFile::encodeName(env->chemin(QStringLiteral("tube.ico")));
+        QVERIFY(::mkfifo(tube.constData(), 0600) == 0);
+        // Should a reader be waiting for a writer, this lets it go.
+        const auto liberer = qScopeGuard([&tube] { ::close(::open(tube.constData(), O_WRONLY | O_NONBLOCK)); });
+        QVERIFY(QFile::link(env->chemin(QStringLiteral("tube.ico")), env->chemin(QStringLiteral("lien.ico"))));
+        env->creerFichier(QStringLiteral("vrai.ico"));
+        ouvrir(QStringLiteral("*.ico"));
+        chercher();
+        QCOMPARE(colonne(), QStringList{QStringLiteral("vrai.ico")});
+
+        QByteArray cle;
+        auto lecture = std::async(std::launch::async, [&] { return lireIconeFichier(tube.toStdString(), cle); });
+        QVERIFY2(lecture.wait_for(std::chrono::seconds(5)) == std::future_status::ready, "the icon read waits");
+        QVERIFY(lecture.get().isNull());
+    }
+
+    // A search held by the system (a lost share, a pipe): stopping it, or closing, does not wait for it, and
+    // what it finds afterwards is dropped.
+    void arretSansAttendreUneRechercheBloquee()
+    {
+        std::mutex verrou;
+        std::condition_variable signal;
+        bool relachee = false;
+        std::atomic<int> finies{0};
+        const auto bloquee = [&](const ordalis::SearchOptions&, const std::atomic<bool>&,
+                                 const ordalis::SearchBatchHandler& lot) {
+            lot(std::vector<ordalis::SearchRow>(1));
+            {
+                std::unique_lock<std::mutex> attente(verrou);
+                signal.wait(attente, [&] { return relachee; });
+            }
+            lot(std::vector<ordalis::SearchRow>(1));
+            ++finies;
+        };
+        auto moteur = std::make_unique<MoteurRecherche>(nullptr, bloquee);
+        QSignalSpy lots(moteur.get(), &MoteurRecherche::lot);
+        QSignalSpy fin(moteur.get(), &MoteurRecherche::terminee);
+        moteur->demarrer(env->dossier.path().toStdString(), false);
+        QTRY_COMPARE(lots.count(), 1);
+        moteur->arreter();  // returns although the search is held
+        QVERIFY(!moteur->enCours());
+        moteur->demarrer(env->dossier.path().toStdString(), false);
+        QTRY_COMPARE(lots.count(), 2);
+        moteur.reset();  // so does closing
+        {
+            const std::lock_guard<std::mutex> relache(verrou);
+            relachee = true;
+        }
+        signal.notify_all();
+        QTRY_COMPARE(finies.load(), 2);
+        QTest::qWait(50);
+        QCOMPARE(lots.count(), 2);
+        QCOMPARE(fin.count(), 0);
     }
 
     // 20,000 files in one folder, every one found (stopping is checked on the deep walk above).
@@ -173,11 +244,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("entete");
         QTest::addColumn<QStringList>("croissant");
         QTest::newRow("Taille") << int(ModeleResultats::Taille)
-                                << QStringList{"b.txt", "c.txt", "a.txt"};  // 9, 20, 100 bytes
+                                << QStringList{"b.txt", "c.txt", "d.txt", "a.txt"};  // 9, 20, 50, 100 bytes
         QTest::newRow("Date") << int(ModeleResultats::Date)
-                              << QStringList{"b.txt", "a.txt", "c.txt"};  // 10/02/2023, 31/12/2023, 05/01/2024
+                              << QStringList{"d.txt", "b.txt", "a.txt", "c.txt"};  // 2022, 2023-02, 2023-12, 2024
+        // The time of day, the date breaking the tie of the two 08:00.
         QTest::newRow("Heure") << int(ModeleResultats::Heure)
-                               << QStringList{"b.txt", "a.txt", "c.txt"};  // 09:30, 23:10, 08:00
+                               << QStringList{"d.txt", "c.txt", "b.txt", "a.txt"};  // 08:00, 08:00, 09:30, 23:10
     }
     void tris()
     {
@@ -186,7 +258,8 @@ private Q_SLOTS:
         const struct { const char* nom; int taille; QDateTime quand; } fichiers[] = {
             {"a.txt", 100, QDateTime(QDate(2023, 12, 31), QTime(23, 10))},
             {"b.txt", 9, QDateTime(QDate(2023, 2, 10), QTime(9, 30))},
-            {"c.txt", 20, QDateTime(QDate(2024, 1, 5), QTime(8, 0))}};
+            {"c.txt", 20, QDateTime(QDate(2024, 1, 5), QTime(8, 0))},
+            {"d.txt", 50, QDateTime(QDate(2022, 6, 1), QTime(8, 0))}};
         for (const auto& f : fichiers) {
             env->creerFichier(QString::fromLatin1(f.nom), QByteArray(f.taille, 'x'));
             QFile date(env->chemin(QString::fromLatin1(f.nom)));
@@ -203,7 +276,8 @@ private Q_SLOTS:
         QCOMPARE(colonne(), decroissant);
     }
 
-    // Names in natural order; LgN counts characters, not bytes, and sorts as a number.
+    // Names in natural order, accented letters among the plain ones; LgN counts characters, not bytes, and sorts
+    // as a number.
     void triNaturelDesNomsEtDesLongueurs()
     {
         const QString long100 = QString(96, QLatin1Char('n')) + QStringLiteral(".txt");
@@ -213,9 +287,137 @@ private Q_SLOTS:
         ouvrir();
         chercher();
         cliquerEntete(ModeleResultats::Nom);
-        QCOMPARE(colonne(), (QStringList{"e.txt", "F9.txt", "f10.txt", "f100.txt", long100, "été.txt"}));
+        QCOMPARE(colonne(), (QStringList{"e.txt", "été.txt", "F9.txt", "f10.txt", "f100.txt", long100}));
         cliquerEntete(ModeleResultats::LongNom);
         QCOMPARE(colonne(ModeleResultats::LongNom), (QStringList{"100", "08", "07", "07", "06", "05"}));
+    }
+
+    // Rows of several batches take their sorted places; the selected row follows its file.
+    void lignesTrieesAuFilDesLots()
+    {
+        for (int i = 0; i < 700; ++i)
+            env->creerFichier(QStringLiteral("f%1.txt").arg((i * 7919) % 700));
+        ouvrir();
+        cliquerEntete(ModeleResultats::Nom);
+        cliquerEntete(ModeleResultats::Nom);  // descending
+        std::optional<QString> choisi;  // the first row of the first batch
+        connect(modele(), &QAbstractItemModel::rowsInserted, this, [&] {
+            fen->vues()->details()->setCurrentIndex(modele()->index(0, 0));
+            choisi = modele()->index(0, 0).data().toString();
+        }, Qt::SingleShotConnection);
+        chercher();
+        QStringList attendu;
+        for (int i = 699; i >= 0; --i)
+            attendu << QStringLiteral("f%1.txt").arg(i);
+        QCOMPARE(colonne(), attendu);
+        QVERIFY(choisi.has_value());
+        QCOMPARE(fen->vues()->details()->currentIndex().data().toString(), *choisi);
+    }
+
+    void nomsSousLesGrandesIcones_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("lignes");
+        QTest::addColumn<QString>("fin");
+        QTest::newRow("court") << QStringLiteral("red2.ico") << 1 << QStringLiteral("red2.ico");
+        QTest::newRow("deux lignes") << QStringLiteral("programme_de_test.txt") << 2 << QStringLiteral(".txt");
+        QTest::newRow("trop long") << QStringLiteral("un_nom_bien_trop_long_pour_deux_lignes_sous_une_icone.txt") << 2
+                                   << QStringLiteral(".txt");
+    }
+    void nomsSousLesGrandesIcones()
+    {
+        QFETCH(QString, nom);
+        QFETCH(int, lignes);
+        QFETCH(QString, fin);
+        env->creerFichier(nom);
+        ouvrir(QStringLiteral("*"));
+        chercher();
+        fen->findChild<TavBttn*>(QStringLiteral("CmdGrandicones"))->click();
+        QListView* vue = fen->vues()->icones();
+        const int largeur = vue->visualRect(vue->model()->index(0, 0)).width() - 6;
+        QVERIFY2(largeur >= 70, qPrintable(QString::number(largeur)));
+        const QStringList montre = lignesSousIcone(nom, vue->font(), largeur);
+        QCOMPARE(montre.size(), lignes);
+        QVERIFY2(montre.last().endsWith(fin), qPrintable(montre.join(u'|')));
+        if (lignes == 2 && !montre.last().contains(QChar(0x2026)))
+            QCOMPARE(montre.join(QString()), nom);  // nothing lost when it fits
+        for (const QString& ligne : montre)
+            QVERIFY(vue->fontMetrics().horizontalAdvance(ligne) <= largeur);
+    }
+
+    // Enter starts the search; the header sorts from the keyboard and by a screen reader's Press; one
+    // accessible item per file in the icon views; the volumes listed; spaces around the pattern ignored.
+    void clavierEtLecteurDEcran()
+    {
+        for (const char* nom : {"b.txt", "sous/a.txt", "semi;colon.txt"})
+            env->creerFichier(QString::fromLatin1(nom));
+        ouvrir(QStringLiteral(" *.txt "));
+        QCOMPARE(fen->windowTitle(), QStringLiteral("Rechercher des fichiers"));
+        bouton("CmdRechercherDansSousRepertoires")->click();
+        QSignalSpy fin(fen.get(), &FenRechercher::rechercheTerminee);
+        critere()->setFocus();
+        QTest::keyClick(critere(), Qt::Key_Return);
+        QVERIFY(fin.wait(20000));
+        QCOMPARE(modele()->rowCount(), 3);
+
+        QHeaderView* entetes = fen->vues()->details()->horizontalHeader();
+        QWidget* suivant = fen->vues()->details()->nextInFocusChain();  // where Tab goes from the list
+        while (!(suivant->focusPolicy() & Qt::TabFocus) || !suivant->isVisible() || !suivant->isEnabled())
+            suivant = suivant->nextInFocusChain();
+        QCOMPARE(suivant, entetes);
+        entetes->setFocus();
+        QTest::keyClick(entetes, Qt::Key_Right);  // "Dans le dossier"
+        QTest::keyClick(entetes, Qt::Key_Space);
+        QCOMPARE(modele()->colonneTri(), int(ModeleResultats::Dossier));
+        QCOMPARE(colonne().last(), QStringLiteral("a.txt"));
+        QAccessibleInterface* lu = QAccessible::queryAccessibleInterface(entetes);
+        QVERIFY(lu && lu->actionInterface());
+        QCOMPARE(lu->text(QAccessible::Value), QStringLiteral("Dans le dossier"));
+        lu->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(modele()->sensTri(), Qt::DescendingOrder);
+        QCOMPARE(colonne().first(), QStringLiteral("a.txt"));
+
+        fen->findChild<TavBttn*>(QStringLiteral("CmdListe"))->click();
+        QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(fen->vues()->icones());
+        QCOMPARE(liste->childCount(), 3);
+        QCOMPARE(liste->child(0)->text(QAccessible::Name), QStringLiteral("a.txt"));
+        fen->vues()->icones()->setCurrentIndex(fen->vues()->icones()->model()->index(2, 0));
+        QCOMPARE(fen->vues()->details()->currentIndex().row(), 2);  // one selection in every view
+
+        auto* lecteurs = fen->findChild<QComboBox*>(QStringLiteral("chxLecteur"));
+        QAccessibleInterface* volumes = QAccessible::queryAccessibleInterface(lecteurs);
+        QCOMPARE(volumes->childCount(), 1);
+        QCOMPARE(volumes->child(0)->role(), QAccessible::List);
+        QVERIFY(lecteurs->count() > 0);
+        QCOMPARE(volumes->child(0)->childCount(), lecteurs->count());
+
+        critere()->setText(QStringLiteral("semi;colon.txt"));
+        chercher();
+        QCOMPARE(colonne(), QStringList{QStringLiteral("semi;colon.txt")});
+    }
+
+    // Hidden folders are listed and can be chosen; one that cannot be opened says so.
+    void dossiersCachesEtDossierIllisible()
+    {
+        env->creerFichier(QStringLiteral(".cache/c.txt"));
+        env->creerFichier(QStringLiteral("parti/p.txt"));
+        ouvrir();
+        auto* dossiers = fen->findChild<QListWidget*>(QStringLiteral("chxRepertoire"));
+        const auto item = [dossiers](const QString& texte) {
+            const QList<QListWidgetItem*> trouves = dossiers->findItems(texte, Qt::MatchExactly);
+            return trouves.isEmpty() ? nullptr : trouves.first();
+        };
+        QVERIFY(item(QStringLiteral(".cache")));
+        QVERIFY(QDir(env->chemin(QStringLiteral("parti"))).removeRecursively());
+        Q_EMIT dossiers->itemActivated(item(QStringLiteral("parti")));
+        QCOMPARE(env->dialogues.messages.size(), 1);
+        QCOMPARE(env->dialogues.messages[0].texte,
+                 QStringLiteral("Le dossier « parti » ne peut pas être ouvert : il n'existe plus."));
+        QCOMPARE(QString::fromStdString(fen->dossier()), env->dossier.path());
+        Q_EMIT dossiers->itemActivated(item(QStringLiteral(".cache")));
+        QCOMPARE(QString::fromStdString(fen->dossier()), env->chemin(QStringLiteral(".cache")));
+        chercher();
+        QCOMPARE(colonne(), QStringList{QStringLiteral("c.txt")});
     }
 
     void iconesPartagees()

@@ -36,16 +36,55 @@ std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out
 
 // What the file search reads of each found file: its size and last-write
 // time (a file time, 100-nanosecond intervals since 1601-01-01 UTC), links
-// followed, and whether it is a folder (a link to a folder is one).
+// followed, whether it is a folder (a link to a folder is one) and whether
+// it is a regular file (a link to one is; a pipe, a device or a socket,
+// or a link to one, is not).
 struct FileStat {
     std::uint64_t size = 0;
     std::uint64_t write = 0;
     bool isDirectory = false;
+    bool isRegular = false;
 };
 // The status of the entry `name` of the folder `dir` (`dir` as listDirectory
 // takes it). Costs one status call, without the creation time lookup of
 // getFileTimes.
 std::error_code fileStat(const std::string& dir, const std::string& name, FileStat& out);
+
+// A folder held open while a walk reads it: its entries, their statuses and
+// its subfolders are reached relative to it, so that a folder lying deeper
+// than the longest path the system takes in one call is read like any other
+// (a descriptor on POSIX systems; on Windows the long-path form of its full
+// path). Move-only; closed when destroyed.
+class OpenFolder {
+public:
+    OpenFolder() = default;
+    ~OpenFolder();
+    OpenFolder(OpenFolder&& other) noexcept;
+    OpenFolder& operator=(OpenFolder&& other) noexcept;
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+
+    // Opens the folder `path` (a link to a folder is followed).
+    static std::error_code open(const std::string& path, OpenFolder& out);
+    // Opens the subfolder `name` of this folder; a link is not followed.
+    std::error_code openChild(const std::string& name, OpenFolder& out) const;
+    // As listDirectory, for this folder.
+    std::error_code list(std::vector<DirEntry>& out) const;
+    // As fileStat, for the entry `name` of this folder (links followed).
+    std::error_code stat(const std::string& name, FileStat& out) const;
+    bool isOpen() const;
+    void close();
+
+private:
+    int fd_ = -1;       // POSIX systems
+    std::string path_;  // Windows: the folder's full path
+};
+
+// Reads the whole content of `path` when it is a regular file of at most
+// `maxBytes` bytes, never waiting for a writer or a device: a pipe, a
+// device, a socket or a folder (also behind a link) fails with
+// std::errc::invalid_argument, a larger file with std::errc::file_too_large.
+std::error_code readSmallFile(const std::string& path, std::size_t maxBytes, std::string& out);
 
 // Calendar fields of an instant on the local clock.
 struct LocalFields {

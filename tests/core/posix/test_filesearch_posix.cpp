@@ -1,4 +1,5 @@
 #include "core/filesearch.h"
+#include "core/platform/platform.h"
 
 #include "../temp_dir.h"
 
@@ -11,8 +12,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <future>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,7 +45,8 @@ protected:
     test::TempDir root_{"ordalis-search-posix-"};
 };
 
-// Links to folders are not walked, a link to a file has its target's size, pipes and sockets are left out.
+// Links to folders are not walked, a link to a file has its target's size; pipes, sockets, devices and links to them
+// are left out.
 TEST_F(FileSearchPosix, LinksPipesAndSockets)
 {
     root_.put("a/x.txt");
@@ -51,6 +55,8 @@ TEST_F(FileSearchPosix, LinksPipesAndSockets)
     fs::create_symlink(path("a/x.txt"), path("link.txt"));
     fs::create_symlink(path("gone"), path("dangling.txt"));
     ASSERT_EQ(::mkfifo(path("tube.txt").c_str(), 0600), 0);
+    fs::create_symlink(path("tube.txt"), path("tube.ico"));  // opening it for its icon would wait for a writer
+    fs::create_symlink("/dev/null", path("null.txt"));
     sockaddr_un address{AF_UNIX, {}};
     std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path("prise.txt").c_str());
     const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -93,6 +99,72 @@ TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
     EXPECT_EQ(summer.size, 5'000'000'000ULL);
     EXPECT_EQ(rows.at(path("winter.txt")).dateText, "06/01/2001");
     EXPECT_EQ(rows.at(path("winter.txt")).timeText, "00:30");
+}
+
+// A path far longer than one system call takes, and two trees deep enough that the second is entered
+// from a start folder the first one's walk had let go: nothing is skipped.
+TEST_F(FileSearchPosix, FilesBelowTheLongestPath)
+{
+    const std::string level(15, 'd');
+    std::vector<std::vector<int>> chains;
+    for (const auto& [top, depth] : {std::pair<const char*, int>{"a", 500}, {"b", 100}}) {
+        root_.put(std::string(top) + "/x");
+        std::vector<int>& folders = chains.emplace_back();
+        folders.push_back(::open(path(top).c_str(), O_RDONLY | O_DIRECTORY));
+        for (int k = 0; k < depth; ++k) {
+            ASSERT_EQ(::mkdirat(folders.back(), level.c_str(), 0700), 0);
+            folders.push_back(::openat(folders.back(), level.c_str(), O_RDONLY | O_DIRECTORY));
+            ASSERT_GE(folders.back(), 0);
+        }
+        ::close(::openat(folders.back(), (std::string(top) + ".txt").c_str(), O_WRONLY | O_CREAT, 0600));
+    }
+    root_.put("top.txt");
+    std::map<std::string, std::size_t> folderLengths;
+    for (const auto& [key, row] : search("*.txt"))
+        folderLengths[row.name] = row.folder.size();
+    const std::size_t top = root_.path().string().size();
+    EXPECT_EQ(folderLengths, (std::map<std::string, std::size_t>{
+                                 {"a.txt", top + 2 + 16 * 500}, {"b.txt", top + 2 + 16 * 100}, {"top.txt", top}}));
+    // std::filesystem cannot remove a path this long: each level goes from its parent.
+    for (std::size_t c = 0; c < chains.size(); ++c) {
+        std::vector<int>& folders = chains[c];
+        ::unlinkat(folders.back(), c == 0 ? "a.txt" : "b.txt", 0);
+        for (std::size_t k = folders.size() - 1; k > 0; --k) {
+            ::close(folders[k]);
+            ::unlinkat(folders[k - 1], level.c_str(), AT_REMOVEDIR);
+        }
+        ::close(folders[0]);
+    }
+}
+
+// Icon bytes are read only from a small regular file, and never wait for a pipe's writer.
+TEST_F(FileSearchPosix, SmallFileReadWithoutWaiting)
+{
+    ASSERT_EQ(::mkfifo(path("tube.ico").c_str(), 0600), 0);
+    fs::create_symlink(path("tube.ico"), path("lien.ico"));
+    root_.put("petit.ico", "ICON");
+    root_.put("gros.ico", std::string(2000, 'x'));
+    struct Row { const char* name; std::string path; std::errc error; const char* bytes; };
+    const Row rows[] = {
+        {"Small", path("petit.ico"), std::errc(), "ICON"},
+        {"TooLarge", path("gros.ico"), std::errc::file_too_large, ""},
+        {"Pipe", path("tube.ico"), std::errc::invalid_argument, ""},
+        {"LinkToPipe", path("lien.ico"), std::errc::invalid_argument, ""},
+        {"Device", "/dev/zero", std::errc::invalid_argument, ""},
+        {"Folder", root_.path().string(), std::errc::invalid_argument, ""},
+    };
+    for (const Row& row : rows) {
+        std::string bytes = "old";
+        auto reading = std::async(std::launch::async, [&] { return platform::readSmallFile(row.path, 1024, bytes); });
+        if (reading.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << row.name << ": waits for a writer";
+            ::close(::open(row.path.c_str(), O_WRONLY | O_NONBLOCK));  // lets it go
+            continue;
+        }
+        const std::error_code err = reading.get();
+        EXPECT_EQ(err.value(), static_cast<int>(row.error)) << row.name << ": " << err.message();
+        EXPECT_EQ(bytes, row.bytes) << row.name;
+    }
 }
 
 }  // namespace

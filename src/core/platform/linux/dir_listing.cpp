@@ -4,9 +4,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace ordalis::platform {
 
@@ -15,12 +17,11 @@ char separator()
     return '/';
 }
 
-std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out)
+namespace {
+
+// Reads the entries of an open folder stream and closes it.
+std::error_code readEntries(DIR* handle, std::vector<DirEntry>& out)
 {
-    out.clear();
-    DIR* handle = ::opendir(dir.empty() ? "/" : dir.c_str());
-    if (!handle)
-        return {errno, std::generic_category()};
     const int dirFd = ::dirfd(handle);
     errno = 0;
     while (const dirent* entry = ::readdir(handle)) {
@@ -45,6 +46,81 @@ std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out
     const int err = errno;
     ::closedir(handle);
     return err ? std::error_code(err, std::generic_category()) : std::error_code();
+}
+
+std::error_code lastError()
+{
+    return {errno, std::generic_category()};
+}
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+
+}  // namespace
+
+std::error_code listDirectory(const std::string& dir, std::vector<DirEntry>& out)
+{
+    out.clear();
+    DIR* handle = ::opendir(dir.empty() ? "/" : dir.c_str());
+    if (!handle)
+        return lastError();
+    return readEntries(handle, out);
+}
+
+OpenFolder::~OpenFolder()
+{
+    close();
+}
+
+OpenFolder::OpenFolder(OpenFolder&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+std::error_code OpenFolder::open(const std::string& path, OpenFolder& out)
+{
+    out.close();
+    out.fd_ = ::open(path.empty() ? "/" : path.c_str(), kFolderFlags);
+    return out.fd_ < 0 ? lastError() : std::error_code();
+}
+
+std::error_code OpenFolder::openChild(const std::string& name, OpenFolder& out) const
+{
+    out.close();
+    out.fd_ = ::openat(fd_, name.c_str(), kFolderFlags | O_NOFOLLOW);
+    return out.fd_ < 0 ? lastError() : std::error_code();
+}
+
+std::error_code OpenFolder::list(std::vector<DirEntry>& out) const
+{
+    out.clear();
+    const int copy = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+    if (copy < 0)
+        return lastError();
+    DIR* handle = ::fdopendir(copy);
+    if (!handle) {
+        const std::error_code err = lastError();
+        ::close(copy);
+        return err;
+    }
+    ::rewinddir(handle);  // the copy shares its position with fd_
+    return readEntries(handle, out);
+}
+
+bool OpenFolder::isOpen() const
+{
+    return fd_ >= 0;
+}
+
+void OpenFolder::close()
+{
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
 }
 
 bool leadsToFolder(const std::string& path)
