@@ -30,6 +30,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ordalis..."));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ordalis.svg")));
+    // The desktop entry's name, so that docks and task bars tie the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.ordalis.Ordalis"));
     QApplication::setQuitOnLastWindowClosed(false);
     // The interface is French: so are Qt's own dialogs when their
     // translation is installed.
