@@ -25,7 +25,7 @@ unsigned deciphered(unsigned cipher, unsigned key)
 template <typename Step>
 std::string transform(std::string_view text, std::string_view key, Step step)
 {
-    if (key.empty() || spacesOnly(text))
+    if (key.empty())
         return {};
     std::string out(text.size(), '\0');
     std::size_t j = 0;
@@ -41,6 +41,8 @@ std::string transform(std::string_view text, std::string_view key, Step step)
 
 std::string Crypter(std::string_view text, std::string_view key)
 {
+    if (spacesOnly(text))
+        return {};
     return transform(text, key, enciphered);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/cipher.h"
 #include "core/cp1252.h"
+#include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
 #include "ui/chrome.h"
 #include "ui/couleurs.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -42,13 +44,12 @@ private:
     bool m_actif = true;
 };
 
-ZoneTexte* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
+template <class Zone>
+Zone* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
 {
-    auto* z = new ZoneTexte(parent);
+    auto* z = new Zone(parent);
     z->setObjectName(QString::fromLatin1(nom));
     z->setAccessibleName(nomAccessible);
-    z->setImagesDeControle(true);
-    z->setTabChangesFocus(true);
     z->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return z;
 }
@@ -115,6 +116,7 @@ void FenCrypteur::construireCle()
     m_cle = creerChamp(this, QStringLiteral("txtCle"), QStringLiteral("Clé de cryptage"),
                        QString::fromLatin1(kCleParDefaut));
     m_cle->setEchoMode(QLineEdit::Password);
+    m_cle->setMaxLength(std::numeric_limits<int>::max());
     etiquette->setBuddy(m_cle);
     placer(m_cle, 1710, 495, 3300, 315);
     TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), QStringLiteral("*"));
@@ -125,7 +127,9 @@ void FenCrypteur::construireCle()
         m_cle->setEchoMode(m_cle->echoMode() == QLineEdit::Password ? QLineEdit::Normal : QLineEdit::Password);
     });
 
-    m_texte = zone(this, "txtTexte", QStringLiteral("Texte à crypter/décrypter"));
+    m_texte = zone<ZoneTexte>(this, "txtTexte", QStringLiteral("Texte à crypter/décrypter"));
+    m_texte->setImagesDeControle(true);
+    m_texte->setTabChangesFocus(true);
     m_texte->setTexteExact(QStringLiteral("Tapez ici le texte à crypter.\r\n"));
     placer(m_texte, 240, 930, 6255, 2070);
 
@@ -162,7 +166,8 @@ void FenCrypteur::construireResultat()
     m_fondResult = creerPanneau(this, QStringLiteral("FondResult"));
     m_fondResult->setEncadre(false);
     placer(m_fondResult, 240, 3855, 6255, 300);
-    m_resultat = zone(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
+    m_resultat = zone<VueTexte>(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
+    m_resultat->setCodesStricts(true);
     placer(m_resultat, 240, 4155, 6255, 1860);
 }
 
@@ -180,11 +185,11 @@ TavBttn* FenCrypteur::icone(const char* nom, const char* image, const char* bull
 void FenCrypteur::construireIcones()
 {
     TavBttn* copClair = icone("CmdCopClair", "copierclair", "Copier le texte en clair", 240);
-    connect(copClair, &TavBttn::clicked, this, [this] { copier(m_texte->texteAffiche()); });
+    connect(copClair, &TavBttn::clicked, this, [this] { copier(m_texte->texteExact()); });
     TavBttn* copCrypt = icone("CmdCopCrypt", "copiercrypt", "Copier le texte crypté/décrypté", 900);
-    connect(copCrypt, &TavBttn::clicked, this, [this] { copier(m_resultat->texteAffiche()); });
+    connect(copCrypt, &TavBttn::clicked, this, [this] { copier(m_resultat->texteQString()); });
     TavBttn* effacer = icone("CmdEffacerCrypt", "effacer", "Effacer le texte crypté/décrypté", 1560);
-    connect(effacer, &TavBttn::clicked, m_resultat, &ZoneTexte::clear);
+    connect(effacer, &TavBttn::clicked, m_resultat, &VueTexte::vider);
     TavBttn* editeur = icone("CmdNotePad", "minieditor", "Mini-Editeur", 5895);
     connect(editeur, &TavBttn::clicked, this, &FenCrypteur::editeurDemande);
 }
@@ -209,7 +214,7 @@ void FenCrypteur::executer()
     }
     m_fondResult->setCaption(crypter ? QStringLiteral("Texte crypté") : QStringLiteral("Texte décrypté"));
     const std::string resultat = crypter ? ordalis::Crypter(texte, cle) : ordalis::Decrypter(texte, cle);
-    m_resultat->setTexteExact(QString::fromStdU16String(ordalis::cp1252::decode(resultat)));
+    m_resultat->setTexte(ordalis::cp1252::decode(resultat));
 }
 
 std::optional<Message> FenCrypteur::preparer(bool crypter, std::string& cle, std::string& texte) const

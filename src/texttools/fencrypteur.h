@@ -2,12 +2,15 @@
 // a run command and the result, with commands to copy either text, empty
 // the result and ask for the mini text editor.
 //
-// Both text areas keep their texts exactly (see ZoneTexte): the control
-// codes of a cipher text are shown as control pictures, a line break stands
-// for CR LF, and what the copy commands put on the clipboard gives the same
-// text back when pasted into the source box. Texts and keys are ciphered as
-// code page 1252 codes; a character that code page lacks is named in a
-// message and nothing is ciphered.
+// Both text areas keep their texts exactly (see ZoneTexte and VueTexte):
+// the control codes of a cipher text are shown as control pictures, on the
+// screen only; the copy commands put the exact text on the clipboard, and
+// pasting it into the source box gives the same text back. The result box
+// is read-only and lays out only what it shows, so that a result of many
+// megabytes on one line shows at once. Texts and keys, of any length, are
+// ciphered as code page 1252 codes; a character that code page lacks (a
+// control picture or any other) is named in a message and nothing is
+// ciphered.
 #pragma once
 
 #include "ui/dialogues.h"
@@ -21,6 +24,7 @@ class QCheckBox;
 class QLineEdit;
 class TavBttn;
 class TavPanel;
+class VueTexte;
 class ZoneTexte;
 
 class FenCrypteur : public QWidget {
@@ -52,7 +56,7 @@ private:
     General& m_general;
     QLineEdit* m_cle = nullptr;
     ZoneTexte* m_texte = nullptr;
-    ZoneTexte* m_resultat = nullptr;
+    VueTexte* m_resultat = nullptr;
     QCheckBox* m_crypter = nullptr;
     QCheckBox* m_decrypter = nullptr;
     TavBttn* m_executer = nullptr;

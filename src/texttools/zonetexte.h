@@ -6,16 +6,15 @@
 // standing for one line break. A CR, U+2029 and the frame markers
 // U+FDD0/U+FDD1 cannot be held as characters: they become line breaks.
 //
-// With control pictures on (code page 1252 texts such as cipher texts),
-// each control code other than a CR LF pair is shown as its control picture
-// (U+2400 + code) and mapped back when the text is read; a line break then
-// stands for CR LF. A cipher text has no line structure of its own, and the
-// text widgets take seconds to lay out a line of millions of characters, so
-// a line longer than 1000 characters is cut for display: each cut shows the
-// mark U+21A9 (↩) at the end of the line, and a mark followed by a line
-// break is not part of the text. What the area shows (pictures, cuts, LF
-// line breaks) is what a copy puts on the clipboard, so that a paste gives
-// the same exact text back.
+// With control pictures on (code page 1252 texts, such as cipher texts,
+// whose line breaks are CR LF), a text given or pasted that holds a control
+// code other than a tab or a line break shows each control code other than
+// a CR LF pair as its control picture (U+2400 + code; U+2421 for DEL); any
+// other text shows as ordinary text, its tabs as tabs and its lone LF as
+// line breaks. The area remembers which characters and line breaks it made
+// so: only those are read back as the codes they stand for, while a picture
+// or a line break that the user typed stays what it is (a typed line break
+// is CR LF). Nothing is added to the text for display.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -29,25 +28,30 @@ public:
     void setImagesDeControle(bool actives) { m_images = actives; }
     bool imagesDeControle() const { return m_images; }
 
-    // The exact text: line breaks are LF, or CR LF with control pictures on.
+    // The exact text: line breaks are LF, or as given with control pictures
+    // on (CR LF for a typed one).
     QString texteExact() const;
     // Replaces the whole text. Without control pictures the line breaks
-    // must be LF; with them, any control code is accepted, and the text must
-    // not hold the cut mark U+21A9.
+    // must be LF; with them, any code is accepted.
     void setTexteExact(const QString& texte);
-    // The text as shown, line breaks as LF, no-break spaces kept.
-    QString texteAffiche() const;
 
 protected:
-    // Shift+Enter starts a new line like Enter, instead of inserting a
-    // U+2028 line separator.
+    // Typed characters are the user's own; Shift+Enter starts a new line
+    // like Enter, instead of inserting a U+2028 line separator.
     void keyPressEvent(QKeyEvent* event) override;
-    // Copies and drags carry the selection as shown, no-break spaces kept.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    // Copies and drags carry the exact text of the selection.
     QMimeData* createMimeDataFromSelection() const override;
-    // A pasted or dropped text may bring a run too long to wrap at words.
+    // A pasted or dropped text is taken exactly, and may bring a run too
+    // long to wrap at words.
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    // The exact text of the document positions [debut, fin).
+    QString exactEntre(int debut, int fin) const;
+    // Inserts `texte` at `curseur` as described above.
+    void inserer(QTextCursor& curseur, QStringView texte);
+
     bool m_images = false;
 };
 

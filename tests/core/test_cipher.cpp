@@ -31,7 +31,9 @@ TEST(Cipher, Decrypter)
     const Row rows[] = {
         {"difference below 0 raised by 255", "a", "b", "\xFE"},
         {"difference 0 gives 255", "\x05", "\x05", "\xFF"},
-        {"spaces only", "  ", "k", ""},
+        {"spaces only deciphered too", "  ", "\x01", "\x1F\x1F"},
+        {"cipher text of spaces from 'o' under 0xB0", " ", "\xB0", "o"},
+        {"empty key", "abc", "", ""},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Decrypter(row.text, row.key), row.result) << row.name;
