@@ -55,9 +55,9 @@ TEST(TextFind, AgreesWithAPlainScan)
         return std::size_t{0};
     };
     for (int i = 0; i < 3000; ++i) {
-        const std::u16string text = draw(random() % 40);
+        const std::u16string text = draw(random() % 100);
         const std::u16string word = draw(random() % 4 + 1);
-        const std::size_t from = random() % 42 + 1;
+        const std::size_t from = random() % 102 + 1;
         ASSERT_EQ(findText(text, word, from, kExact), plainScan(text, word, from, false)) << "case " << i;
         ASSERT_EQ(findText(text, word, from, kIgnore), plainScan(text, word, from, true)) << "case " << i;
     }
