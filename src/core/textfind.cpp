@@ -204,16 +204,4 @@ std::size_t findText(std::u16string_view text, std::u16string_view word, std::si
     return found == std::u16string_view::npos ? 0 : found + 1;
 }
 
-std::size_t longestUnbrokenRun(std::u16string_view text)
-{
-    std::size_t longest = 0;
-    std::size_t run = 0;
-    for (const char16_t c : text) {
-        const bool breaks = c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029;
-        run = breaks ? 0 : run + 1;
-        longest = std::max(longest, run);
-    }
-    return longest;
-}
-
 }  // namespace ordalis

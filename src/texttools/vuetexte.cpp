@@ -118,6 +118,61 @@ void VueTexte::copier() const
         QGuiApplication::clipboard()->setText(texteSelectionne());
 }
 
+std::size_t VueTexte::precedent(std::size_t position) const
+{
+    if (position == 0)
+        return 0;
+    const char16_t c = m_texte[position - 1];
+    const bool paire = position >= 2 && ((c == u'\n' && m_texte[position - 2] == u'\r') ||
+                                         (QChar::isLowSurrogate(c) && QChar::isHighSurrogate(m_texte[position - 2])));
+    return position - (paire ? 2 : 1);
+}
+
+std::size_t VueTexte::suivant(std::size_t position) const
+{
+    if (position >= m_texte.size())
+        return m_texte.size();
+    const char16_t c = m_texte[position];
+    const bool paire = position + 1 < m_texte.size() &&
+                       ((c == u'\r' && m_texte[position + 1] == u'\n') ||
+                        (QChar::isHighSurrogate(c) && QChar::isLowSurrogate(m_texte[position + 1])));
+    return position + (paire ? 2 : 1);
+}
+
+void VueTexte::remplacer(std::size_t debut, std::size_t fin, std::u16string_view insere)
+{
+    m_texte.replace(debut, fin - debut, insere);
+    const bool strict = m_strictsSiControles && autresControles(m_texte);
+    if (strict != m_strict) {
+        LignesTexte lignes = indexerLignes(m_texte, m_strictsSiControles);
+        m_debuts = std::move(lignes.debuts);
+        m_strict = lignes.strict;
+    } else {
+        // Line starts follow the LF before them: those whose LF was replaced
+        // or may have changed its CR are found again.
+        const std::ptrdiff_t ecart = std::ptrdiff_t(insere.size()) - std::ptrdiff_t(fin - debut);
+        const auto de = std::lower_bound(m_debuts.begin() + 1, m_debuts.end(), std::uint32_t(debut));
+        const auto a = std::upper_bound(de, m_debuts.end(), std::uint32_t(fin + 1));
+        for (auto it = a; it != m_debuts.end(); ++it)
+            *it = std::uint32_t(std::ptrdiff_t(*it) + ecart);
+        std::vector<std::uint32_t> nouveaux;
+        const std::size_t dernier = std::min(debut + insere.size(), m_texte.size() - 1);
+        for (std::size_t i = debut == 0 ? 0 : debut - 1; i <= dernier && !m_texte.empty(); ++i) {
+            if (m_texte[i] == u'\n' && (!m_strict || (i > 0 && m_texte[i - 1] == u'\r')))
+                nouveaux.push_back(std::uint32_t(i + 1));
+        }
+        m_debuts.insert(m_debuts.erase(de, a), nouveaux.begin(), nouveaux.end());
+    }
+    compterRangees();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent evenement(this, QAccessible::TextUpdated);
+        QAccessible::updateAccessibility(&evenement);
+    }
+    m_ancre = debut + insere.size();
+    placerCurseur(m_ancre, true);
+    montrerCurseur();
+}
+
 void VueTexte::compterRangees()
 {
     const QFontMetricsF mesure(font());
@@ -303,8 +358,8 @@ std::int64_t VueTexte::destination(const QKeyEvent* event) const
     };
     const bool document = event->modifiers() & Qt::ControlModifier;
     switch (event->key()) {
-    case Qt::Key_Left: return m_curseur == 0 ? 0 : std::int64_t(m_curseur) - 1;
-    case Qt::Key_Right: return std::int64_t(std::min(m_curseur + 1, m_texte.size()));
+    case Qt::Key_Left: return std::int64_t(precedent(m_curseur));
+    case Qt::Key_Right: return std::int64_t(suivant(m_curseur));
     case Qt::Key_Up: return versRangee(rangee - 1);
     case Qt::Key_Down: return versRangee(rangee + 1);
     case Qt::Key_PageUp: return versRangee(rangee - rangeesVisibles());

@@ -17,6 +17,7 @@
 //
 // The user selects with the mouse and the keyboard; a copy (Ctrl+C) puts
 // the selected characters on the clipboard exactly as they are in the text.
+// A subclass may let the user edit the text through `remplacer`.
 #pragma once
 
 #include <QAbstractScrollArea>
@@ -55,6 +56,8 @@ public:
     void vider() { setTexte({}); }
     // Whether the text is shown strictly (see above).
     bool strict() const { return m_strict; }
+    // Whether the user may not change the text (a view never lets him).
+    virtual bool lectureSeule() const { return true; }
 
     std::size_t selectionDebut() const { return std::min(m_ancre, m_curseur); }
     std::size_t selectionFin() const { return std::max(m_ancre, m_curseur); }
@@ -93,6 +96,18 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
+    // Replaces the units [debut, fin) with `insere`, the lines and rows
+    // following; the cursor goes after the inserted units.
+    void remplacer(std::size_t debut, std::size_t fin, std::u16string_view insere);
+    void placerCurseur(std::size_t position, bool etendre);
+    void montrerCurseur();
+    // The position one character before or after `position`: a CR LF line
+    // break and a surrogate pair count as one.
+    std::size_t precedent(std::size_t position) const;
+    std::size_t suivant(std::size_t position) const;
+    std::size_t m_ancre = 0;
+    std::size_t m_curseur = 0;
+
 private:
     // Rows from the lines and the width.
     void compterRangees();
@@ -102,8 +117,6 @@ private:
     void disposer(QTextLayout& disposition, std::size_t rangee) const;
     int hauteurRangee() const;
     int rangeesVisibles() const;
-    void placerCurseur(std::size_t position, bool etendre);
-    void montrerCurseur();
     // The position that a navigation key leads to, or -1 when the key
     // does not move the cursor.
     std::int64_t destination(const QKeyEvent* event) const;
@@ -114,8 +127,6 @@ private:
     bool m_strictsSiControles = false;
     bool m_strict = false;
     int m_colonnes = 1;
-    std::size_t m_ancre = 0;
-    std::size_t m_curseur = 0;
 };
 
 // The accessibility of the views (installed by the first view made).

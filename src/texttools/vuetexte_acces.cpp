@@ -1,5 +1,6 @@
-// What assistive technologies see of a VueTexte: a read-only text, with its
-// whole text, its selection and its cursor.
+// What assistive technologies see of a VueTexte: a text, read-only unless
+// the view lets the user edit it, with its whole text, its selection and
+// its cursor.
 #include "texttools/vuetexte.h"
 
 #include <QAccessibleWidget>
@@ -18,7 +19,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State etat = QAccessibleWidget::state();
-        etat.readOnly = true;
+        etat.readOnly = vue()->lectureSeule();
+        etat.editable = !etat.readOnly;
         etat.multiLine = true;
         return etat;
     }

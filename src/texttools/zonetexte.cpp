@@ -1,63 +1,32 @@
 #include "texttools/zonetexte.h"
 
-#include "core/controlpictures.h"
-#include "core/textfind.h"
-#include "texttools/vuetexte.h"
-
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QMimeData>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace {
 
-constexpr char16_t kParagraphe = 0x2029;
-// A character that stands for a control code; a block whose break before
-// it stands for a lone LF.
-constexpr int kImage = QTextFormat::UserProperty;
-constexpr int kSautLf = QTextFormat::UserProperty + 1;
-
-// The raw text of a document keeps each paragraph break as U+2029.
-QString sautsEnLf(QString brut)
+// A text from elsewhere with its line breaks as LF.
+std::u16string sautsEnLf(std::u16string_view texte)
 {
-    brut.replace(QChar(kParagraphe), QLatin1Char('\n'));
-    return brut;
-}
-
-QTextCharFormat formatImage()
-{
-    QTextCharFormat format;
-    format.setProperty(kImage, true);
-    return format;
-}
-
-QTextBlockFormat formatSaut(bool lf)
-{
-    QTextBlockFormat format;
-    if (lf)
-        format.setProperty(kSautLf, true);
-    return format;
-}
-
-// The exact text of `morceau`, the characters of one format.
-QString exactDe(QString morceau, bool image)
-{
-    if (image) {
-        for (QChar& c : morceau)
-            c = QChar(ordalis::controlCodeOf(c.unicode()));
+    std::u16string lf;
+    lf.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] != u'\r')
+            lf.push_back(texte[i]);
+        else if (i + 1 == texte.size() || texte[i + 1] != u'\n')
+            lf.push_back(u'\n');
     }
-    return morceau;
+    return lf;
 }
 
-// Whether `texte` holds a LF that follows no CR.
-bool lfSeul(std::u16string_view texte)
+// Whether `texte` may be typed: no control code other than a tab.
+bool saisissable(const QString& texte)
 {
-    for (std::size_t i = texte.find(u'\n'); i != std::u16string_view::npos; i = texte.find(u'\n', i + 1)) {
-        if (i == 0 || texte[i - 1] != u'\r')
-            return true;
-    }
-    return false;
+    return !texte.isEmpty() && std::all_of(texte.cbegin(), texte.cend(), [](QChar c) {
+        return c == QLatin1Char('\t') || (c.unicode() >= 0x20 && c.unicode() != 0x7F);
+    });
 }
 
 }  // namespace
@@ -67,123 +36,163 @@ std::u16string_view vueUtf16(const QString& texte)
     return {reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())};
 }
 
-ZoneTexte::ZoneTexte(QWidget* parent) : QPlainTextEdit(parent) {}
-
-QString ZoneTexte::texteExact() const
+ZoneTexte::ZoneTexte(QWidget* parent) : VueTexte(parent)
 {
-    if (!m_images)
-        return sautsEnLf(document()->toRawText());
-    return exactEntre(0, document()->characterCount() - 1);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
 }
 
-QString ZoneTexte::exactEntre(int debut, int fin) const
+void ZoneTexte::setImagesDeControle(bool actives)
 {
-    QString exact;
-    for (QTextBlock bloc = document()->findBlock(debut); bloc.isValid() && bloc.position() <= fin;
-         bloc = bloc.next()) {
-        if (bloc.position() > debut)
-            exact += bloc.blockFormat().boolProperty(kSautLf) ? u"\n" : u"\r\n";
-        for (auto it = bloc.begin(); !it.atEnd(); ++it) {
-            const QTextFragment f = it.fragment();
-            const int de = std::max(debut, f.position()), a = std::min(fin, f.position() + f.length());
-            if (de < a)
-                exact += exactDe(f.text().mid(de - f.position(), a - de), f.charFormat().boolProperty(kImage));
-        }
-    }
-    return exact;
+    m_images = actives;
+    setCodesStricts(actives);
+}
+
+void ZoneTexte::setReadOnly(bool lectureSeule)
+{
+    m_lectureSeule = lectureSeule;
+    setAttribute(Qt::WA_InputMethodEnabled, !lectureSeule);
 }
 
 void ZoneTexte::setTexteExact(const QString& texte)
 {
-    choisirCoupure(*this, vueUtf16(texte));
-    if (!m_images || (!autresControles(vueUtf16(texte)) && !lfSeul(vueUtf16(texte)))) {
-        setPlainText(m_images ? QString(texte).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) : texte);
-        return;
-    }
-    clear();
-    QTextCursor curseur(document());
-    curseur.beginEditBlock();
-    inserer(curseur, texte);
-    curseur.endEditBlock();
+    const bool avant = estModifie();
+    setTexte(texte.toStdU16String());
+    m_annuler.clear();
+    m_refaire.clear();
+    m_propre = 0;
+    signalerModification(avant);
 }
 
-void ZoneTexte::inserer(QTextCursor& curseur, QStringView texte)
+void ZoneTexte::setModifie(bool modifie)
 {
-    const bool strict = autresControles({reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())});
-    const QTextCharFormat ordinaire, image = formatImage();
-    qsizetype debut = 0;
-    auto ecrire = [&](qsizetype fin, const QTextCharFormat& format) {
-        if (fin > debut)
-            curseur.insertText(texte.mid(debut, fin - debut).toString(), format);
-        debut = fin;
-    };
-    for (qsizetype i = 0; i < texte.size(); ++i) {
-        const char16_t c = texte[i].unicode();
-        const bool crlf = c == u'\r' && i + 1 < texte.size() && texte[i + 1] == u'\n';
-        if (crlf || (c == u'\n' && !strict)) {
-            ecrire(i, ordinaire);
-            curseur.insertBlock(formatSaut(!crlf), ordinaire);
-            debut = i + (crlf ? 2 : 1);
-            i += crlf ? 1 : 0;
-        } else if (caractereAffiche(c, strict) != c) {
-            ecrire(i, ordinaire);
-            curseur.insertText(QString(QChar(caractereAffiche(c, true))), image);
-            debut = i + 1;
-        }
-    }
-    ecrire(texte.size(), ordinaire);
+    const bool avant = estModifie();
+    m_propre = modifie ? kInaccessible : m_annuler.size();
+    if (!modifie && !m_annuler.empty())
+        m_annuler.back().frappe = false;  // what is typed next is a change of its own
+    signalerModification(avant);
+}
+
+void ZoneTexte::signalerModification(bool avant)
+{
+    if (estModifie() != avant)
+        Q_EMIT modificationChanged(!avant);
+}
+
+void ZoneTexte::saisir(std::u16string insere, bool frappe)
+{
+    saisir(selectionDebut(), selectionFin(), std::move(insere), frappe);
+}
+
+void ZoneTexte::saisir(std::size_t debut, std::size_t fin, std::u16string insere, bool frappe)
+{
+    if (m_lectureSeule || (debut == fin && insere.empty()))
+        return;
+    Modification m{debut, texte().substr(debut, fin - debut), std::move(insere), frappe};
+    const bool joint = frappe && !m_annuler.empty() && m_annuler.back().frappe && m.ancien.empty() &&
+                       m_annuler.back().debut + m_annuler.back().nouveau.size() == debut;
+    const bool avant = estModifie();
+    if (m_propre > m_annuler.size())
+        m_propre = kInaccessible;  // the unmodified text was among the edits to redo
+    appliquer(m, false);
+    if (joint)
+        m_annuler.back().nouveau += m.nouveau;
+    else
+        m_annuler.push_back(std::move(m));
+    m_refaire.clear();
+    signalerModification(avant);
+}
+
+void ZoneTexte::appliquer(const Modification& m, bool inverse)
+{
+    const std::u16string& avant = inverse ? m.nouveau : m.ancien;
+    remplacer(m.debut, m.debut + avant.size(), inverse ? m.ancien : m.nouveau);
+    Q_EMIT textChanged();
+}
+
+void ZoneTexte::undo()
+{
+    if (m_annuler.empty())
+        return;
+    const bool avant = estModifie();
+    Modification m = std::move(m_annuler.back());
+    m_annuler.pop_back();
+    appliquer(m, true);
+    m.frappe = false;
+    m_refaire.push_back(std::move(m));
+    signalerModification(avant);
+}
+
+void ZoneTexte::redo()
+{
+    if (m_refaire.empty())
+        return;
+    const bool avant = estModifie();
+    Modification m = std::move(m_refaire.back());
+    m_refaire.pop_back();
+    appliquer(m, false);
+    m_annuler.push_back(std::move(m));
+    signalerModification(avant);
+}
+
+void ZoneTexte::paste()
+{
+    const QString colle = QGuiApplication::clipboard()->text();
+    saisir(m_images ? colle.toStdU16String() : sautsEnLf(vueUtf16(colle)));
+}
+
+void ZoneTexte::cut()
+{
+    if (m_lectureSeule)
+        return;
+    copier();
+    saisir(std::u16string());
+}
+
+bool ZoneTexte::editer(QKeyEvent* event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (event == QKeySequence::Undo)
+        undo();
+    else if (event == QKeySequence::Redo)
+        redo();
+    else if (event == QKeySequence::Cut)
+        cut();
+    else if (event == QKeySequence::Paste)
+        paste();
+    else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !ctrl)
+        saisir(m_images ? u"\r\n" : u"\n");
+    else if (event->key() == Qt::Key_Backspace && !ctrl)
+        saisir(selectionFin() > selectionDebut() ? selectionDebut() : precedent(curseur()), selectionFin(), {});
+    else if (event->key() == Qt::Key_Delete && !ctrl)
+        saisir(selectionDebut(), selectionFin() > selectionDebut() ? selectionFin() : suivant(curseur()), {});
+    else if (saisissable(event->text()) && (!ctrl || event->modifiers() & Qt::AltModifier))
+        saisir(event->text().toStdU16String(), true);
+    else
+        return false;
+    return true;
 }
 
 void ZoneTexte::keyPressEvent(QKeyEvent* event)
 {
-    setCurrentCharFormat(QTextCharFormat());
-    const bool saut = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (saut && !isReadOnly() && !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))) {
-        textCursor().insertBlock(QTextBlockFormat(), QTextCharFormat());
-        ensureCursorVisible();
+    if (!m_lectureSeule && editer(event)) {
         event->accept();
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    VueTexte::keyPressEvent(event);
 }
 
 void ZoneTexte::inputMethodEvent(QInputMethodEvent* event)
 {
-    setCurrentCharFormat(QTextCharFormat());
-    QPlainTextEdit::inputMethodEvent(event);
+    if (!event->commitString().isEmpty())
+        saisir(event->commitString().toStdU16String(), true);
+    event->accept();
 }
 
-QMimeData* ZoneTexte::createMimeDataFromSelection() const
+bool ZoneTexte::focusNextPrevChild(bool suivant)
 {
-    auto* donnees = new QMimeData;
-    const QTextCursor c = textCursor();
-    donnees->setText(m_images ? exactEntre(c.selectionStart(), c.selectionEnd()) : sautsEnLf(c.selectedText()));
-    return donnees;
-}
-
-void ZoneTexte::insertFromMimeData(const QMimeData* source)
-{
-    if (!source->hasText())
-        return;
-    const QString texte = source->text();
-    if (ordalis::longestUnbrokenRun(vueUtf16(texte)) > kMotTropLong)
-        setWordWrapMode(QTextOption::WrapAnywhere);
-    if (!m_images) {
-        QPlainTextEdit::insertFromMimeData(source);
-        return;
-    }
-    QTextCursor curseur = textCursor();
-    curseur.beginEditBlock();
-    inserer(curseur, texte);
-    curseur.endEditBlock();
-    setTextCursor(curseur);
-    ensureCursorVisible();
-}
-
-void choisirCoupure(QPlainTextEdit& zone, std::u16string_view texte)
-{
-    zone.setWordWrapMode(ordalis::longestUnbrokenRun(texte) > kMotTropLong ? QTextOption::WrapAnywhere
-                                                                            : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    if (!m_lectureSeule && !m_tabChangeFocus)
+        return false;
+    return VueTexte::focusNextPrevChild(suivant);
 }
 
 QString nommerCaractere(char32_t caractere)

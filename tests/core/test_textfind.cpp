@@ -63,14 +63,5 @@ TEST(TextFind, AgreesWithAPlainScan)
     }
 }
 
-// Where the text windows find no place to wrap a line at a word boundary.
-TEST(TextFind, LongestUnbrokenRun)
-{
-    EXPECT_EQ(longestUnbrokenRun(u""), 0u);
-    EXPECT_EQ(longestUnbrokenRun(u"ab  cde"), 3u);
-    EXPECT_EQ(longestUnbrokenRun(u"abc\tde\r\nf\u2028gh\u2029i"), 3u);
-    EXPECT_EQ(longestUnbrokenRun(u"a\u00A0b-c"), 5u);  // a no-break space does not break
-}
-
 }  // namespace
 }  // namespace ordalis

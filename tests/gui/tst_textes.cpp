@@ -220,10 +220,10 @@ private Q_SLOTS:
         QGuiApplication::clipboard()->setText(u"\x01\t\n"_qs);
         source()->clear();
         source()->paste();
-        QCOMPARE(source()->toPlainText(), u"\u2401\u2409\u240A"_qs);
+        QVERIFY(source()->strict());  // shown as ␁␉␊
         lancer(QString(), u"\x01"_qs, false);
         QCOMPARE(resultat()->texteQString(), u"\xFF\x08\x09"_qs);
-        source()->moveCursor(QTextCursor::Start);
+        QTest::keyClick(source(), Qt::Key_Home, Qt::ControlModifier);
         QKeyEvent tape(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"\u2409"_qs);
         QCoreApplication::sendEvent(source(), &tape);
         lancer(QString(), u"\x01"_qs, false);
@@ -297,25 +297,6 @@ private Q_SLOTS:
         QVERIFY2(messages()[0].texte.contains(u"200 Mo"_qs), qPrintable(messages()[0].texte));
         QCOMPARE(edit()->texteExact(), u"texte en cours"_qs);
         QVERIFY(!titre().contains(u"gros.txt"_qs));
-    }
-
-    // A word too long to wrap at word boundaries in reasonable time (Qt lays it
-    // out in quadratic time) wraps anywhere in the editor, whether it comes
-    // from a file or a paste; the next ordinary file wraps at words again.
-    void motSansFinCoupeNImporteOu()
-    {
-        const QByteArray mot(20000, 'a');
-        montrer<FenEditText>();
-        env->creerFichier(u"mot.txt"_qs, mot);
-        env->creerFichier(u"b.txt"_qs, "deux mots\n");
-        parLeDialogue("CmdOuvrir", u"mot.txt"_qs);
-        QCOMPARE(edit()->texteExact(), QString::fromLatin1(mot));
-        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAnywhere);
-        parLeDialogue("CmdOuvrir", u"b.txt"_qs);
-        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
-        QGuiApplication::clipboard()->setText(QString::fromLatin1(mot));
-        edit()->paste();
-        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAnywhere);
     }
 
     void editeurEcraserRepondreNon()
@@ -560,6 +541,52 @@ private Q_SLOTS:
         }
         QCOMPARE(vues, longueurs);
         QCOMPARE(vue.texteQString(), texte);
+    }
+
+    // What keys do to the text of an editable area, line breaks LF (editor) or CR LF (cipher source).
+    void zoneSaisie_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("images");
+        QTest::addColumn<QString>("touches");  // < ← > → ^ Home of the text, $ End of the text, B Backspace, D Delete, E Enter, U undo, R redo, V paste, X cut, A select all
+        QTest::addColumn<QString>("attendu");
+        QTest::addRow("frappe au milieu") << u"abcd"_qs << false << u"^>>xy"_qs << u"abxycd"_qs;
+        QTest::addRow("Entrée en LF") << u"ab"_qs << false << u"^>E"_qs << u"a\nb"_qs;
+        QTest::addRow("Entrée en CR LF") << u"ab"_qs << true << u"^>E"_qs << u"a\r\nb"_qs;
+        QTest::addRow("retour arrière sur CR LF entier") << u"a\r\nb"_qs << true << u"$<B"_qs << u"ab"_qs;
+        QTest::addRow("suppression d'une paire de substitution") << u"a\U0001F600b"_qs << false << u"^>D"_qs << u"ab"_qs;
+        QTest::addRow("frappe annulée d'un coup, puis refaite") << u"ab"_qs << false << u"$xyzU"_qs << u"ab"_qs;
+        QTest::addRow("refaire") << u"ab"_qs << false << u"$xyUR"_qs << u"abxy"_qs;
+        QTest::addRow("coller sans CR dans l'éditeur") << u"-"_qs << false << u"$V"_qs << u"-1\n2\n3\n"_qs;
+        QTest::addRow("coller exact en images") << u"-"_qs << true << u"$V"_qs << u"-1\r\n2\r3\n"_qs;
+        QTest::addRow("tout couper") << u"abc\ndef"_qs << false << u"AX"_qs << QString();
+    }
+    void zoneSaisie()
+    {
+        QFETCH(QString, texte);
+        QFETCH(bool, images);
+        QFETCH(QString, touches);
+        QFETCH(QString, attendu);
+        ZoneTexte zone;
+        zone.setImagesDeControle(images);
+        zone.resize(200, 100);
+        zone.show();
+        zone.setTexteExact(texte);
+        QGuiApplication::clipboard()->setText(u"1\r\n2\r3\n"_qs);
+        const QHash<QChar, std::pair<int, Qt::KeyboardModifiers>> cles = {
+            {u'<', {Qt::Key_Left, {}}}, {u'>', {Qt::Key_Right, {}}}, {u'^', {Qt::Key_Home, Qt::ControlModifier}},
+            {u'$', {Qt::Key_End, Qt::ControlModifier}}, {u'B', {Qt::Key_Backspace, {}}}, {u'D', {Qt::Key_Delete, {}}},
+            {u'E', {Qt::Key_Return, {}}}, {u'U', {Qt::Key_Z, Qt::ControlModifier}},
+            {u'R', {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}, {u'V', {Qt::Key_V, Qt::ControlModifier}},
+            {u'X', {Qt::Key_X, Qt::ControlModifier}}, {u'A', {Qt::Key_A, Qt::ControlModifier}}};
+        for (const QChar t : touches) {
+            if (cles.contains(t))
+                QTest::keyClick(&zone, Qt::Key(cles[t].first), cles[t].second);
+            else
+                QTest::keyClicks(&zone, QString(t));
+        }
+        QCOMPARE(zone.texteExact(), attendu);
+        QCOMPARE(zone.estModifie(), attendu != texte);
     }
 };
 
