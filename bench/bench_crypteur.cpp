@@ -1,9 +1,10 @@
 // The cipher window on a 10 MB text (French words with accents, CR LF
-// lines): how long the text takes to enter the source box, then how long
-// the event loop is held by enciphering it and showing the result, by each
-// copy button, and by deciphering the result pasted back into the source
-// box. The verdict is the longest hold of the enciphering, showing and
-// copying.
+// lines): how long the text takes to enter the source box, then, while a
+// 1 ms timer watches the event loop, how long enciphering it and showing
+// the result takes and holds the loop, how long each copy button holds it,
+// and the same for the result pasted back into the source box and
+// deciphered. The verdict is the longest hold of the enciphering, showing
+// and copying.
 #include "bench_fenetre.h"
 #include "texttools/fencrypteur.h"
 #include "texttools/vuetexte.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -52,6 +54,23 @@ double tenir(Action action)
     return double(horloge.nsecsElapsed()) / 1e6;
 }
 
+// The run command until its result shows: milliseconds taken and the
+// longest hold of the event loop meanwhile.
+std::pair<double, double> executer(FenCrypteur& fen)
+{
+    bench::Pouls pouls;
+    QEventLoop attente;
+    QObject::connect(&fen, &FenCrypteur::calculTermine, &attente, &QEventLoop::quit);
+    QElapsedTimer horloge;
+    horloge.start();
+    pouls.demarrer();
+    fen.findChild<TavBttn*>(QStringLiteral("CmdCrypter"))->click();
+    attente.exec();
+    QCoreApplication::processEvents();
+    const double total = double(horloge.nsecsElapsed()) / 1e6;
+    return {total, double(pouls.arreter())};
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -71,7 +90,7 @@ int main(int argc, char** argv)
     const QString clair = fabriquerTexte();
 
     const double entree = tenir([&] { source->setTexteExact(clair); });
-    const double crypter = tenir([&] { bouton("CmdCrypter")->click(); });
+    const auto [crypter, tenuCrypter] = executer(fen);
     const double copieCrypt = tenir([&] { bouton("CmdCopCrypt")->click(); });
     const double copieClair = tenir([&] { bouton("CmdCopClair")->click(); });
     const bool meme = QGuiApplication::clipboard()->text() == clair && resultat->texte().size() == std::size_t(clair.size());
@@ -81,14 +100,14 @@ int main(int argc, char** argv)
         source->paste();
     });
     bouton("LblCrypter")->click();
-    const double decrypter = tenir([&] { bouton("CmdCrypter")->click(); });
+    const auto [decrypter, tenuDecrypter] = executer(fen);
     const bool exact = resultat->texteQString() == clair;
-    std::printf("%lld characters: into the source box %.0f ms; encipher and show %.0f ms, copy the result %.0f ms, "
-                "copy the source %.0f ms; the cipher text pasted into the source box %.0f ms, deciphered and shown "
-                "%.0f ms, round trip %s\n",
-                static_cast<long long>(clair.size()), entree, crypter, copieCrypt, copieClair, coller, decrypter,
-                meme && exact && !dialogues.messages ? "exact" : "WRONG");
+    std::printf("%lld characters: into the source box %.0f ms; enciphered and shown in %.0f ms, the event loop held "
+                "%.0f ms at most; copy the result %.0f ms, copy the source %.0f ms; the cipher text pasted into the "
+                "source box %.0f ms, deciphered and shown in %.0f ms, held %.0f ms at most; round trip %s\n",
+                static_cast<long long>(clair.size()), entree, crypter, tenuCrypter, copieCrypt, copieClair, coller,
+                decrypter, tenuDecrypter, meme && exact && !dialogues.messages ? "exact" : "WRONG");
     std::printf("crypteur: event loop held %.0f ms at most to encipher, show and copy 10 MB (goal <= 200 ms)\n",
-                std::max({crypter, copieCrypt, copieClair}));
+                std::max({tenuCrypter, copieCrypt, copieClair}));
     return meme && exact ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 // ciphered.
 #pragma once
 
+#include "texttools/vuetexte.h"
 #include "ui/dialogues.h"
 
 #include <QWidget>
@@ -31,10 +32,13 @@ class FenCrypteur : public QWidget {
     Q_OBJECT
 public:
     explicit FenCrypteur(General& general, QWidget* parent = nullptr);
+    ~FenCrypteur() override;
 
 Q_SIGNALS:
     // CmdNotePad: the user asks for the mini text editor.
     void editeurDemande();
+    // A run has ended: its result is shown, or its refusal was said.
+    void calculTermine();
 
 private:
     void construireCadre();
@@ -46,11 +50,17 @@ private:
 
     // Ticks exactly one of the two boxes and names the run command after it.
     void choisirMode(bool crypter);
-    // CmdCrypter.
+    // CmdCrypter: a key of spaces is refused at once; the rest is done on
+    // a thread of its own, under the wait cursor, and shown when done.
     void executer();
-    // The key's and the source text's code page 1252 codes, or the message
-    // that refuses them: a key of spaces, or a character the code page lacks.
-    std::optional<Message> preparer(bool crypter, std::string& cle, std::string& texte) const;
+    struct Calcul {
+        bool crypter = true;
+        std::optional<Message> refus;  // a character the code page lacks
+        QString resultat;
+        LignesTexte lignes;
+    };
+    static Calcul calculer(bool crypter, const QString& cle, const QString& texte);
+    void afficher(Calcul& calcul);
     void copier(const QString& texte);
 
     General& m_general;
@@ -61,4 +71,5 @@ private:
     QCheckBox* m_decrypter = nullptr;
     TavBttn* m_executer = nullptr;
     TavPanel* m_fondResult = nullptr;
+    bool m_enCours = false;  // a run is under way
 };

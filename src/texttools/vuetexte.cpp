@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextLayout>
+#include <utility>
 
 namespace {
 
@@ -69,15 +70,35 @@ VueTexte::VueTexte(QWidget* parent) : QAbstractScrollArea(parent)
     Q_UNUSED(accessible);
 }
 
-void VueTexte::setTexte(std::u16string texte)
+void VueTexte::setTexte(QString texte)
 {
-    LignesTexte lignes = indexerLignes(texte, m_strictsSiControles);
+    LignesTexte lignes = indexerLignes(vueUtf16(texte), m_strictsSiControles);
     setTexte(std::move(texte), std::move(lignes));
+}
+
+void VueTexte::setTexte(QString texte, LignesTexte lignes)
+{
+    m_brut = {};
+    m_texte = std::move(texte);
+    m_vue = vueUtf16(m_texte);
+    adopter(std::move(lignes));
 }
 
 void VueTexte::setTexte(std::u16string texte, LignesTexte lignes)
 {
-    m_texte = std::move(texte);
+    m_texte = QString();
+    m_brut = std::move(texte);
+    m_vue = m_brut;
+    adopter(std::move(lignes));
+}
+
+QString VueTexte::texteQString() const
+{
+    return m_brut.empty() ? m_texte : QString::fromStdU16String(m_brut);
+}
+
+void VueTexte::adopter(LignesTexte lignes)
+{
     m_debuts = std::move(lignes.debuts);
     m_strict = lignes.strict;
     m_ancre = m_curseur = 0;
@@ -91,21 +112,17 @@ void VueTexte::setTexte(std::u16string texte, LignesTexte lignes)
     Q_EMIT selectionChangee();
 }
 
-QString VueTexte::texteQString() const
-{
-    return QString::fromStdU16String(m_texte);
-}
-
 QString VueTexte::texteSelectionne() const
 {
-    return QString::fromStdU16String(m_texte.substr(selectionDebut(), selectionFin() - selectionDebut()));
+    return QString(reinterpret_cast<const QChar*>(m_vue.data() + selectionDebut()),
+                   qsizetype(selectionFin() - selectionDebut()));
 }
 
 void VueTexte::selectionner(std::size_t debut, std::size_t longueur)
 {
-    debut = std::min(debut, m_texte.size());
+    debut = std::min(debut, taille());
     m_ancre = debut;
-    placerCurseur(debut + std::min(longueur, m_texte.size() - debut), true);
+    placerCurseur(debut + std::min(longueur, taille() - debut), true);
     const int rangee = int(rangeeDe(debut));
     QScrollBar* barre = verticalScrollBar();
     if (rangee < barre->value() || rangee >= barre->value() + rangeesVisibles())
@@ -122,29 +139,33 @@ std::size_t VueTexte::precedent(std::size_t position) const
 {
     if (position == 0)
         return 0;
-    const char16_t c = m_texte[position - 1];
-    const bool paire = position >= 2 && ((c == u'\n' && m_texte[position - 2] == u'\r') ||
-                                         (QChar::isLowSurrogate(c) && QChar::isHighSurrogate(m_texte[position - 2])));
+    const char16_t c = unite(position - 1);
+    const bool paire = position >= 2 && ((c == u'\n' && unite(position - 2) == u'\r') ||
+                                         (QChar::isLowSurrogate(c) && QChar::isHighSurrogate(unite(position - 2))));
     return position - (paire ? 2 : 1);
 }
 
 std::size_t VueTexte::suivant(std::size_t position) const
 {
-    if (position >= m_texte.size())
-        return m_texte.size();
-    const char16_t c = m_texte[position];
-    const bool paire = position + 1 < m_texte.size() &&
-                       ((c == u'\r' && m_texte[position + 1] == u'\n') ||
-                        (QChar::isHighSurrogate(c) && QChar::isLowSurrogate(m_texte[position + 1])));
+    if (position >= taille())
+        return taille();
+    const char16_t c = unite(position);
+    const bool paire = position + 1 < taille() &&
+                       ((c == u'\r' && unite(position + 1) == u'\n') ||
+                        (QChar::isHighSurrogate(c) && QChar::isLowSurrogate(unite(position + 1))));
     return position + (paire ? 2 : 1);
 }
 
 void VueTexte::remplacer(std::size_t debut, std::size_t fin, std::u16string_view insere)
 {
-    m_texte.replace(debut, fin - debut, insere);
-    const bool strict = m_strictsSiControles && autresControles(m_texte);
+    if (!m_brut.empty())
+        m_texte = QString::fromStdU16String(std::exchange(m_brut, {}));
+    m_texte.replace(qsizetype(debut), qsizetype(fin - debut), reinterpret_cast<const QChar*>(insere.data()),
+                    qsizetype(insere.size()));
+    m_vue = vueUtf16(m_texte);
+    const bool strict = m_strictsSiControles && autresControles(texte());
     if (strict != m_strict) {
-        LignesTexte lignes = indexerLignes(m_texte, m_strictsSiControles);
+        LignesTexte lignes = indexerLignes(texte(), m_strictsSiControles);
         m_debuts = std::move(lignes.debuts);
         m_strict = lignes.strict;
     } else {
@@ -156,9 +177,9 @@ void VueTexte::remplacer(std::size_t debut, std::size_t fin, std::u16string_view
         for (auto it = a; it != m_debuts.end(); ++it)
             *it = std::uint32_t(std::ptrdiff_t(*it) + ecart);
         std::vector<std::uint32_t> nouveaux;
-        const std::size_t dernier = std::min(debut + insere.size(), m_texte.size() - 1);
-        for (std::size_t i = debut == 0 ? 0 : debut - 1; i <= dernier && !m_texte.empty(); ++i) {
-            if (m_texte[i] == u'\n' && (!m_strict || (i > 0 && m_texte[i - 1] == u'\r')))
+        const std::size_t dernier = std::min(debut + insere.size(), taille() - 1);
+        for (std::size_t i = debut == 0 ? 0 : debut - 1; i <= dernier && !m_vue.empty(); ++i) {
+            if (unite(i) == u'\n' && (!m_strict || (i > 0 && unite(i - 1) == u'\r')))
                 nouveaux.push_back(std::uint32_t(i + 1));
         }
         m_debuts.insert(m_debuts.erase(de, a), nouveaux.begin(), nouveaux.end());
@@ -201,9 +222,9 @@ std::size_t VueTexte::ligneDe(std::size_t position) const
 std::size_t VueTexte::finLigne(std::size_t ligne) const
 {
     if (ligne + 1 >= m_debuts.size())
-        return m_texte.size();
+        return taille();
     const std::size_t saut = m_debuts[ligne + 1] - 1;
-    const bool cr = saut > m_debuts[ligne] && m_texte[saut - 1] == u'\r';
+    const bool cr = saut > m_debuts[ligne] && unite(saut - 1) == u'\r';
     return cr ? saut - 1 : saut;
 }
 
@@ -242,7 +263,7 @@ void VueTexte::disposer(QTextLayout& disposition, std::size_t rangee) const
     const std::size_t debut = debutRangee(rangee);
     QString affiche(qsizetype(longueurRangee(rangee)), Qt::Uninitialized);
     for (qsizetype i = 0; i < affiche.size(); ++i)
-        affiche[i] = QChar(caractereAffiche(m_texte[debut + std::size_t(i)], m_strict));
+        affiche[i] = QChar(caractereAffiche(unite(debut + std::size_t(i)), m_strict));
     disposition.setText(affiche);
     disposition.setFont(font());
     QTextOption option;
@@ -304,7 +325,7 @@ std::size_t VueTexte::positionEn(const QPoint& point) const
 {
     const int rangee = verticalScrollBar()->value() + std::max(0, point.y() - kMarge / 2) / hauteurRangee();
     if (std::size_t(rangee) >= nombreRangees())
-        return m_texte.size();
+        return taille();
     QTextLayout disposition;
     disposer(disposition, std::size_t(rangee));
     return debutRangee(std::size_t(rangee)) + std::size_t(disposition.lineAt(0).xToCursor(point.x() - kMarge));
@@ -312,7 +333,7 @@ std::size_t VueTexte::positionEn(const QPoint& point) const
 
 QRect VueTexte::rectangleDe(std::size_t position) const
 {
-    const std::size_t rangee = rangeeDe(std::min(position, m_texte.size()));
+    const std::size_t rangee = rangeeDe(std::min(position, taille()));
     const int ecart = int(rangee) - verticalScrollBar()->value();
     if (ecart < 0 || ecart > rangeesVisibles())
         return {};
@@ -326,7 +347,7 @@ QRect VueTexte::rectangleDe(std::size_t position) const
 
 void VueTexte::placerCurseur(std::size_t position, bool etendre)
 {
-    m_curseur = std::min(position, m_texte.size());
+    m_curseur = std::min(position, taille());
     if (!etendre)
         m_ancre = m_curseur;
     viewport()->update();
@@ -366,7 +387,7 @@ std::int64_t VueTexte::destination(const QKeyEvent* event) const
     case Qt::Key_PageDown: return versRangee(rangee + rangeesVisibles());
     case Qt::Key_Home: return document ? 0 : std::int64_t(debutRangee(std::size_t(rangee)));
     case Qt::Key_End:
-        return document ? std::int64_t(m_texte.size())
+        return document ? std::int64_t(taille())
                         : std::int64_t(debutRangee(std::size_t(rangee)) + longueurRangee(std::size_t(rangee)));
     default: return -1;
     }
@@ -378,7 +399,7 @@ void VueTexte::keyPressEvent(QKeyEvent* event)
         copier();
     } else if (event == QKeySequence::SelectAll) {
         m_ancre = 0;
-        placerCurseur(m_texte.size(), true);
+        placerCurseur(taille(), true);
     } else if (const std::int64_t vers = destination(event); vers >= 0) {
         placerCurseur(std::size_t(vers), event->modifiers() & Qt::ShiftModifier);
         montrerCurseur();
@@ -407,11 +428,11 @@ void VueTexte::mouseDoubleClickEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    auto lettre = [this](std::size_t i) { return QChar(m_texte[i]).isLetterOrNumber(); };
+    auto lettre = [this](std::size_t i) { return QChar(unite(i)).isLetterOrNumber(); };
     std::size_t debut = positionEn(event->position().toPoint()), fin = debut;
     while (debut > 0 && lettre(debut - 1))
         --debut;
-    while (fin < m_texte.size() && lettre(fin))
+    while (fin < taille() && lettre(fin))
         ++fin;
     m_ancre = debut;
     placerCurseur(fin, true);

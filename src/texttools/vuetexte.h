@@ -30,6 +30,12 @@
 class QAccessibleInterface;
 class QTextLayout;
 
+// The UTF-16 code units of `texte`, valid while `texte` lives unchanged.
+inline std::u16string_view vueUtf16(const QString& texte)
+{
+    return {reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())};
+}
+
 // Where the lines of a text start, and whether it is shown strictly.
 struct LignesTexte {
     std::vector<std::uint32_t> debuts;
@@ -49,11 +55,16 @@ public:
     // Replaces the text; the selection goes to its start, the view to its
     // top. `lignes` must come from indexerLignes on the same text with this
     // view's setting.
-    void setTexte(std::u16string texte);
+    void setTexte(QString texte);
+    void setTexte(QString texte, LignesTexte lignes);
+    // The same, the text kept as given, which spares a copy of a large text
+    // that comes as a std::u16string.
     void setTexte(std::u16string texte, LignesTexte lignes);
-    const std::u16string& texte() const { return m_texte; }
+    // The text's units, valid until the text changes; the text itself
+    // (shared, not copied, unless it came as a std::u16string).
+    std::u16string_view texte() const { return m_vue; }
     QString texteQString() const;
-    void vider() { setTexte({}); }
+    void vider() { setTexte(QString()); }
     // Whether the text is shown strictly (see above).
     bool strict() const { return m_strict; }
     // Whether the user may not change the text (a view never lets him).
@@ -121,7 +132,14 @@ private:
     // does not move the cursor.
     std::int64_t destination(const QKeyEvent* event) const;
 
-    std::u16string m_texte;
+    char16_t unite(std::size_t i) const { return m_vue[i]; }
+    std::size_t taille() const { return m_vue.size(); }
+    void adopter(LignesTexte lignes);
+
+    // The text is one of these two; m_vue shows it.
+    QString m_texte;
+    std::u16string m_brut;
+    std::u16string_view m_vue;
     std::vector<std::uint32_t> m_debuts;   // the start of each line
     std::vector<std::uint32_t> m_rangees;  // the first row of each line, then the row count
     bool m_strictsSiControles = false;

@@ -44,10 +44,11 @@ public:
     void setCursorPosition(int position) override { vue()->selectionner(std::size_t(std::max(0, position)), 0); }
     QString text(int debut, int fin) const override
     {
-        const std::u16string& t = vue()->texte();
-        const std::size_t de = std::min(std::size_t(std::max(0, debut)), t.size());
-        const std::size_t a = fin < 0 ? t.size() : std::clamp(std::size_t(fin), de, t.size());
-        return QString::fromStdU16String(t.substr(de, a - de));
+        const std::u16string_view t = vue()->texte();
+        const qsizetype taille = qsizetype(t.size());
+        const qsizetype de = std::clamp<qsizetype>(debut, 0, taille);
+        const qsizetype a = fin < 0 ? taille : std::clamp<qsizetype>(fin, de, taille);
+        return QString(reinterpret_cast<const QChar*>(t.data() + de), a - de);
     }
     int characterCount() const override { return int(vue()->texte().size()); }
     QRect characterRect(int position) const override { return vue()->rectangleDe(std::size_t(std::max(0, position))); }

@@ -31,11 +31,6 @@ bool saisissable(const QString& texte)
 
 }  // namespace
 
-std::u16string_view vueUtf16(const QString& texte)
-{
-    return {reinterpret_cast<const char16_t*>(texte.utf16()), std::size_t(texte.size())};
-}
-
 ZoneTexte::ZoneTexte(QWidget* parent) : VueTexte(parent)
 {
     setAttribute(Qt::WA_InputMethodEnabled, true);
@@ -56,7 +51,7 @@ void ZoneTexte::setReadOnly(bool lectureSeule)
 void ZoneTexte::setTexteExact(const QString& texte)
 {
     const bool avant = estModifie();
-    setTexte(texte.toStdU16String());
+    setTexte(texte);
     m_annuler.clear();
     m_refaire.clear();
     m_propre = 0;
@@ -87,7 +82,7 @@ void ZoneTexte::saisir(std::size_t debut, std::size_t fin, std::u16string insere
 {
     if (m_lectureSeule || (debut == fin && insere.empty()))
         return;
-    Modification m{debut, texte().substr(debut, fin - debut), std::move(insere), frappe};
+    Modification m{debut, std::u16string(texte().substr(debut, fin - debut)), std::move(insere), frappe};
     const bool joint = frappe && !m_annuler.empty() && m_annuler.back().frappe && m.ancien.empty() &&
                        m_annuler.back().debut + m_annuler.back().nouveau.size() == debut;
     const bool avant = estModifie();

@@ -85,9 +85,6 @@ private:
     std::size_t m_propre = 0;
 };
 
-// The UTF-16 code units of `texte`, valid while `texte` lives unchanged.
-std::u16string_view vueUtf16(const QString& texte);
-
 // How a message names a character: the character between French quotes and
 // its Unicode number, e.g. « Ω » (U+03A9).
 QString nommerCaractere(char32_t caractere);

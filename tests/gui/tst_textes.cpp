@@ -46,7 +46,9 @@ private:
         w<QLineEdit>("txtCle")->setText(cle);
         if (w<QCheckBox>("CheckCrypter")->isChecked() != crypter)
             w("LblCrypter")->click();
+        QSignalSpy fin(static_cast<FenCrypteur*>(fen.get()), &FenCrypteur::calculTermine);
         w("CmdCrypter")->click();
+        QVERIFY(fin.count() == 1 || fin.wait(10000));
     }
     // Copies the result and pastes it into the emptied source box, as a user would.
     void copierColler()
@@ -250,7 +252,7 @@ private Q_SLOTS:
         QFETCH(QString, cle);
         QFETCH(QString, message);
         montrer<FenCrypteur>();
-        resultat()->setTexte(u"ancien");
+        resultat()->setTexte(u"ancien"_qs);
         lancer(source, cle, true);
         QCOMPARE(messages().size(), 1);
         const QString vu = messages()[0].titre + u'\n' + messages()[0].texte;
@@ -524,7 +526,7 @@ private Q_SLOTS:
         vue.resize(300, 200);
         vue.show();
         vue.setCodesStricts(stricts);
-        vue.setTexte(texte.toStdU16String());
+        vue.setTexte(texte);
         QCOMPARE(vue.strict(), strict);
         const std::size_t k = std::size_t(vue.colonnes());
         QList<int> vues;  // the line lengths as the rows show them
