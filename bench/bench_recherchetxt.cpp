@@ -62,11 +62,11 @@ double commande(FenRechercheTxt& fen, const char* nom)
 Mesure mesurer(General& general)
 {
     Mesure m;
-    const double avant = bench::residente();
-    bench::remiseAZeroPic();
     FenRechercheTxt fen(general);
     fen.show();
     QCoreApplication::processEvents();
+    const double avant = bench::residente();
+    bench::remiseAZeroPic();
     bench::Pouls pouls;
     QEventLoop attente;
     QObject::connect(&fen, &FenRechercheTxt::chargementTermine, &attente, &QEventLoop::quit);

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextLayout>
-#include <utility>
 
 namespace {
 
@@ -94,7 +93,7 @@ void VueTexte::setTexte(std::u16string texte, LignesTexte lignes)
 
 QString VueTexte::texteQString() const
 {
-    return m_brut.empty() ? m_texte : QString::fromStdU16String(m_brut);
+    return m_vue.data() == m_brut.data() ? QString::fromStdU16String(m_brut) : m_texte;
 }
 
 void VueTexte::adopter(LignesTexte lignes)
@@ -158,11 +157,14 @@ std::size_t VueTexte::suivant(std::size_t position) const
 
 void VueTexte::remplacer(std::size_t debut, std::size_t fin, std::u16string_view insere)
 {
-    if (!m_brut.empty())
-        m_texte = QString::fromStdU16String(std::exchange(m_brut, {}));
-    m_texte.replace(qsizetype(debut), qsizetype(fin - debut), reinterpret_cast<const QChar*>(insere.data()),
-                    qsizetype(insere.size()));
-    m_vue = vueUtf16(m_texte);
+    if (m_vue.data() == m_brut.data()) {
+        m_brut.replace(debut, fin - debut, insere);
+        m_vue = m_brut;
+    } else {
+        m_texte.replace(qsizetype(debut), qsizetype(fin - debut), reinterpret_cast<const QChar*>(insere.data()),
+                        qsizetype(insere.size()));
+        m_vue = vueUtf16(m_texte);
+    }
     const bool strict = m_strictsSiControles && autresControles(texte());
     if (strict != m_strict) {
         LignesTexte lignes = indexerLignes(texte(), m_strictsSiControles);

@@ -52,6 +52,19 @@ void ZoneTexte::setTexteExact(const QString& texte)
 {
     const bool avant = estModifie();
     setTexte(texte);
+    oublier(avant);
+}
+
+void ZoneTexte::setTexteExact(std::u16string texte)
+{
+    const bool avant = estModifie();
+    LignesTexte lignes = indexerLignes(texte, m_images);
+    setTexte(std::move(texte), std::move(lignes));
+    oublier(avant);
+}
+
+void ZoneTexte::oublier(bool avant)
+{
     m_annuler.clear();
     m_refaire.clear();
     m_propre = 0;

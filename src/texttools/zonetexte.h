@@ -35,8 +35,10 @@ public:
 
     QString texteExact() const { return texteQString(); }
     // Replaces the whole text; the text counts as not modified and nothing
-    // can be undone past it.
+    // can be undone past it. A text given as a std::u16string is kept as it
+    // is, without a copy (texteExact then makes one).
     void setTexteExact(const QString& texte);
+    void setTexteExact(std::u16string texte);
     // Whether the user changed the text since it was last given or marked
     // unmodified.
     // Undoing back to that text makes it unmodified again.
@@ -70,6 +72,8 @@ private:
     void saisir(std::u16string insere, bool frappe = false);
     void saisir(std::size_t debut, std::size_t fin, std::u16string insere, bool frappe = false);
     void appliquer(const Modification& m, bool inverse);
+    // Forgets the edits of an earlier text, whose modified state was `avant`.
+    void oublier(bool avant);
     // Tells whether the modified state changed from `avant`.
     void signalerModification(bool avant);
     // Handles an editing key; false when the key edits nothing.

@@ -569,26 +569,31 @@ private Q_SLOTS:
         QFETCH(bool, images);
         QFETCH(QString, touches);
         QFETCH(QString, attendu);
-        ZoneTexte zone;
-        zone.setImagesDeControle(images);
-        zone.resize(200, 100);
-        zone.show();
-        zone.setTexteExact(texte);
-        QGuiApplication::clipboard()->setText(u"1\r\n2\r3\n"_qs);
-        const QHash<QChar, std::pair<int, Qt::KeyboardModifiers>> cles = {
-            {u'<', {Qt::Key_Left, {}}}, {u'>', {Qt::Key_Right, {}}}, {u'^', {Qt::Key_Home, Qt::ControlModifier}},
-            {u'$', {Qt::Key_End, Qt::ControlModifier}}, {u'B', {Qt::Key_Backspace, {}}}, {u'D', {Qt::Key_Delete, {}}},
-            {u'E', {Qt::Key_Return, {}}}, {u'U', {Qt::Key_Z, Qt::ControlModifier}},
-            {u'R', {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}, {u'V', {Qt::Key_V, Qt::ControlModifier}},
-            {u'X', {Qt::Key_X, Qt::ControlModifier}}, {u'A', {Qt::Key_A, Qt::ControlModifier}}};
-        for (const QChar t : touches) {
-            if (cles.contains(t))
-                QTest::keyClick(&zone, Qt::Key(cles[t].first), cles[t].second);
+        for (const bool brut : {false, true}) {  // the text given as a QString, or kept as a std::u16string
+            ZoneTexte zone;
+            zone.setImagesDeControle(images);
+            zone.resize(200, 100);
+            zone.show();
+            if (brut)
+                zone.setTexteExact(texte.toStdU16String());
             else
-                QTest::keyClicks(&zone, QString(t));
+                zone.setTexteExact(texte);
+            QGuiApplication::clipboard()->setText(u"1\r\n2\r3\n"_qs);
+            const QHash<QChar, std::pair<int, Qt::KeyboardModifiers>> cles = {
+                {u'<', {Qt::Key_Left, {}}}, {u'>', {Qt::Key_Right, {}}}, {u'^', {Qt::Key_Home, Qt::ControlModifier}},
+                {u'$', {Qt::Key_End, Qt::ControlModifier}}, {u'B', {Qt::Key_Backspace, {}}}, {u'D', {Qt::Key_Delete, {}}},
+                {u'E', {Qt::Key_Return, {}}}, {u'U', {Qt::Key_Z, Qt::ControlModifier}},
+                {u'R', {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}, {u'V', {Qt::Key_V, Qt::ControlModifier}},
+                {u'X', {Qt::Key_X, Qt::ControlModifier}}, {u'A', {Qt::Key_A, Qt::ControlModifier}}};
+            for (const QChar t : touches) {
+                if (cles.contains(t))
+                    QTest::keyClick(&zone, Qt::Key(cles[t].first), cles[t].second);
+                else
+                    QTest::keyClicks(&zone, QString(t));
+            }
+            QCOMPARE(zone.texteExact(), attendu);
+            QCOMPARE(zone.estModifie(), attendu != texte);
         }
-        QCOMPARE(zone.texteExact(), attendu);
-        QCOMPARE(zone.estModifie(), attendu != texte);
     }
 };
 
