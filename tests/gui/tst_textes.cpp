@@ -595,6 +595,38 @@ private Q_SLOTS:
             QCOMPARE(zone.estModifie(), attendu != texte);
         }
     }
+
+    // After any edit, the rows are those of the same text given afresh: pieces of
+    // line breaks, CR and control codes pasted over random selections.
+    void zoneRangeesApresEditions()
+    {
+        std::mt19937 aleas(20);
+        const QStringList morceaux = {u"a"_qs, u"\r"_qs, u"\n"_qs, u"\r\n"_qs, u"\x01"_qs, u"bcdefghij"_qs, QString()};
+        ZoneTexte zone;
+        VueTexte temoin;
+        for (VueTexte* v : {static_cast<VueTexte*>(&zone), &temoin}) {
+            v->setCodesStricts(true);
+            v->resize(120, 100);
+            v->show();
+        }
+        zone.setImagesDeControle(true);
+        for (int essai = 0; essai < 400; ++essai) {
+            const std::size_t taille = zone.texte().size();
+            const std::size_t debut = aleas() % (taille + 1);
+            zone.selectionner(debut, aleas() % 3 == 0 ? aleas() % (taille - debut + 1) : 0);
+            QString colle;
+            for (int n = int(aleas() % 4); n >= 0; --n)
+                colle += morceaux[int(aleas() % morceaux.size())];
+            QGuiApplication::clipboard()->setText(colle);
+            zone.paste();
+            temoin.setTexte(zone.texteExact());
+            QCOMPARE(zone.strict(), temoin.strict());
+            QCOMPARE(zone.nombreRangees(), temoin.nombreRangees());
+            for (std::size_t r = 0; r < temoin.nombreRangees(); ++r)
+                QVERIFY2(zone.debutRangee(r) == temoin.debutRangee(r) && zone.longueurRangee(r) == temoin.longueurRangee(r),
+                         qPrintable(QStringLiteral("essai %1, rangée %2").arg(essai).arg(r)));
+        }
+    }
 };
 
 QTEST_MAIN(TstTextes)
