@@ -11,6 +11,7 @@
 #include "ui/tavpanel.h"
 
 #include <QCheckBox>
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -189,6 +190,10 @@ private Q_SLOTS:
         w("CmdCopCrypt")->click();
         QCOMPARE(presse(), clair);
         QVERIFY(messages().isEmpty());
+        // What a screen reader reads of the result.
+        QAccessibleInterface* acces = QAccessible::queryAccessibleInterface(resultat());
+        QCOMPARE(acces->text(QAccessible::Name), u"Texte crypté/décrypté"_qs);
+        QCOMPARE(acces->textInterface()->text(0, acces->textInterface()->characterCount()), clair);
     }
 
     // A key is used whole, past 32,767 characters: the position 40,000 of the text takes its first character again.
