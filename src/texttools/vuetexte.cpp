@@ -198,8 +198,11 @@ void VueTexte::remplacer(std::size_t debut, std::size_t fin, std::u16string_view
 
 void VueTexte::compterRangees()
 {
+    // A font whose letters differ in width (one the editor's user chose)
+    // takes rows of its widest Latin letters, so that no row is cut.
     const QFontMetricsF mesure(font());
-    const double largeur = std::max(1.0, mesure.horizontalAdvance(QLatin1Char('0')));
+    const QChar colonne = QFontInfo(font()).fixedPitch() ? QLatin1Char('0') : QLatin1Char('W');
+    const double largeur = std::max(1.0, mesure.horizontalAdvance(colonne));
     m_colonnes = std::max(1, int((viewport()->width() - 2 * kMarge) / largeur));
     const std::size_t k = std::size_t(m_colonnes);
     m_rangees.resize(m_debuts.size() + 1);

@@ -5,8 +5,9 @@
 // The text is kept exactly as given, in UTF-16 code units; positions are
 // 0-based indexes into it. A line break is a LF, with a CR just before it
 // hidden as part of the break. Lines are shown in rows of a fixed number of
-// characters, as many as the width holds in the view's fixed-pitch font,
-// cut anywhere and marked with nothing: the cuts exist on the screen only.
+// characters, as many as the width holds in the view's fixed-pitch font (of
+// the letter W in a font whose letters differ in width), cut anywhere and
+// marked with nothing: the cuts exist on the screen only.
 // Every other control code is shown as its control picture (U+2400 + code,
 // U+2421 for DEL), tabs as tabs.
 //
