@@ -2,7 +2,6 @@
 
 #include "texttools/chargementtexte.h"
 #include "texttools/vuetexte.h"
-#include "texttools/zonetexte.h"
 #include "ui/chrome.h"
 #include "ui/couleurs.h"
 #include "ui/dialogues.h"
