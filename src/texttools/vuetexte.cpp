@@ -6,7 +6,9 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextLayout>
@@ -403,8 +405,7 @@ void VueTexte::keyPressEvent(QKeyEvent* event)
     if (event == QKeySequence::Copy) {
         copier();
     } else if (event == QKeySequence::SelectAll) {
-        m_ancre = 0;
-        placerCurseur(taille(), true);
+        toutSelectionner();
     } else if (const std::int64_t vers = destination(event); vers >= 0) {
         placerCurseur(std::size_t(vers), event->modifiers() & Qt::ShiftModifier);
         montrerCurseur();
@@ -441,6 +442,27 @@ void VueTexte::mouseDoubleClickEvent(QMouseEvent* event)
         ++fin;
     m_ancre = debut;
     placerCurseur(fin, true);
+}
+
+void VueTexte::toutSelectionner()
+{
+    m_ancre = 0;
+    placerCurseur(taille(), true);
+}
+
+void VueTexte::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    remplirMenu(menu);
+    menu.exec(event->globalPos());
+}
+
+void VueTexte::remplirMenu(QMenu& menu)
+{
+    const bool choix = selectionFin() > selectionDebut();
+    menu.addAction(QStringLiteral("Copier"), QKeySequence::Copy, this, &VueTexte::copier)->setEnabled(choix);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Tout sélectionner"), QKeySequence::SelectAll, this, &VueTexte::toutSelectionner);
 }
 
 void VueTexte::focusInEvent(QFocusEvent* event)

@@ -29,6 +29,7 @@
 #include <vector>
 
 class QAccessibleInterface;
+class QMenu;
 class QTextLayout;
 
 // The UTF-16 code units of `texte`, valid while `texte` lives unchanged.
@@ -107,6 +108,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // The commands of the context menu.
+    virtual void remplirMenu(QMenu& menu);
+    void toutSelectionner();
 
     // Replaces the units [debut, fin) with `insere`, the lines and rows
     // following; the cursor goes after the inserted units.

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace {
 
@@ -201,6 +202,24 @@ bool ZoneTexte::focusNextPrevChild(bool suivant)
     if (!m_lectureSeule && !m_tabChangeFocus)
         return false;
     return VueTexte::focusNextPrevChild(suivant);
+}
+
+void ZoneTexte::remplirMenu(QMenu& menu)
+{
+    if (m_lectureSeule) {
+        VueTexte::remplirMenu(menu);
+        return;
+    }
+    const bool choix = selectionFin() > selectionDebut();
+    menu.addAction(QStringLiteral("Annuler"), QKeySequence::Undo, this, &ZoneTexte::undo)->setEnabled(!m_annuler.empty());
+    menu.addAction(QStringLiteral("Rétablir"), QKeySequence::Redo, this, &ZoneTexte::redo)->setEnabled(!m_refaire.empty());
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Couper"), QKeySequence::Cut, this, &ZoneTexte::cut)->setEnabled(choix);
+    menu.addAction(QStringLiteral("Copier"), QKeySequence::Copy, this, &ZoneTexte::copier)->setEnabled(choix);
+    menu.addAction(QStringLiteral("Coller"), QKeySequence::Paste, this, &ZoneTexte::paste)
+        ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("Tout sélectionner"), QKeySequence::SelectAll, this, &ZoneTexte::toutSelectionner);
 }
 
 QString nommerCaractere(char32_t caractere)

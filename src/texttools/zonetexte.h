@@ -61,6 +61,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool focusNextPrevChild(bool suivant) override;
+    void remplirMenu(QMenu& menu) override;
 
 private:
     struct Modification {
