@@ -1,9 +1,8 @@
 // The cipher: the first byte gives the share of the input that is the key,
 // the rest is the text, with code 0 read as 1 (texts hold codes 1 to 255).
-// Deciphering what was enciphered gives the text back, and the cipher text
-// holds codes 1 to 255 only. One exception, which this target found: a
-// cipher text made of spaces only (the text "o" under the key "\xB0") is
-// taken for an empty text and deciphers to nothing.
+// Deciphering what was enciphered gives the text back, even from a cipher
+// text of spaces only (the text "o" under the key "\xB0"), and the cipher
+// text holds codes 1 to 255 only.
 #include "check.h"
 #include "core/cipher.h"
 
@@ -27,10 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(cipher.size() == text.size());
     FUZZ_CHECK(cipher.find('\0') == std::string::npos);
-    if (cipher.find_first_not_of(' ') == std::string::npos) {
-        FUZZ_CHECK(ordalis::Decrypter(cipher, key).empty());
-        return 0;
-    }
     FUZZ_CHECK(ordalis::Decrypter(cipher, key) == text);
     return 0;
 }

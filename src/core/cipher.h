@@ -21,7 +21,9 @@ std::string Crypter(std::string_view text, std::string_view key);
 // difference below 0 is raised by 255, and a difference of 0 gives 255.
 // Deciphering what Crypter gave with the same key gives the clear text back
 // exactly for every text of codes 1 to 255 (a clear code 0 comes back as
-// 255). Same empty results as Crypter.
+// 255). Every text is deciphered, one of spaces only included (it may be
+// the cipher text of a text that is not); an empty key gives the empty
+// result.
 std::string Decrypter(std::string_view text, std::string_view key);
 
 }  // namespace ordalis

@@ -1,23 +1,16 @@
-// Exact texts in the text widgets. A cipher text may hold any code 1 to 255,
-// but the widgets turn CR LF and a lone CR into LF and do not show most
-// control codes. Shown as their Unicode control pictures, the control codes
-// survive the widgets; code page 1252 has no control picture, so for its
-// texts the mapping is lossless.
+// The control pictures that stand for control codes on screen. Code page
+// 1252 has no control picture, so for its texts a picture shown is never
+// one of the text's own characters.
 #pragma once
-
-#include <string>
-#include <string_view>
 
 namespace ordalis {
 
-// Each control code U+0001..U+001F and U+007F becomes its control picture
-// (U+2400 + code; U+2421 for U+007F), except a CR LF pair, which stays a
-// line break.
-std::u16string toControlPictures(std::u16string_view text);
+// The control picture of a control code U+0000..U+001F (U+2400 + code) or
+// U+007F (U+2421); any other character stays itself.
+char16_t controlPicture(char16_t c);
 
-// Each control picture U+2401..U+241F and U+2421 becomes its control code;
-// each line break left as such (CR LF, or a lone LF or CR as the widgets
-// give it back) becomes CR LF.
-std::u16string fromControlPictures(std::u16string_view text);
+// The control code that the picture `c` stands for; any character that is
+// no control picture of those codes stays itself.
+char16_t controlCodeOf(char16_t c);
 
 }  // namespace ordalis

@@ -20,9 +20,4 @@ enum class CaseMode {
 // An empty word is never found.
 std::size_t findText(std::u16string_view text, std::u16string_view word, std::size_t from, CaseMode mode);
 
-// The length, in code units, of the longest run of `text` holding no space,
-// tab, line or paragraph break: where a text widget wrapping at word
-// boundaries finds no place to break a line.
-std::size_t longestUnbrokenRun(std::u16string_view text);
-
 }  // namespace ordalis

@@ -5,12 +5,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QObject>
-#include <QTextDocument>
 #include <QThread>
 
 namespace {
 
-TexteCharge lire(const QString& chemin, const QFont& police, QThread* cible)
+TexteCharge lire(const QString& chemin)
 {
     TexteCharge r;
     const QFileInfo info(chemin);
@@ -26,28 +25,16 @@ TexteCharge lire(const QString& chemin, const QFont& police, QThread* cible)
         return r;
     }
     r.texte = std::move(decode.text);
-    if (r.texte.empty())
-        return r;
-    auto document = std::make_unique<QTextDocument>();
-    document->setUndoRedoEnabled(false);
-    document->setDefaultFont(police);
-    // The decoded text has no CR, so each LF becomes one block separator
-    // and every other character stays itself.
-    document->setPlainText(QString::fromRawData(reinterpret_cast<const QChar*>(r.texte.data()),
-                                                qsizetype(r.texte.size())));
-    document->moveToThread(cible);
-    r.document = std::move(document);
+    r.lignes = indexerLignes(r.texte, false);
     return r;
 }
 
 }  // namespace
 
-void chargerTexte(const QString& chemin, const QFont& police, QObject* contexte,
-                  std::function<void(TexteCharge&)> fin)
+void chargerTexte(const QString& chemin, QObject* contexte, std::function<void(TexteCharge&)> fin)
 {
     auto resultat = std::make_shared<TexteCharge>();
-    QThread* cible = contexte->thread();
-    QThread* fil = QThread::create([chemin, police, cible, resultat] { *resultat = lire(chemin, police, cible); });
+    QThread* fil = QThread::create([chemin, resultat] { *resultat = lire(chemin); });
     QObject::connect(fil, &QThread::finished, contexte, [resultat, fin = std::move(fin)] { fin(*resultat); });
     QObject::connect(fil, &QThread::finished, fil, &QObject::deleteLater);
     fil->start();

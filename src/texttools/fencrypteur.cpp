@@ -2,6 +2,7 @@
 
 #include "core/cipher.h"
 #include "core/cp1252.h"
+#include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
 #include "ui/chrome.h"
 #include "ui/couleurs.h"
@@ -17,38 +18,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QThread>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
 // The default key, shown masked.
 const char kCleParDefaut[] = "Grimoire";
 
-// The application's wait cursor for as long as it lives, or until given back.
-class CurseurAttente {
-public:
-    CurseurAttente() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CurseurAttente() { rendre(); }
-    CurseurAttente(const CurseurAttente&) = delete;
-    CurseurAttente& operator=(const CurseurAttente&) = delete;
-    void rendre()
-    {
-        if (m_actif)
-            QGuiApplication::restoreOverrideCursor();
-        m_actif = false;
-    }
-
-private:
-    bool m_actif = true;
-};
-
-ZoneTexte* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
+template <class Zone>
+Zone* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
 {
-    auto* z = new ZoneTexte(parent);
+    auto* z = new Zone(parent);
     z->setObjectName(QString::fromLatin1(nom));
     z->setAccessibleName(nomAccessible);
-    z->setImagesDeControle(true);
-    z->setTabChangesFocus(true);
     z->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return z;
 }
@@ -66,7 +50,7 @@ QCheckBox* caseMode(QWidget* parent, const char* nom, const QString& nomAccessib
 std::optional<Message> encoder(const QString& texte, const QString& quoi, const QString& action, std::string& octets)
 {
     ordalis::cp1252::Unencodable manque;
-    if (ordalis::cp1252::encode(texte.toStdU16String(), octets, &manque))
+    if (ordalis::cp1252::encode(vueUtf16(texte), octets, &manque))
         return std::nullopt;
     return Message{QStringLiteral("Caractère non pris en charge"),
                    QStringLiteral("%1 contient le caractère %2, que le cryptage ne connaît pas : il n'accepte que les "
@@ -98,6 +82,12 @@ FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt
     setFixedSize(tw(6735), tw(6810));
 }
 
+FenCrypteur::~FenCrypteur()
+{
+    if (m_enCours)
+        QGuiApplication::restoreOverrideCursor();
+}
+
 void FenCrypteur::construireCadre()
 {
     placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 6735, 120);
@@ -115,6 +105,7 @@ void FenCrypteur::construireCle()
     m_cle = creerChamp(this, QStringLiteral("txtCle"), QStringLiteral("Clé de cryptage"),
                        QString::fromLatin1(kCleParDefaut));
     m_cle->setEchoMode(QLineEdit::Password);
+    m_cle->setMaxLength(std::numeric_limits<int>::max());
     etiquette->setBuddy(m_cle);
     placer(m_cle, 1710, 495, 3300, 315);
     TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), QStringLiteral("*"));
@@ -125,7 +116,9 @@ void FenCrypteur::construireCle()
         m_cle->setEchoMode(m_cle->echoMode() == QLineEdit::Password ? QLineEdit::Normal : QLineEdit::Password);
     });
 
-    m_texte = zone(this, "txtTexte", QStringLiteral("Texte à crypter/décrypter"));
+    m_texte = zone<ZoneTexte>(this, "txtTexte", QStringLiteral("Texte à crypter/décrypter"));
+    m_texte->setImagesDeControle(true);
+    m_texte->setTabChangesFocus(true);
     m_texte->setTexteExact(QStringLiteral("Tapez ici le texte à crypter.\r\n"));
     placer(m_texte, 240, 930, 6255, 2070);
 
@@ -162,7 +155,8 @@ void FenCrypteur::construireResultat()
     m_fondResult = creerPanneau(this, QStringLiteral("FondResult"));
     m_fondResult->setEncadre(false);
     placer(m_fondResult, 240, 3855, 6255, 300);
-    m_resultat = zone(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
+    m_resultat = zone<VueTexte>(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
+    m_resultat->setCodesStricts(true);
     placer(m_resultat, 240, 4155, 6255, 1860);
 }
 
@@ -180,11 +174,11 @@ TavBttn* FenCrypteur::icone(const char* nom, const char* image, const char* bull
 void FenCrypteur::construireIcones()
 {
     TavBttn* copClair = icone("CmdCopClair", "copierclair", "Copier le texte en clair", 240);
-    connect(copClair, &TavBttn::clicked, this, [this] { copier(m_texte->texteAffiche()); });
+    connect(copClair, &TavBttn::clicked, this, [this] { copier(m_texte->texteExact()); });
     TavBttn* copCrypt = icone("CmdCopCrypt", "copiercrypt", "Copier le texte crypté/décrypté", 900);
-    connect(copCrypt, &TavBttn::clicked, this, [this] { copier(m_resultat->texteAffiche()); });
+    connect(copCrypt, &TavBttn::clicked, this, [this] { copier(m_resultat->texteQString()); });
     TavBttn* effacer = icone("CmdEffacerCrypt", "effacer", "Effacer le texte crypté/décrypté", 1560);
-    connect(effacer, &TavBttn::clicked, m_resultat, &ZoneTexte::clear);
+    connect(effacer, &TavBttn::clicked, m_resultat, &VueTexte::vider);
     TavBttn* editeur = icone("CmdNotePad", "minieditor", "Mini-Editeur", 5895);
     connect(editeur, &TavBttn::clicked, this, &FenCrypteur::editeurDemande);
 }
@@ -199,29 +193,53 @@ void FenCrypteur::choisirMode(bool crypter)
 
 void FenCrypteur::executer()
 {
-    CurseurAttente attente;
-    const bool crypter = m_crypter->isChecked();
-    std::string cle, texte;
-    if (const std::optional<Message> refus = preparer(crypter, cle, texte)) {
-        attente.rendre();
-        m_general.dialogues().message(this, *refus);
+    if (m_enCours)
+        return;  // the result of the run under way comes first
+    const QString cle = m_cle->text();
+    if (std::all_of(cle.cbegin(), cle.cend(), [](QChar c) { return c == QLatin1Char(' '); })) {
+        m_general.dialogues().message(this, {QStringLiteral("Absence de clé"),
+                                             QStringLiteral("Veuillez entrer une clé pour crypter/décrypter"),
+                                             IconeMessage::Stop});
+        Q_EMIT calculTermine();
         return;
     }
-    m_fondResult->setCaption(crypter ? QStringLiteral("Texte crypté") : QStringLiteral("Texte décrypté"));
-    const std::string resultat = crypter ? ordalis::Crypter(texte, cle) : ordalis::Decrypter(texte, cle);
-    m_resultat->setTexteExact(QString::fromStdU16String(ordalis::cp1252::decode(resultat)));
+    m_enCours = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    auto calcul = std::make_shared<Calcul>();
+    QThread* fil = QThread::create([calcul, crypter = m_crypter->isChecked(), cle, texte = m_texte->texteExact()] {
+        *calcul = calculer(crypter, cle, texte);
+    });
+    connect(fil, &QThread::finished, this, [this, calcul] { afficher(*calcul); });
+    connect(fil, &QThread::finished, fil, &QObject::deleteLater);
+    fil->start();
 }
 
-std::optional<Message> FenCrypteur::preparer(bool crypter, std::string& cle, std::string& texte) const
+FenCrypteur::Calcul FenCrypteur::calculer(bool crypter, const QString& cle, const QString& texte)
 {
-    const QString saisie = m_cle->text();
-    if (std::all_of(saisie.cbegin(), saisie.cend(), [](QChar c) { return c == QLatin1Char(' '); }))
-        return Message{QStringLiteral("Absence de clé"), QStringLiteral("Veuillez entrer une clé pour crypter/décrypter"),
-                       IconeMessage::Stop};
+    Calcul c;
+    c.crypter = crypter;
     const QString action = crypter ? QStringLiteral("crypté") : QStringLiteral("décrypté");
-    if (std::optional<Message> refus = encoder(saisie, QStringLiteral("La clé"), action, cle))
-        return refus;
-    return encoder(m_texte->texteExact(), QStringLiteral("Le texte"), action, texte);
+    std::string octetsCle, octets;
+    if ((c.refus = encoder(cle, QStringLiteral("La clé"), action, octetsCle)) ||
+        (c.refus = encoder(texte, QStringLiteral("Le texte"), action, octets)))
+        return c;
+    const std::string resultat = crypter ? ordalis::Crypter(octets, octetsCle) : ordalis::Decrypter(octets, octetsCle);
+    c.resultat = QString::fromStdU16String(ordalis::cp1252::decode(resultat));
+    c.lignes = indexerLignes(vueUtf16(c.resultat), true);
+    return c;
+}
+
+void FenCrypteur::afficher(Calcul& calcul)
+{
+    QGuiApplication::restoreOverrideCursor();
+    m_enCours = false;
+    if (calcul.refus) {
+        m_general.dialogues().message(this, *calcul.refus);
+    } else {
+        m_fondResult->setCaption(calcul.crypter ? QStringLiteral("Texte crypté") : QStringLiteral("Texte décrypté"));
+        m_resultat->setTexte(std::move(calcul.resultat), std::move(calcul.lignes));
+    }
+    Q_EMIT calculTermine();
 }
 
 void FenCrypteur::copier(const QString& texte)

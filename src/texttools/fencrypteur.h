@@ -2,14 +2,18 @@
 // a run command and the result, with commands to copy either text, empty
 // the result and ask for the mini text editor.
 //
-// Both text areas keep their texts exactly (see ZoneTexte): the control
-// codes of a cipher text are shown as control pictures, a line break stands
-// for CR LF, and what the copy commands put on the clipboard gives the same
-// text back when pasted into the source box. Texts and keys are ciphered as
-// code page 1252 codes; a character that code page lacks is named in a
-// message and nothing is ciphered.
+// Both text areas keep their texts exactly (see ZoneTexte and VueTexte):
+// the control codes of a cipher text are shown as control pictures, on the
+// screen only; the copy commands put the exact text on the clipboard, and
+// pasting it into the source box gives the same text back. The result box
+// is read-only and lays out only what it shows, so that a result of many
+// megabytes on one line shows at once. Texts and keys, of any length, are
+// ciphered as code page 1252 codes; a character that code page lacks (a
+// control picture or any other) is named in a message and nothing is
+// ciphered.
 #pragma once
 
+#include "texttools/vuetexte.h"
 #include "ui/dialogues.h"
 
 #include <QWidget>
@@ -21,16 +25,20 @@ class QCheckBox;
 class QLineEdit;
 class TavBttn;
 class TavPanel;
+class VueTexte;
 class ZoneTexte;
 
 class FenCrypteur : public QWidget {
     Q_OBJECT
 public:
     explicit FenCrypteur(General& general, QWidget* parent = nullptr);
+    ~FenCrypteur() override;
 
 Q_SIGNALS:
     // CmdNotePad: the user asks for the mini text editor.
     void editeurDemande();
+    // A run has ended: its result is shown, or its refusal was said.
+    void calculTermine();
 
 private:
     void construireCadre();
@@ -42,19 +50,26 @@ private:
 
     // Ticks exactly one of the two boxes and names the run command after it.
     void choisirMode(bool crypter);
-    // CmdCrypter.
+    // CmdCrypter: a key of spaces is refused at once; the rest is done on
+    // a thread of its own, under the wait cursor, and shown when done.
     void executer();
-    // The key's and the source text's code page 1252 codes, or the message
-    // that refuses them: a key of spaces, or a character the code page lacks.
-    std::optional<Message> preparer(bool crypter, std::string& cle, std::string& texte) const;
+    struct Calcul {
+        bool crypter = true;
+        std::optional<Message> refus;  // a character the code page lacks
+        QString resultat;
+        LignesTexte lignes;
+    };
+    static Calcul calculer(bool crypter, const QString& cle, const QString& texte);
+    void afficher(Calcul& calcul);
     void copier(const QString& texte);
 
     General& m_general;
     QLineEdit* m_cle = nullptr;
     ZoneTexte* m_texte = nullptr;
-    ZoneTexte* m_resultat = nullptr;
+    VueTexte* m_resultat = nullptr;
     QCheckBox* m_crypter = nullptr;
     QCheckBox* m_decrypter = nullptr;
     TavBttn* m_executer = nullptr;
     TavPanel* m_fondResult = nullptr;
+    bool m_enCours = false;  // a run is under way
 };

@@ -1,7 +1,7 @@
 #include "texttools/fenrecherchetxt.h"
 
 #include "texttools/chargementtexte.h"
-#include "texttools/zonetexte.h"
+#include "texttools/vuetexte.h"
 #include "ui/chrome.h"
 #include "ui/couleurs.h"
 #include "ui/dialogues.h"
@@ -14,10 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QTextDocument>
 
 namespace {
 
@@ -55,13 +51,9 @@ void FenRechercheTxt::construireCadre()
     bas->setGradientsens(0);
     placer(bas, 0, 6705, 6735, 120);
 
-    m_zone = new QPlainTextEdit(this);
+    m_zone = new VueTexte(this);
     m_zone->setObjectName(QStringLiteral("Rtb1"));
     m_zone->setAccessibleName(QStringLiteral("Texte du fichier"));
-    m_zone->setReadOnly(true);
-    m_zone->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_zone->setTabChangesFocus(true);
-    m_zone->document()->setUndoRedoEnabled(false);
     m_zone->installEventFilter(this);
     placer(m_zone, 120, 435, 6495, 4560);
 
@@ -128,7 +120,8 @@ void FenRechercheTxt::rechercher(std::int64_t depuis)
     const QString mot = m_mot->text();
     if (mot.isEmpty())
         return;
-    const std::size_t trouve = ordalis::findText(m_texte, vueUtf16(mot), std::size_t(depuis), m_comparaison);
+    const std::size_t trouve =
+        ordalis::findText(m_zone->texte(), vueUtf16(mot), std::size_t(depuis), m_comparaison);
     if (trouve == 0) {
         m_general.dialogues().message(this, {m_general.TitreProgramme + QStringLiteral(" - Rechercher un texte"),
                                              QStringLiteral("La zone de recherche a été parcourue."),
@@ -137,11 +130,7 @@ void FenRechercheTxt::rechercher(std::int64_t depuis)
         return;
     }
     m_derniere = std::int32_t(trouve);
-    QTextCursor selection(m_zone->document());
-    selection.setPosition(int(trouve - 1));
-    selection.setPosition(int(trouve - 1 + std::size_t(mot.size())), QTextCursor::KeepAnchor);
-    m_zone->setTextCursor(selection);
-    m_zone->ensureCursorVisible();
+    m_zone->selectionner(trouve - 1, std::size_t(mot.size()));
     m_zone->setFocus();
 }
 
@@ -157,7 +146,7 @@ void FenRechercheTxt::choisirFichier()
     m_mot->setFocus();
     setCursor(Qt::WaitCursor);
     const int lecture = ++m_lecture;
-    chargerTexte(*chemin, m_zone->font(), this, [this, lecture](TexteCharge& charge) {
+    chargerTexte(*chemin, this, [this, lecture](TexteCharge& charge) {
         if (lecture != m_lecture)
             return;  // a later choice replaces this one
         unsetCursor();
@@ -188,16 +177,7 @@ void FenRechercheTxt::afficher(TexteCharge& charge)
     case TexteCharge::Etat::Lu:
         break;
     }
-    if (!charge.document)
+    if (charge.texte.empty())
         return;  // an empty file leaves the text shown as it was
-    QTextDocument* nouveau = charge.document.release();
-    nouveau->setParent(m_zone);
-    nouveau->setDocumentLayout(new QPlainTextDocumentLayout(nouveau));
-    // The text area deletes the document it made; those of earlier files are ours.
-    const QPointer<QTextDocument> ancien = m_zone->document();
-    choisirCoupure(*m_zone, charge.texte);
-    m_zone->setDocument(nouveau);
-    if (ancien && ancien->parent() == m_zone)
-        delete ancien;
-    m_texte = std::move(charge.texte);
+    m_zone->setTexte(std::move(charge.texte), std::move(charge.lignes));
 }

@@ -1,10 +1,10 @@
 // The text search window: loads a text file and finds a word in it,
 // occurrence after occurrence, selecting each find.
 //
-// The decoded text is kept as the window's own store and searched there;
-// the text area shows a document built from it, so that a position in the
-// store is the same position in the text area, whatever characters the
-// file holds. The search goes forward only: once the last occurrence is
+// The text area keeps the decoded text exactly and is searched directly,
+// so that a position found is the position selected, whatever characters
+// the file holds; it lays out only the rows it shows, so that neither a
+// file of tens of megabytes nor one long line holds the window. The search goes forward only: once the last occurrence is
 // passed, the next-occurrence command keeps saying so until a new search
 // starts from the beginning. Loading a file leaves the last position as it
 // was, so the next occurrence is looked for in the new text after it.
@@ -14,15 +14,14 @@
 
 #include <QWidget>
 #include <cstdint>
-#include <string>
 
 class General;
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 class TavBttn;
 class TavPanel;
 struct TexteCharge;
+class VueTexte;
 
 class FenRechercheTxt : public QWidget {
     Q_OBJECT
@@ -48,10 +47,9 @@ private:
     void afficher(TexteCharge& charge);
 
     General& m_general;
-    QPlainTextEdit* m_zone = nullptr;
+    VueTexte* m_zone = nullptr;
     QLineEdit* m_mot = nullptr;
     QCheckBox* m_casse = nullptr;
-    std::u16string m_texte;
     ordalis::CaseMode m_comparaison = ordalis::CaseMode::IgnoreCase;
     std::int32_t m_derniere = 0;  // 1-based position of the last find, 0 before any
     int m_lecture = 0;            // number of the latest read started

@@ -1,67 +1,94 @@
-// A multi-line text area whose text can be written and read back exactly.
+// A multi-line text area that the user edits, holding its text exactly:
+// every character it is given, typed or pasted is kept as itself, and what
+// it shows is a view of it (VueTexte: only the rows in sight are laid out,
+// so a text of many megabytes or one long line does not hold the event
+// loop, and control codes show as their control pictures, on the screen
+// only). A picture the user types is the picture's own character, never
+// the code it pictures.
 //
-// Qt's plain-text reading (toPlainText) turns no-break spaces into spaces
-// and every kind of line break into LF; this area reads its document raw
-// instead, so every character it was given comes back, a paragraph break
-// standing for one line break. A CR, U+2029 and the frame markers
-// U+FDD0/U+FDD1 cannot be held as characters: they become line breaks.
-//
-// With control pictures on (code page 1252 texts such as cipher texts),
-// each control code other than a CR LF pair is shown as its control picture
-// (U+2400 + code) and mapped back when the text is read; a line break then
-// stands for CR LF. A cipher text has no line structure of its own, and the
-// text widgets take seconds to lay out a line of millions of characters, so
-// a line longer than 1000 characters is cut for display: each cut shows the
-// mark U+21A9 (↩) at the end of the line, and a mark followed by a line
-// break is not part of the text. What the area shows (pictures, cuts, LF
-// line breaks) is what a copy puts on the clipboard, so that a paste gives
-// the same exact text back.
+// By default its line breaks are LF: a typed line break is LF, and a pasted
+// text has its CR LF and lone CR turned into LF. With control pictures on
+// (code page 1252 texts such as cipher texts, whose line breaks are CR LF),
+// a typed line break is CR LF and a pasted text is taken exactly; a text
+// holding a control code other than a tab or a line break then shows
+// strictly (see VueTexte).
 #pragma once
 
-#include <QPlainTextEdit>
-#include <QString>
+#include "texttools/vuetexte.h"
 
-class ZoneTexte : public QPlainTextEdit {
+#include <QString>
+#include <string>
+#include <vector>
+
+class ZoneTexte : public VueTexte {
     Q_OBJECT
 public:
     explicit ZoneTexte(QWidget* parent = nullptr);
 
-    void setImagesDeControle(bool actives) { m_images = actives; }
+    void setImagesDeControle(bool actives);
     bool imagesDeControle() const { return m_images; }
+    // Whether Tab moves the focus on instead of typing a tab.
+    void setTabChangesFocus(bool change) { m_tabChangeFocus = change; }
+    void setReadOnly(bool lectureSeule);
+    bool isReadOnly() const { return m_lectureSeule; }
+    bool lectureSeule() const override { return m_lectureSeule; }
 
-    // The exact text: line breaks are LF, or CR LF with control pictures on.
-    QString texteExact() const;
-    // Replaces the whole text. Without control pictures the line breaks
-    // must be LF; with them, any control code is accepted, and the text must
-    // not hold the cut mark U+21A9.
+    QString texteExact() const { return texteQString(); }
+    // Replaces the whole text; the text counts as not modified and nothing
+    // can be undone past it. A text given as a std::u16string is kept as it
+    // is, without a copy (texteExact then makes one).
     void setTexteExact(const QString& texte);
-    // The text as shown, line breaks as LF, no-break spaces kept.
-    QString texteAffiche() const;
+    void setTexteExact(std::u16string texte);
+    // Whether the user changed the text since it was last given or marked
+    // unmodified.
+    // Undoing back to that text makes it unmodified again.
+    bool estModifie() const { return m_annuler.size() != m_propre; }
+    void setModifie(bool modifie);
+
+public Q_SLOTS:
+    void clear() { setTexteExact(QString()); }
+    void paste();
+    void cut();
+    void undo();
+    void redo();
+
+Q_SIGNALS:
+    // The user changed the text.
+    void textChanged();
+    void modificationChanged(bool modifie);
 
 protected:
-    // Shift+Enter starts a new line like Enter, instead of inserting a
-    // U+2028 line separator.
     void keyPressEvent(QKeyEvent* event) override;
-    // Copies and drags carry the selection as shown, no-break spaces kept.
-    QMimeData* createMimeDataFromSelection() const override;
-    // A pasted or dropped text may bring a run too long to wrap at words.
-    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool focusNextPrevChild(bool suivant) override;
+    void remplirMenu(QMenu& menu) override;
 
 private:
+    struct Modification {
+        std::size_t debut;
+        std::u16string ancien, nouveau;
+        bool frappe;  // typed: the next typed character joins it
+    };
+    // The user's edit: the selection, or [debut, fin), becomes `texte`.
+    void saisir(std::u16string insere, bool frappe = false);
+    void saisir(std::size_t debut, std::size_t fin, std::u16string insere, bool frappe = false);
+    void appliquer(const Modification& m, bool inverse);
+    // Forgets the edits of an earlier text, whose modified state was `avant`.
+    void oublier(bool avant);
+    // Tells whether the modified state changed from `avant`.
+    void signalerModification(bool avant);
+    // Handles an editing key; false when the key edits nothing.
+    bool editer(QKeyEvent* event);
+
     bool m_images = false;
+    bool m_tabChangeFocus = false;
+    bool m_lectureSeule = false;
+    std::vector<Modification> m_annuler, m_refaire;
+    // The number of edits to undo that gives the unmodified text, or
+    // kInaccessible when no undo or redo leads back to it.
+    static constexpr std::size_t kInaccessible = std::size_t(-1);
+    std::size_t m_propre = 0;
 };
-
-// Text areas wrap lines at word boundaries, but Qt lays out a run of
-// characters with no space in a time that grows with the square of its
-// length (one word of a megabyte holds the window for minutes). A text put
-// whole in `zone` with a run longer than kMotTropLong has its lines wrapped
-// anywhere; any other text, at word boundaries. Call it before the text is
-// shown, so that it is laid out once.
-constexpr std::size_t kMotTropLong = 10000;
-void choisirCoupure(QPlainTextEdit& zone, std::u16string_view texte);
-
-// The UTF-16 code units of `texte`, valid while `texte` lives unchanged.
-std::u16string_view vueUtf16(const QString& texte);
 
 // How a message names a character: the character between French quotes and
 // its Unicode number, e.g. « Ω » (U+03A9).

@@ -31,16 +31,27 @@ TEST(Cipher, Decrypter)
     const Row rows[] = {
         {"difference below 0 raised by 255", "a", "b", "\xFE"},
         {"difference 0 gives 255", "\x05", "\x05", "\xFF"},
-        {"spaces only", "  ", "k", ""},
+        {"spaces only deciphered too", "  ", "\x01", "\x1F\x1F"},
+        {"cipher text of spaces from 'o' under 0xB0", " ", "\xB0", "o"},
+        {"empty key", "abc", "", ""},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Decrypter(row.text, row.key), row.result) << row.name;
 }
 
-TEST(Cipher, RandomTextsRoundTrip)
+// Against the rule written plainly, over texts of several blocks and keys of any length.
+TEST(Cipher, RandomTextsAsThePlainRuleAndRoundTrip)
 {
     std::mt19937 random(20010814);
-    std::uniform_int_distribution<int> code(1, 255), length(1, 300);
+    std::uniform_int_distribution<int> code(1, 255), length(1, 1200);
+    auto plainRule = [](const std::string& text, const std::string& key) {
+        std::string out;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const int sum = static_cast<unsigned char>(text[i]) + static_cast<unsigned char>(key[i % key.size()]);
+            out += static_cast<char>(sum > 255 ? sum - 255 : sum);
+        }
+        return out;
+    };
     auto randomBytes = [&](int n) {
         std::string s(n, '\0');
         for (char& c : s)
@@ -50,9 +61,9 @@ TEST(Cipher, RandomTextsRoundTrip)
     for (int i = 0; i < 2000; ++i) {
         std::string text = randomBytes(length(random));
         text[0] = text[0] == ' ' ? 'x' : text[0];  // never spaces only
-        const std::string key = randomBytes(length(random) % 40 + 1);
+        const std::string key = randomBytes(length(random) % 300 + 1);
         const std::string cipher = Crypter(text, key);
-        ASSERT_EQ(cipher.find('\0'), std::string::npos);
+        ASSERT_EQ(cipher, plainRule(text, key)) << "case " << i;
         ASSERT_EQ(Decrypter(cipher, key), text) << "case " << i;
     }
 }

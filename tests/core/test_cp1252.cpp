@@ -46,22 +46,22 @@ TEST(Cp1252, EncodingReportsTheFirstMissingCharacter)
     }
 }
 
-TEST(ControlPictures, ShownAndReadBack)
+TEST(ControlPictures, EachWayOneCharacter)
 {
-    struct Row { std::u16string text, shown; };
-    const Row shown[] = {
-        {u"a\r\nb", u"a\r\nb"},
-        {u"a\nb\rc", u"a\u240Ab\u240Dc"},
-        {u"\r\r\n\n", u"\u240D\r\n\u240A"},
-        {u"\t\x01\x1F\x7F", u"\u2409\u2401\u241F\u2421"},
+    struct Row { const char* name; char16_t code, picture; };
+    const Row rows[] = {
+        {"NUL", 0x00, 0x2400}, {"tab", 0x09, 0x2409}, {"LF", 0x0A, 0x240A}, {"CR", 0x0D, 0x240D},
+        {"US, the last below space", 0x1F, 0x241F}, {"DEL", 0x7F, 0x2421},
     };
-    for (const Row& row : shown) {
-        EXPECT_EQ(toControlPictures(row.text), row.shown);
-        EXPECT_EQ(fromControlPictures(row.shown), row.text);
+    for (const Row& row : rows) {
+        EXPECT_EQ(controlPicture(row.code), row.picture) << row.name;
+        EXPECT_EQ(controlCodeOf(row.picture), row.code) << row.name;
     }
-    // A line break as the widgets give it back; pictures of no control character.
-    EXPECT_EQ(fromControlPictures(u"a\nb\rc"), u"a\r\nb\r\nc");
-    EXPECT_EQ(fromControlPictures(u"\u2400\u2420\u2422"), u"\u2400\u2420\u2422");
+    // Characters that are neither stay themselves: space, U+2420 (the picture of space), U+2422, é.
+    for (const char16_t c : {u' ', u'␠', u'␢', u'é'}) {
+        EXPECT_EQ(controlPicture(c), c);
+        EXPECT_EQ(controlCodeOf(c), c);
+    }
 }
 
 }  // namespace

@@ -1,18 +1,20 @@
 // The text tools: the cipher window, the mini editor and the text search window.
+#include "core/cipher.h"
 #include "core/cp1252.h"
 #include "support/environnement.h"
 #include "texttools/fencrypteur.h"
 #include "texttools/fenedittext.h"
 #include "texttools/fenrecherchetxt.h"
+#include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 
 #include <QCheckBox>
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QtTest>
 #include <memory>
 #include <random>
@@ -35,22 +37,26 @@ private:
     QList<Message>& messages() { return env->dialogues.messages; }
 
     // Cipher window: ciphers or deciphers `source`, or what the source box holds when it is null.
-    ZoneTexte* resultat() const { return w<ZoneTexte>("txtResult"); }
+    VueTexte* resultat() const { return w<VueTexte>("txtResult"); }
+    ZoneTexte* source() const { return w<ZoneTexte>("txtTexte"); }
+    static QString presse() { return QGuiApplication::clipboard()->text(); }
     void lancer(const QString& source, const QString& cle, bool crypter)
     {
         if (!source.isNull())
-            w<ZoneTexte>("txtTexte")->setTexteExact(source);
+            this->source()->setTexteExact(source);
         w<QLineEdit>("txtCle")->setText(cle);
         if (w<QCheckBox>("CheckCrypter")->isChecked() != crypter)
             w("LblCrypter")->click();
+        QSignalSpy fin(static_cast<FenCrypteur*>(fen.get()), &FenCrypteur::calculTermine);
         w("CmdCrypter")->click();
+        QVERIFY(fin.count() == 1 || fin.wait(10000));
     }
     // Copies the result and pastes it into the emptied source box, as a user would.
     void copierColler()
     {
         w("CmdCopCrypt")->click();
-        w<ZoneTexte>("txtTexte")->clear();
-        w<ZoneTexte>("txtTexte")->paste();
+        source()->clear();
+        source()->paste();
     }
 
     // Editor.
@@ -80,8 +86,8 @@ private:
         w<QLineEdit>("txtMotRechercher")->setText(mot);
         w("CmdRechercher")->click();
     }
-    QPlainTextEdit* zone() const { return w<QPlainTextEdit>("Rtb1"); }
-    int debut() const { return zone()->textCursor().selectionStart(); }
+    VueTexte* zone() const { return w<VueTexte>("Rtb1"); }
+    int debut() const { return int(zone()->selectionDebut()); }
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -112,13 +118,13 @@ private Q_SLOTS:
             if (cle.count(u' ') == cle.size())
                 continue;
             lancer(source, cle, true);
-            const QString affiche = resultat()->texteAffiche();
+            const QString chiffre = resultat()->texteQString();
             copierColler();
-            QCOMPARE(QGuiApplication::clipboard()->text(), affiche);
+            QCOMPARE(presse(), chiffre);
             lancer(QString(), cle, false);
-            QVERIFY2(resultat()->texteExact() == source, qPrintable(QStringLiteral("essai %1").arg(essai)));
+            QVERIFY2(resultat()->texteQString() == source, qPrintable(QStringLiteral("essai %1").arg(essai)));
             copierColler();
-            QVERIFY2(w<ZoneTexte>("txtTexte")->texteExact() == source, qPrintable(QStringLiteral("essai %1").arg(essai)));
+            QVERIFY2(this->source()->texteExact() == source, qPrintable(QStringLiteral("essai %1").arg(essai)));
         }
         QVERIFY(messages().isEmpty());
     }
@@ -127,28 +133,79 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("clair");
         QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("affiche");  // the cipher text as the box shows it
-        QTest::addColumn<QString>("exact");    // and as it is ciphered
-        QTest::addRow("ÿ revient ÿ") << u"ÿ"_qs << u"A"_qs << u"A"_qs << u"A"_qs;
-        QTest::addRow("CR seul en image") << u"ab"_qs << u"«©"_qs << u"\u240D\u240C"_qs << u"\r\x0C"_qs;
-        QTest::addRow("CR LF en saut de ligne") << u"ab"_qs << u"«§"_qs << u"\n"_qs << u"\r\n"_qs;
-        const QString b1000(1000, u'b');
-        QTest::addRow("ligne longue coupée à l'affichage") << QString(2500, u'a') << u"\x01"_qs
-            << b1000 + u"↩\n"_qs + b1000 + u"↩\n"_qs + QString(500, u'b') << QString(2500, u'b');
+        QTest::addColumn<QString>("chiffre");
+        QTest::addColumn<bool>("strict");  // whether the cipher text shows its control codes as pictures
+        QTest::addRow("ÿ revient ÿ") << u"ÿ"_qs << u"A"_qs << u"A"_qs << false;
+        QTest::addRow("CR seul et FF") << u"ab"_qs << u"«©"_qs << u"\r\x0C"_qs << true;
+        QTest::addRow("CR LF, saut ordinaire") << u"ab"_qs << u"«§"_qs << u"\r\n"_qs << false;
+        QTest::addRow("chiffré d'espaces seules") << u"o"_qs << u"°"_qs << u" "_qs << false;
+        QTest::addRow("ligne de 2500 sans rien d'ajouté") << QString(2500, u'a') << u"\x01"_qs << QString(2500, u'b') << false;
     }
     void crypteurResultatsConnus()
     {
         QFETCH(QString, clair);
         QFETCH(QString, cle);
-        QFETCH(QString, affiche);
-        QFETCH(QString, exact);
+        QFETCH(QString, chiffre);
+        QFETCH(bool, strict);
         montrer<FenCrypteur>();
         lancer(clair, cle, true);
-        QCOMPARE(resultat()->texteAffiche(), affiche);
-        QCOMPARE(resultat()->texteExact(), exact);
+        QCOMPARE(resultat()->texteQString(), chiffre);
+        QCOMPARE(resultat()->strict(), strict);
         copierColler();
         lancer(QString(), cle, false);
-        QCOMPARE(resultat()->texteExact(), clair);
+        QCOMPARE(resultat()->texteQString(), clair);
+        QVERIFY(messages().isEmpty());
+    }
+
+    // Each copy button puts the exact text on the clipboard, whatever the boxes show.
+    void crypteurCopiesExactes_data()
+    {
+        QTest::addColumn<QString>("clair");
+        QTest::addColumn<bool>("strict");  // how the deciphered text shows
+        const QString ligne3000 = QString(3000, u'x');
+        QTest::addRow("tabulations, CR LF, ligne de 3000") << u"a\tb\tc\r\n"_qs + ligne3000 + u"\r\nfin\r\n"_qs << false;
+        QTest::addRow("LF seuls") << u"un\ndeux\n"_qs << false;
+        QTest::addRow("codes de contrôle") << u"\x01a\tb\rc\nd\x1F\x7F\r\n"_qs + ligne3000 << true;
+    }
+    void crypteurCopiesExactes()
+    {
+        QFETCH(QString, clair);
+        QFETCH(bool, strict);
+        montrer<FenCrypteur>();
+        const QString cle = u"Grimoire"_qs;
+        std::string octets;
+        QVERIFY(ordalis::cp1252::encode(clair.toStdU16String(), octets));
+        const QString chiffre = QString::fromStdU16String(ordalis::cp1252::decode(ordalis::Crypter(octets, "Grimoire")));
+        lancer(clair, cle, true);
+        w("CmdCopClair")->click();
+        QCOMPARE(presse(), clair);
+        w("CmdCopCrypt")->click();
+        QCOMPARE(presse(), chiffre);
+        source()->clear();
+        source()->paste();
+        w("CmdCopClair")->click();
+        QCOMPARE(presse(), chiffre);
+        lancer(QString(), cle, false);
+        QCOMPARE(resultat()->strict(), strict);
+        w("CmdCopCrypt")->click();
+        QCOMPARE(presse(), clair);
+        QVERIFY(messages().isEmpty());
+        // What a screen reader reads of the result.
+        QAccessibleInterface* acces = QAccessible::queryAccessibleInterface(resultat());
+        QCOMPARE(acces->text(QAccessible::Name), u"Texte crypté/décrypté"_qs);
+        QCOMPARE(acces->textInterface()->text(0, acces->textInterface()->characterCount()), clair);
+    }
+
+    // A key is used whole, past 32,767 characters: the position 40,000 of the text takes its first character again.
+    void crypteurCleDe40000()
+    {
+        montrer<FenCrypteur>();
+        QString cle(40000, u'a');
+        cle[39999] = u'z';
+        lancer(QString(40002, u'!'), cle, true);
+        const QString chiffre = resultat()->texteQString();
+        QCOMPARE(chiffre.size(), 40002);
+        QCOMPARE(chiffre.mid(39998, 4), u"‚›‚‚"_qs);  // codes 0x82 and 0x9B
     }
 
     // A typed line break is CR LF: two positions of the key.
@@ -160,7 +217,25 @@ private Q_SLOTS:
         QTest::keyClick(w<ZoneTexte>("txtTexte"), Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(w<ZoneTexte>("txtTexte"), u"b"_qs);
         lancer(QString(), u"AB"_qs, true);
-        QCOMPARE(resultat()->texteExact(), u"¢OK¤"_qs);
+        QCOMPARE(resultat()->texteQString(), u"¢OK¤"_qs);
+    }
+
+    // Pictures pasted stand for their codes; the same pictures typed beside them are the user's, and refused.
+    void crypteurImagesTapeesRefusees()
+    {
+        montrer<FenCrypteur>();
+        QGuiApplication::clipboard()->setText(u"\x01\t\n"_qs);
+        source()->clear();
+        source()->paste();
+        QVERIFY(source()->strict());  // shown as ␁␉␊
+        lancer(QString(), u"\x01"_qs, false);
+        QCOMPARE(resultat()->texteQString(), u"\xFF\x08\x09"_qs);
+        QTest::keyClick(source(), Qt::Key_Home, Qt::ControlModifier);
+        QKeyEvent tape(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, u"\u2409"_qs);
+        QCoreApplication::sendEvent(source(), &tape);
+        lancer(QString(), u"\x01"_qs, false);
+        QCOMPARE(messages().size(), 1);
+        QVERIFY2(messages()[0].texte.contains(u"« ␉ » (U+2409)"_qs), qPrintable(messages()[0].texte));
     }
 
     void crypteurRefus_data()
@@ -170,6 +245,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");  // part of the title and text
         QTest::addRow("oméga dans le texte") << u"Ωmega"_qs << u"clé"_qs << u"Le texte contient le caractère « Ω » (U+03A9)"_qs;
         QTest::addRow("dans la clé") << u"texte"_qs << u"cl\u0153\u2013\u0444"_qs << u"La clé contient le caractère « ф » (U+0444)"_qs;
+        QTest::addRow("↩ et saut tapés") << u"abc↩\r\ndef"_qs << u"clé"_qs << u"Le texte contient le caractère « ↩ » (U+21A9)"_qs;
+        QTest::addRow("image de tabulation tapée") << u"a\u2409b"_qs << u"clé"_qs << u"Le texte contient le caractère « ␉ » (U+2409)"_qs;
         QTest::addRow("clé vide") << u"Bonjour"_qs << QString()
                                   << u"Absence de clé\nVeuillez entrer une clé pour crypter/décrypter"_qs;
         QTest::addRow("clé de trois espaces") << u"Bonjour"_qs << u"   "_qs << u"Absence de clé\n"_qs;
@@ -180,12 +257,12 @@ private Q_SLOTS:
         QFETCH(QString, cle);
         QFETCH(QString, message);
         montrer<FenCrypteur>();
-        resultat()->setTexteExact(u"ancien"_qs);
+        resultat()->setTexte(u"ancien"_qs);
         lancer(source, cle, true);
         QCOMPARE(messages().size(), 1);
         const QString vu = messages()[0].titre + u'\n' + messages()[0].texte;
         QVERIFY2(vu.contains(message), qPrintable(vu));
-        QCOMPARE(resultat()->texteExact(), u"ancien"_qs);
+        QCOMPARE(resultat()->texteQString(), u"ancien"_qs);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
@@ -227,30 +304,6 @@ private Q_SLOTS:
         QVERIFY2(messages()[0].texte.contains(u"200 Mo"_qs), qPrintable(messages()[0].texte));
         QCOMPARE(edit()->texteExact(), u"texte en cours"_qs);
         QVERIFY(!titre().contains(u"gros.txt"_qs));
-    }
-
-    // A word too long to wrap at word boundaries in reasonable time (Qt lays it
-    // out in quadratic time) wraps anywhere, in both text windows, whether it
-    // comes from a file or a paste; the next ordinary file wraps at words again.
-    void motSansFinCoupeNImporteOu()
-    {
-        const QByteArray mot(20000, 'a');
-        montrer<FenEditText>();
-        env->creerFichier(u"mot.txt"_qs, mot);
-        env->creerFichier(u"b.txt"_qs, "deux mots\n");
-        parLeDialogue("CmdOuvrir", u"mot.txt"_qs);
-        QCOMPARE(edit()->texteExact(), QString::fromLatin1(mot));
-        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAnywhere);
-        parLeDialogue("CmdOuvrir", u"b.txt"_qs);
-        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
-        QGuiApplication::clipboard()->setText(QString::fromLatin1(mot));
-        edit()->paste();
-        QCOMPARE(edit()->wordWrapMode(), QTextOption::WrapAnywhere);
-        montrer<FenRechercheTxt>();
-        choisir(u"mot.txt"_qs);
-        QCOMPARE(zone()->wordWrapMode(), QTextOption::WrapAnywhere);
-        choisir(u"b.txt"_qs);
-        QCOMPARE(zone()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
     }
 
     void editeurEcraserRepondreNon()
@@ -365,7 +418,7 @@ private Q_SLOTS:
         chercher(cherche);
         for (int i = 0; i < debuts.size(); ++i, w("CmdSuivant")->click()) {
             QCOMPARE(debut(), debuts[i]);
-            QCOMPARE(zone()->textCursor().selectedText().toLower(), cherche.toLower());
+            QCOMPARE(zone()->texteSelectionne().toLower(), cherche.toLower());
         }
         w("CmdSuivant")->click();
         QCOMPARE(messages().size(), 2);
@@ -387,7 +440,7 @@ private Q_SLOTS:
         QVERIFY(zone()->hasFocus());
         QTest::keyClick(zone(), Qt::Key_Enter);
         QCOMPARE(debut(), 4);
-        QCOMPARE(zone()->toPlainText(), QStringLiteral("abc abc abc"));
+        QCOMPARE(zone()->texteQString(), QStringLiteral("abc abc abc"));
         charger("abc xxxxx abc", QStringLiteral("u.txt"));
         w("CmdSuivant")->click();
         QCOMPARE(debut(), 10);
@@ -421,7 +474,7 @@ private Q_SLOTS:
         duree.start();
         choisir(nom);
         QVERIFY(duree.elapsed() < 2000);
-        QCOMPARE(zone()->toPlainText(), QStringLiteral("bonjour"));
+        QCOMPARE(zone()->texteQString(), QStringLiteral("bonjour"));
         if (nom.isNull())
             QCOMPARE(env->sons, QList<int>{19});
         QCOMPARE(messages().size(), message.isEmpty() ? 0 : 1);
@@ -431,6 +484,29 @@ private Q_SLOTS:
         chercher(QStringLiteral("jour"));
         QCOMPARE(debut(), 3);
     }
+
+    // A file of 50 MB on one line shows and is searched while a timer on the event loop keeps firing.
+    void rechercheUneLigneDe50Mo()
+    {
+        montrer<FenRechercheTxt>();
+        QByteArray octets(50 * 1024 * 1024, 'a');
+        octets.replace(octets.size() - 10, 3, "fin");
+        env->creerFichier(u"ligne.txt"_qs, octets);
+        octets.clear();
+        QElapsedTimer battement;
+        qint64 plusLong = 0;
+        QTimer pouls;
+        connect(&pouls, &QTimer::timeout, [&] { plusLong = std::max(plusLong, battement.restart()); });
+        battement.start();
+        pouls.start(10);
+        choisir(u"ligne.txt"_qs);
+        chercher(u"FIN"_qs);
+        QTest::qWait(50);
+        QVERIFY2(plusLong < 1500, qPrintable(QString::number(plusLong)));
+        QCOMPARE(debut(), 50 * 1024 * 1024 - 10);
+        QVERIFY(zone()->nombreRangees() > 1000);
+    }
+
 };
 
 QTEST_MAIN(TstTextes)
