@@ -118,7 +118,8 @@ constexpr std::size_t kMostVariants = 4;
 // take one comparison.
 struct Units {
     __m128i bits;
-    std::vector<__m128i> units;
+    __m128i units[kMostVariants];
+    std::size_t count = 0;
 };
 
 Units unitsOf(std::vector<char16_t> variants)
@@ -128,9 +129,10 @@ Units unitsOf(std::vector<char16_t> variants)
         bit = static_cast<char16_t>(variants[0] ^ variants[1]);
         variants = {static_cast<char16_t>(variants[0] | bit)};
     }
-    Units out{_mm_set1_epi16(static_cast<short>(bit)), {}};
+    Units out{_mm_set1_epi16(static_cast<short>(bit)), {}, 0};
     for (const char16_t u : variants)
-        out.units.push_back(_mm_set1_epi16(static_cast<short>(u)));
+        if (out.count < kMostVariants)
+            out.units[out.count++] = _mm_set1_epi16(static_cast<short>(u));
     return out;
 }
 
@@ -139,7 +141,7 @@ __m128i equalsAny(__m128i block, const Units& units)
 {
     block = _mm_or_si128(block, units.bits);
     __m128i any = _mm_cmpeq_epi16(block, units.units[0]);
-    for (std::size_t i = 1; i < units.units.size(); ++i)
+    for (std::size_t i = 1; i < units.count; ++i)
         any = _mm_or_si128(any, _mm_cmpeq_epi16(block, units.units[i]));
     return any;
 }

@@ -13,7 +13,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QShortcut>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -121,7 +123,7 @@ void FenEditText::nouveau()
     m_edit->clear();
     m_format.reset();
     m_lignes = {};
-    marquerEnregistre(QString());
+    marquerEnregistre();
     m_fichierEdite = QStringLiteral("Sans_titre");
     setTitre(m_fichierEdite);
 }
@@ -156,11 +158,10 @@ bool FenEditText::OpenFile(const QString& fileName)
     }
     if (lu.binary && !ouvrirCommeTexte(fileName))
         return false;
-    const QString texte = QString::fromStdU16String(lu.text);
-    m_edit->setTexteExact(texte);
     m_format = lu.format;
     m_lignes = ordalis::LineLayout(lu.text, std::move(lu.breaks));
-    marquerEnregistre(texte);
+    m_edit->setTexteExact(std::move(lu.text));
+    marquerEnregistre();
     setTitre(fileName);
     return true;
 }
@@ -185,8 +186,7 @@ bool FenEditText::CloseFile(const QString& fileName)
     const QFileInfo cible(fileName);
     if (cible.exists() && !cible.isDir() && !confirmerEcrasement())
         return false;
-    const QString texteQt = m_edit->texteExact();
-    const std::u16string texte = texteQt.toStdU16String();
+    const std::u16string_view texte = m_edit->texte();
     ordalis::TextFormat format = m_format.value_or(ordalis::newTextFormat(texte));
     ordalis::cp1252::Unencodable manque;
     std::error_code erreur = ordalis::saveTextFile(fileName.toStdString(), texte, format, &manque, &m_lignes);
@@ -202,7 +202,7 @@ bool FenEditText::CloseFile(const QString& fileName)
         return false;
     }
     m_format = format;
-    marquerEnregistre(texteQt);
+    marquerEnregistre();
     return true;
 }
 
@@ -233,19 +233,19 @@ bool FenEditText::ouvrirCommeTexte(const QString& fileName)
     return m_general.dialogues().message(this, question) == Reponse::Oui;
 }
 
-void FenEditText::marquerEnregistre(const QString& texte)
+void FenEditText::marquerEnregistre()
 {
-    m_empreinte = qHash(texte);
-    m_longueur = texte.size();
-    m_edit->document()->setModified(false);
+    m_empreinte = std::hash<std::u16string_view>{}(m_edit->texte());
+    m_longueur = m_edit->texte().size();
+    m_edit->setModifie(false);
 }
 
 bool FenEditText::peutRemplacerLeTexte()
 {
-    if (!m_edit->document()->isModified())
+    if (!m_edit->estModifie())
         return true;
-    const QString texte = m_edit->texteExact();
-    if (texte.size() == m_longueur && qHash(texte) == m_empreinte)
+    const std::u16string_view texte = m_edit->texte();
+    if (texte.size() == m_longueur && std::hash<std::u16string_view>{}(texte) == m_empreinte)
         return true;
     const Message question{QStringLiteral("Ordalis"), QStringLiteral("Enregistrer les modifications ?"),
                            IconeMessage::Question, BoutonsMessage::OuiNonAnnuler, Reponse::Oui};

@@ -60,8 +60,8 @@ private:
     bool proposerUtf8(char32_t manque);
     bool ouvrirCommeTexte(const QString& fileName);
     void signalerEchec(const QString& texte);
-    // The text is now what the file holds.
-    void marquerEnregistre(const QString& texte);
+    // The text shown is now what the file holds.
+    void marquerEnregistre();
     // True when the text may be replaced: it was not edited, or the user
     // saved it or chose to drop it.
     bool peutRemplacerLeTexte();
@@ -74,6 +74,6 @@ private:
     std::optional<ordalis::TextFormat> m_format;
     ordalis::LineLayout m_lignes;
     // What the text was when last opened or saved.
-    size_t m_empreinte = 0;
-    qsizetype m_longueur = 0;
+    std::size_t m_empreinte = 0;
+    std::size_t m_longueur = 0;
 };

@@ -32,7 +32,7 @@ private:
     // What a user types at the end of the text.
     void taper(const QString& texte)
     {
-        edit()->moveCursor(QTextCursor::End);
+        QTest::keyClick(edit(), Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(edit(), texte);
     }
 
