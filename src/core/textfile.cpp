@@ -3,6 +3,7 @@
 #include "core/platform/platform.h"
 
 #include <deque>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -82,25 +83,6 @@ void appendUtf8(std::string& out, char32_t cp)
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
-}
-
-// Fails at a lone surrogate, the one thing UTF-8 cannot hold.
-bool encodeUtf8(std::u16string_view text, std::string& out, cp1252::Unencodable* lacking)
-{
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        const bool high = cp >= 0xD800 && cp <= 0xDBFF;
-        if (high && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            if (lacking)
-                *lacking = {i, cp};
-            out.clear();
-            return false;
-        }
-        appendUtf8(out, cp);
-    }
-    return true;
 }
 
 // The break that the character at `i` starts and its length in units, or
@@ -187,21 +169,47 @@ std::string_view bytesOf(LineBreak kind, TextEncoding encoding, LineBreak usual 
     return "\n";
 }
 
-// Writes the n-th LF of encoded bytes as the n-th break (`usual` past the
-// list); in both encodings the byte 0x0A stands only for LF.
-std::string writeBreaks(std::string_view bytes, const std::vector<LineBreak>& breaks, TextEncoding encoding,
-                        LineBreak usual)
+// The character at `i` (a surrogate pair as one) and its length in units.
+std::pair<char32_t, std::size_t> characterAt(std::u16string_view text, std::size_t i)
 {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 32);
-    std::size_t next = 0;
-    for (const char c : bytes) {
-        if (c != '\n')
-            out.push_back(c);
+    const char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+        return {0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00), 2};
+    return {c, 1};
+}
+
+// Appends the text in the encoding, the n-th line break written as the n-th
+// of `breaks` (`usual` past the list), in one pass and without a copy of
+// the text. Fails at the first character the encoding lacks (for UTF-8, a
+// lone surrogate).
+bool encodeLines(std::u16string_view text, TextEncoding encoding, const std::vector<LineBreak>& breaks,
+                 LineBreak usual, std::string& out, cp1252::Unencodable* lacking)
+{
+    std::size_t line = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (const auto [kind, length] = breakAt(text, i); length > 0) {
+            out.append(bytesOf(line < breaks.size() ? breaks[line] : usual, encoding, usual));
+            ++line;
+            i += length;
+            continue;
+        }
+        const auto [c, units] = characterAt(text, i);
+        const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+        const std::optional<unsigned char> code =
+            encoding == TextEncoding::Cp1252 ? cp1252::fromUnicode(c) : std::optional<unsigned char>();
+        if (surrogate || (encoding == TextEncoding::Cp1252 && !code)) {
+            if (lacking)
+                *lacking = {i, c};
+            out.clear();
+            return false;
+        }
+        if (code)
+            out.push_back(static_cast<char>(*code));
         else
-            out.append(bytesOf(next < breaks.size() ? breaks[next++] : usual, encoding, usual));
+            appendUtf8(out, c);
+        i += units;
     }
-    return out;
+    return true;
 }
 
 std::uint64_t lineHash(std::u16string_view line)
@@ -212,16 +220,23 @@ std::uint64_t lineHash(std::u16string_view line)
     return h;
 }
 
+// One hash a line, lines ending at any line break.
 std::vector<std::uint64_t> lineHashes(std::u16string_view text)
 {
     std::vector<std::uint64_t> hashes;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = text.find(u'\n', start);
-        hashes.push_back(lineHash(text.substr(start, end == std::u16string_view::npos ? end : end - start)));
-        if (end == std::u16string_view::npos)
-            return hashes;
-        start = end + 1;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = breakAt(text, i).second;
+        if (length == 0) {
+            ++i;
+            continue;
+        }
+        hashes.push_back(lineHash(text.substr(start, i - start)));
+        i += length;
+        start = i;
     }
+    hashes.push_back(lineHash(text.substr(start)));
+    return hashes;
 }
 
 // NUL bytes, or, in a text that is not UTF-8, a code that code page 1252
@@ -292,22 +307,11 @@ std::vector<LineBreak> LineLayout::breaksFor(std::u16string_view text, LineBreak
 bool encodeText(std::u16string_view text, TextFormat format, std::string& out, cp1252::Unencodable* lacking,
                 const LineLayout* layout)
 {
-    std::u16string lines(text);
-    normaliseLineBreaks(lines);
-    std::string bytes;
-    if (format.encoding == TextEncoding::Cp1252) {
-        if (!cp1252::encode(lines, bytes, lacking))
-            return false;
-    } else {
-        bytes.reserve(lines.size());
-        if (!encodeUtf8(lines, bytes, lacking))
-            return false;
-    }
     const LineBreak usual = breakOf(format.lineEnding);
-    const std::vector<LineBreak> breaks = layout ? layout->breaksFor(lines, usual) : std::vector<LineBreak>();
+    const std::vector<LineBreak> breaks = layout ? layout->breaksFor(text, usual) : std::vector<LineBreak>();
     out = format.encoding == TextEncoding::Utf8WithBom ? std::string(kBom) : std::string();
-    out += writeBreaks(bytes, breaks, format.encoding, usual);
-    return true;
+    out.reserve(out.size() + text.size() + text.size() / 4);
+    return encodeLines(text, format.encoding, breaks, usual, out, lacking);
 }
 
 SystemStyle systemStyle()
@@ -336,22 +340,22 @@ std::error_code readTextFile(const std::string& path, DecodedText& out)
 std::error_code saveTextFile(const std::string& path, std::u16string_view text, TextFormat format,
                              cp1252::Unencodable* lacking, LineLayout* layout)
 {
-    std::string bytes;
-    if (!encodeText(text, format, bytes, lacking, layout))
+    const LineBreak usual = breakOf(format.lineEnding);
+    std::vector<LineBreak> breaks = layout ? layout->breaksFor(text, usual) : std::vector<LineBreak>();
+    std::string bytes = format.encoding == TextEncoding::Utf8WithBom ? std::string(kBom) : std::string();
+    bytes.reserve(bytes.size() + text.size() + text.size() / 4 + 2);
+    if (!encodeLines(text, format.encoding, breaks, usual, bytes, lacking))
         return std::make_error_code(std::errc::illegal_byte_sequence);
-    const bool ended = !text.empty() && (text.back() == u'\n' || text.back() == u'\r');
+    const bool ended = !text.empty() && breakAt(text, text.size() - 1).second > 0;
     bool add = !ended && format.finalBreak != FinalBreak::Never;
     if (format.finalBreak == FinalBreak::IfNotEmpty && text.empty())
         add = false;
     if (add)
-        bytes += bytesOf(breakOf(format.lineEnding), format.encoding);
+        bytes += bytesOf(usual, format.encoding);
     if (const std::error_code ec = platform::saveFile(path, bytes))
         return ec;
-    if (layout) {
-        std::u16string lines(text);
-        normaliseLineBreaks(lines);
-        *layout = LineLayout(lines, layout->breaksFor(lines, breakOf(format.lineEnding)));
-    }
+    if (layout)
+        *layout = LineLayout(text, std::move(breaks));
     return {};
 }
 

@@ -52,10 +52,12 @@ enum class LineBreak : unsigned char { Lf, CrLf, Cr, U2029, UFdd0, UFdd1 };
 class LineLayout {
 public:
     LineLayout() = default;
-    // `text` with LF breaks, `breaks` one per LF.
+    // `breaks`: one per line break of `text` (LF, CR LF, CR or one of the
+    // widgets' breaks).
     LineLayout(std::u16string_view text, std::vector<LineBreak> breaks);
     bool empty() const { return breaks_.empty(); }
-    // The break to write after each line of `text` (one per LF): a line found
+    // The break to write after each line of `text` (one per line break,
+    // whichever it is): a line found
     // among those of the file (unchanged lines around an edit, then the
     // others by content in order) keeps its own, any other takes `usual`.
     std::vector<LineBreak> breaksFor(std::u16string_view text, LineBreak usual) const;
