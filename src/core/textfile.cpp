@@ -2,9 +2,8 @@
 
 #include "core/platform/platform.h"
 
-#include <deque>
+#include <algorithm>
 #include <optional>
-#include <unordered_map>
 #include <utility>
 
 namespace ordalis {
@@ -290,16 +289,22 @@ std::vector<LineBreak> LineLayout::breaksFor(std::u16string_view text, LineBreak
         if (tail > 0)
             out[m - 1 - tail] = breaks_[n - 1 - tail];
     // Between them, a line that the file had keeps the break of its first
-    // unclaimed copy there.
-    std::unordered_map<std::uint64_t, std::deque<LineBreak>> others;
+    // unclaimed copy there: the old lines sorted by content then place, and
+    // for each content the next copy to claim.
+    std::vector<std::pair<std::uint64_t, std::size_t>> old;
     for (std::size_t i = head; i + tail < n && i + 1 < n; ++i)
-        others[hashes_[i]].push_back(breaks_[i]);
+        old.emplace_back(hashes_[i], i);
+    std::sort(old.begin(), old.end());
+    std::vector<std::size_t> next(old.size());
+    for (std::size_t k = 0; k < old.size(); ++k)
+        next[k] = k;
     for (std::size_t i = head; i + tail < m && i + 1 < m; ++i) {
-        const auto found = others.find(lines[i]);
-        if (found != others.end() && !found->second.empty()) {
-            out[i] = found->second.front();
-            found->second.pop_front();
-        }
+        const auto first = std::lower_bound(old.begin(), old.end(), std::pair(lines[i], std::size_t(0)));
+        if (first == old.end() || first->first != lines[i])
+            continue;
+        std::size_t& claim = next[std::size_t(first - old.begin())];
+        if (claim < old.size() && old[claim].first == lines[i])
+            out[i] = breaks_[old[claim++].second];
     }
     return out;
 }
