@@ -26,6 +26,7 @@ TEST(NaturalOrder, FirstBeforeSecond)
         {"PlainBeforeAccented", "ecole", "\xC3\xA9" "cole"},
         {"AccentsBeforeCase", "ecole", "Ecol\xC3\xA9"},
         {"CapitalsFirst", "Ecole", "ecole"},
+        {"WholeCharacterAfterSharedLeadByte", "a\xC3\xA9" "a", "a\xC3\x89" "b"},  // aéa, aÉb: é and É share 0xC3
         {"AccentsBeforeZeros", "e01", "\xC3\xA9" "1"},
         {"CombiningMarkLeftOut", "e\xCC\x81" "a", "eb"},                   // e + U+0301
         {"GreekTonosLeftOut", "\xCE\xAC\xCE\xB2", "\xCE\xB1\xCE\xB3"},        // άβ, αγ

@@ -213,6 +213,26 @@ private Q_SLOTS:
             QCOMPARE(env->lire(u"cible"_qs), QByteArray("protégé\n"));
     }
 
+    // The largest file the editor opens is 16 MiB; one byte more is refused unread.
+    void limiteDeTaille_data()
+    {
+        QTest::addColumn<qint64>("taille");
+        QTest::addColumn<bool>("ouvert");
+        QTest::addRow("16 Mio") << qint64(16 * 1024 * 1024) << true;
+        QTest::addRow("16 Mio et un octet") << qint64(16 * 1024 * 1024 + 1) << false;
+    }
+    void limiteDeTaille()
+    {
+        QFETCH(qint64, taille);
+        QFETCH(bool, ouvert);
+        env->creerFichier(u"grand.txt"_qs, QByteArray(taille, 'a'));
+        edit()->setTexteExact(u"avant"_qs);
+        ouvrir(u"grand.txt"_qs);
+        QCOMPARE(messages().size(), ouvert ? 0 : 1);
+        QCOMPARE(qint64(edit()->texte().size()), ouvert ? taille : 5);
+        QCOMPARE(titre().endsWith(u"grand.txt"_qs), ouvert);
+    }
+
     // A named pipe is refused at once, before anything waits for a writer.
     void tubeRefuseSansAttendre()
     {

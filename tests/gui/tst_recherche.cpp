@@ -281,15 +281,33 @@ private Q_SLOTS:
     void triNaturelDesNomsEtDesLongueurs()
     {
         const QString long100 = QString(96, QLatin1Char('n')) + QStringLiteral(".txt");
-        for (const char* nom : {"f10.txt", "F9.txt", "f100.txt", "e.txt", "été.txt"})
+        for (const char* nom : {"f10.txt", "F9.txt", "f100.txt", "e.txt", "été.txt", "dix_ch.txt", "neuf1.txt"})
             env->creerFichier(QString::fromUtf8(nom));
         env->creerFichier(long100);
         ouvrir();
         chercher();
         cliquerEntete(ModeleResultats::Nom);
-        QCOMPARE(colonne(), (QStringList{"e.txt", "été.txt", "F9.txt", "f10.txt", "f100.txt", long100}));
+        QCOMPARE(colonne(), (QStringList{"dix_ch.txt", "e.txt", "été.txt", "F9.txt", "f10.txt", "f100.txt", "neuf1.txt",
+                                         long100}));
         cliquerEntete(ModeleResultats::LongNom);
-        QCOMPARE(colonne(ModeleResultats::LongNom), (QStringList{"100", "08", "07", "07", "06", "05"}));
+        QCOMPARE(colonne(ModeleResultats::LongNom), (QStringList{"100", "10", "09", "08", "07", "07", "06", "05"}));
+    }
+
+    // "Dans le dossier" sorts by folder, whatever the names' order; the "Heure" column shows the time of day.
+    void triParDossierEtHeureAffichee()
+    {
+        env->creerFichier(QStringLiteral("z/a.txt"));
+        env->creerFichier(QStringLiteral("a/z.txt"));
+        env->creerFichier(QStringLiteral("m/m.txt"));
+        QFile date(env->chemin(QStringLiteral("m/m.txt")));
+        QVERIFY(date.open(QIODevice::ReadWrite)
+                && date.setFileTime(QDateTime(QDate(2023, 2, 10), QTime(9, 30)), QFileDevice::FileModificationTime));
+        ouvrir();
+        bouton("CmdRechercherDansSousRepertoires")->click();
+        chercher();
+        cliquerEntete(ModeleResultats::Dossier);
+        QCOMPARE(colonne(), (QStringList{"z.txt", "m.txt", "a.txt"}));
+        QCOMPARE(colonne(ModeleResultats::Heure).at(1), u"09:30"_qs);
     }
 
     // Rows of several batches take their sorted places; the selected row follows its file.

@@ -197,6 +197,36 @@ private Q_SLOTS:
     }
 
     // A key is used whole, past 32,767 characters: the position 40,000 of the text takes its first character again.
+    // Each of the four mode controls toggles the mode, both boxes and the run command's caption; a second click
+    // brings everything back.
+    void crypteurBasculeDeMode_data()
+    {
+        QTest::addColumn<QString>("controle");
+        for (const char* nom : {"CheckCrypter", "CheckDecrypter", "LblCrypter", "LblDecrypter"})
+            QTest::addRow("%s", nom) << QString::fromLatin1(nom);
+    }
+    void crypteurBasculeDeMode()
+    {
+        QFETCH(QString, controle);
+        montrer<FenCrypteur>();
+        auto cliquer = [&] {
+            if (controle.startsWith(u"Check"_qs))
+                fen->findChild<QCheckBox*>(controle)->click();
+            else
+                fen->findChild<TavBttn*>(controle)->click();
+        };
+        auto etat = [&] {
+            return QStringList{QString::number(w<QCheckBox>("CheckCrypter")->isChecked()),
+                               QString::number(w<QCheckBox>("CheckDecrypter")->isChecked()), w("CmdCrypter")->caption()};
+        };
+        const QStringList depart{u"1"_qs, u"0"_qs, u"Crypter le texte"_qs};
+        QCOMPARE(etat(), depart);
+        cliquer();
+        QCOMPARE(etat(), (QStringList{u"0"_qs, u"1"_qs, u"Décrypter le texte"_qs}));
+        cliquer();
+        QCOMPARE(etat(), depart);
+    }
+
     void crypteurCleDe40000()
     {
         montrer<FenCrypteur>();

@@ -174,6 +174,30 @@ TEST(SaveKeeps, LinksFollowedPipesRefused)
     EXPECT_EQ(dir.names(), (Names{"lien", "nouveau.txt", "pendant", "texte.txt", "tube"}));
 }
 
+// A stale file or a planted link at the name the save tries first for its
+// temporary file or its copy is passed over: nothing is written through it.
+TEST(SaveKeeps, TakenTemporaryNamesPassedOver)
+{
+    for (const bool inPlace : {false, true}) {
+        const test::TempDir dir("ordalis-keeps-");
+        dir.put("texte.txt", kOld);
+        dir.put("victime.txt", "intacte");
+        if (inPlace)
+            fs::create_hard_link(dir.path() / "texte.txt", dir.path() / "lien-dur.txt");
+        const std::string first = ".texte.txt.ordalis-" + std::to_string(::getpid());
+        fs::create_symlink(dir.path() / "victime.txt", dir.path() / first);
+        ASSERT_EQ(saveTextFile(dir.file("texte.txt"), kNewText, kLf), std::error_code()) << inPlace;
+        EXPECT_EQ(dir.read("texte.txt"), kNew) << inPlace;
+        EXPECT_EQ(dir.read("victime.txt"), "intacte") << inPlace;
+        EXPECT_TRUE(fs::is_symlink(dir.path() / first)) << inPlace;
+        fs::remove(dir.path() / first);
+        dir.put(first, "ancien temporaire");
+        ASSERT_EQ(saveTextFile(dir.file("texte.txt"), u"encore", kLf), std::error_code()) << inPlace;
+        EXPECT_EQ(dir.read(first), "ancien temporaire") << inPlace;
+        EXPECT_EQ(dir.names().size(), inPlace ? 4u : 3u) << inPlace;
+    }
+}
+
 const char* crashStep = nullptr;
 
 // A crash (the process ends at once) after each step of a save leaves the

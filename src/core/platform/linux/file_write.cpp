@@ -70,14 +70,17 @@ std::error_code finalTarget(const std::string& path, std::string& target)
     return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
-// Creates ".<name>.ordalis-NNNNNN" in `folder` (the target's own, or another
-// one) with `mode` less the umask; -1 on failure.
+// Creates ".<name>.ordalis-N" in `folder` (the target's own, or another one)
+// with `mode` less the umask, N the process number first, then random
+// numbers; a name already taken, by a stale file or a planted link, is
+// passed over, never opened. -1 on failure.
 int createBeside(const std::string& folder, const std::string& target, std::string& temp, mode_t mode = 0600)
 {
     const std::string name = target.substr(folderOf(target).size());
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder + "." + name + ".ordalis-" + std::to_string(random() % 1000000);
+        const auto number = attempt == 0 ? static_cast<unsigned>(::getpid()) : random() % 1000000;
+        temp = folder + "." + name + ".ordalis-" + std::to_string(number);
         const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST)
             return fd;
