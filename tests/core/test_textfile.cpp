@@ -90,6 +90,7 @@ TEST(TextFileOnDisk, OpenAndSaveGivesTheSameBytes)
         {"empty", "", false},
         {"widget breaks", "a\xE2\x80\xA9" "b\xEF\xB7\x91" "c\n", false},
         {"NUL and controls", std::string("ELF\0\x01\x02\r\n\x7F\xFF\0", 12), true},
+        {"UTF-8 holding byte 0x81", "\xC3\x81" "b\xC3\x90\n", false},  // \u00C1, \u00D0
         {"undefined 1252 codes", "\x81\x8D\x8F\x90\x9D\r", true},
     };
     for (const Row& row : rows) {
@@ -139,6 +140,9 @@ TEST(TextFileOnDisk, OneFinalLineBreak)
         {u"abc\r", kAnsiCrLf, "abc\r\n"},
         {u"abc\n\n", kUtf8Lf, "abc\n\n"},
         {u"x", kBomLf, "\xEF\xBB\xBFx\n"},
+        {u"abc", {TextEncoding::Utf8, LineEnding::Lf, FinalBreak::IfNotEmpty}, "abc\n"},   // a file that was empty
+        {u"", {TextEncoding::Utf8, LineEnding::Lf, FinalBreak::IfNotEmpty}, ""},
+        {u"abc", {TextEncoding::Utf8, LineEnding::Lf, FinalBreak::Never}, "abc"},          // no final break read
 #ifdef _WIN32
         {u"a\nb", kUtf8None, "a\r\nb\r\n"},
 #else

@@ -121,13 +121,16 @@ private Q_SLOTS:
     // Closing everything stops at an editor whose user cancels.
     void fermerToutSArreteALEditeurAnnule()
     {
+        QWidget principale;  // closed last, so it stays when the editor refuses
+        principale.setProperty(kFenetrePrincipale, true);
+        principale.show();
         taper(u"brouillon"_qs);
         repondre({Reponse::Annuler});
         QVERIFY(!FermerTout());
-        QVERIFY(fen->isVisible());
+        QVERIFY(fen->isVisible() && principale.isVisible());
         repondre({Reponse::Non});
         QVERIFY(FermerTout());
-        QVERIFY(!fen->isVisible());
+        QVERIFY(!fen->isVisible() && !principale.isVisible());
     }
 
     void raccourcisClavier()
