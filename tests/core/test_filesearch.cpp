@@ -29,8 +29,9 @@ TEST(SearchTexts, FolderDisplayAndNameLength)
         {"\xC0\xAF", bad + bad}, {"\xF4\x90\x80\x80", bad + bad + bad + bad}};  // overlong '/', above U+10FFFF
     for (const auto& [input, expected] : shown)
         EXPECT_EQ(displayText(input), expected) << input;
-    EXPECT_EQ(nameLengthText(5), "05");
-    EXPECT_EQ(nameLengthText(123), "123");
+    const std::pair<std::size_t, std::string> lengths[] = {{0, "00"}, {5, "05"}, {9, "09"}, {10, "10"}, {123, "123"}};
+    for (const auto& [length, expected] : lengths)
+        EXPECT_EQ(nameLengthText(length), expected) << length;
 }
 
 class FileSearchTest : public ::testing::Test {

@@ -1,6 +1,7 @@
-// Names and texts: Windows name rules, paths, patterns, captions, attribute texts, volumes offered.
+// Names and texts: Windows name rules, paths, patterns, captions, attribute and colour texts, volumes offered.
 #include "core/attributes.h"
 #include "core/browser.h"
+#include "core/colour.h"
 #include "core/naming.h"
 #include "core/paths.h"
 #include "core/pattern.h"
@@ -78,6 +79,18 @@ TEST(AttributeText, NamesTheFourAttributesOnly)
         {0x800 | 1, "Lecture seule"}, {0x80, "Normal"}};
     for (const auto& [value, text] : rows)
         EXPECT_EQ(attributeText(value), text) << "value " << value;
+}
+
+// The colour texts of the settings store: hexadecimal or decimal, 24 bits at most.
+TEST(ColourText, ReadsBothFormsWithinTwentyFourBits)
+{
+    const std::pair<const char*, std::optional<Colour>> rows[] = {
+        {"&H808000", 0x808000}, {"&hffffff&", 0xFFFFFF}, {"16777215", 0xFFFFFF}, {"0", 0},
+        {"16777216", std::nullopt}, {"&H1000000", std::nullopt}, {"&H", std::nullopt}, {"", std::nullopt},
+        {"12x", std::nullopt}, {"-1", std::nullopt}, {" 12", std::nullopt}};
+    for (const auto& [text, colour] : rows)
+        EXPECT_EQ(parseColourText(text), colour) << '"' << text << '"';
+    EXPECT_EQ(colourToDecimalText(rgb(0x11, 0x22, 0x33)), "3351057");
 }
 
 // Real /proc/self/mounts lines: disks, USB keys, discs and shares are offered, system mounts not.

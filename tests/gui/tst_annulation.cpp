@@ -58,22 +58,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("annulables");      // the files the question counts
         QTest::addColumn<QStringList>("apres");
         QTest::addColumn<QString>("bilan");
-        const QStringList rendus{"a.JPG", "b.txt", "c"};
-        const QString tousRendus = QStringLiteral("3 fichiers ont retrouvé leur nom.");
-        QTest::newRow("tout rendu") << QString() << 3 << rendus << tousRendus;
-        QTest::newRow("nom repris") << "reprendre" << 2 << QStringList{"Vac002.txt", "a.JPG", "b.txt", "c"}
-                                    << "2 fichiers ont retrouvé leur nom.\n1 fichier garde son nom actuel "
+        const QStringList rendus{"a.JPG", "b.txt", "c", "d.md"};
+        const QString tousRendus = QStringLiteral("4 fichiers ont retrouvé leur nom.");
+        QTest::newRow("tout rendu") << QString() << 4 << rendus << tousRendus;
+        QTest::newRow("nom repris") << "reprendre" << 3 << QStringList{"Vac002.txt", "a.JPG", "b.txt", "c", "d.md"}
+                                    << "3 fichiers ont retrouvé leur nom.\n1 fichier garde son nom actuel "
                                        "(ancien nom déjà pris, ou fichier disparu) : Vac002.txt.";
-        QTest::newRow("fichiers disparus")
+        QTest::newRow("fichiers disparus, trois noms cités")
             << "effacer" << 1 << QStringList{"a.JPG"}
-            << "1 fichier a retrouvé son nom.\n2 fichiers gardent leur nom actuel "
-               "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt.";
-        QTest::newRow("effacés derrière la question, trois noms cités") << "effacer pendant la question" << 3
-            << QStringList{} << "0 fichier a retrouvé son nom.\n3 fichiers gardent leur nom actuel "
-                                "(ancien nom déjà pris, ou fichier disparu) : Vac003, Vac002.txt, Vac001.jpg.";
-        QTest::newRow("redemarrage") << "redemarrer" << 3 << rendus << tousRendus;
-        QTest::newRow("même bouton encore") << "renommer encore" << 3 << rendus << tousRendus;
-        QTest::newRow("extension refusée partout") << "extension ***" << 3 << rendus << tousRendus;
+            << "1 fichier a retrouvé son nom.\n3 fichiers gardent leur nom actuel "
+               "(ancien nom déjà pris, ou fichier disparu) : Vac004.md, Vac003, Vac002.txt.";
+        QTest::newRow("effacés derrière la question, trois noms sur quatre") << "effacer pendant la question" << 4
+            << QStringList{} << "0 fichier a retrouvé son nom.\n4 fichiers gardent leur nom actuel "
+                                "(ancien nom déjà pris, ou fichier disparu) : Vac004.md, Vac003, Vac002.txt...";
+        QTest::newRow("redemarrage") << "redemarrer" << 4 << rendus << tousRendus;
+        QTest::newRow("même bouton encore") << "renommer encore" << 4 << rendus << tousRendus;
+        QTest::newRow("extension refusée partout") << "extension ***" << 4 << rendus << tousRendus;
         QTest::newRow("rien d'annulable") << "tout effacer" << 0 << QStringList{} << QString();
     }
     void annulerLeRenommage()
@@ -82,9 +82,9 @@ private Q_SLOTS:
         QFETCH(int, annulables);
         QFETCH(QStringList, apres);
         QFETCH(QString, bilan);
-        banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c")});
+        banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c"), QStringLiteral("d.md")});
         renommerTout();
-        const QStringList renommes{"Vac001.jpg", "Vac002.txt", "Vac003"};
+        const QStringList renommes{"Vac001.jpg", "Vac002.txt", "Vac003", "Vac004.md"};
         if (entreTemps == u"reprendre")
             env->creerFichier(QStringLiteral("b.txt"), "nouveau");
         if (entreTemps == u"effacer" || entreTemps == u"tout effacer")

@@ -100,6 +100,18 @@ private Q_SLOTS:
         QVERIFY(env->general->InfoBulles);
     }
 
+    // Hints show while the menu's switch is on; each click turns them off or on at once.
+    void bullesSelonLInterrupteur()
+    {
+        banc->ouvrirSansDossier();
+        TavBttn* survole = bouton("CmdRename");
+        for (const bool allumees : {false, true}) {
+            bouton("CmdBulAide")->click();
+            Q_EMIT survole->mouseHover();
+            QCOMPARE(survole->toolTip().isEmpty(), !allumees);
+        }
+    }
+
     void aideGaucheEtDroite()
     {
         for (const char* page : {"index.html", "sujet1.html"})
@@ -111,6 +123,11 @@ private Q_SLOTS:
         QVERIFY(fen()->popUpInfos()->isVisible());
         QCOMPARE(fenetresOuvertes<FenAide>().size(), 1);
         FenAide* aide = fenetresOuvertes<FenAide>().first();
+        QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("sujet1.html"));
+        Apropos apropos(*env->general);  // its page button opens the contents while the program has no site
+        bouton("CmdSite", &apropos)->click();
+        QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("index.html"));
+        QTest::mouseClick(bouton("CmdAide"), Qt::RightButton);
         QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("sujet1.html"));
         // The left button hides the menu before the help shows its page.
         bool menuVisibleALaPage = true;

@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -135,6 +136,12 @@ private Q_SLOTS:
         QVERIFY(panneau->isVisible());
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblTaille"))->text(), QStringLiteral("Taille : 1025 octets ou 2 Ko"));
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblAttributs"))->text(), QStringLiteral("Attributs : Archive"));
+        const timespec quand[2] = {{997758744, 0}, {978737400, 0}};  // accessed 14/08/2001, modified 06/01/2001
+        QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(env->chemin(QStringLiteral("gros.bin"))).constData(), quand, 0) == 0);
+        bouton("CmdProprietes")->click();
+        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblAcces"))->text(), QStringLiteral("Accédé le : 14/08/2001 05:12:24"));
+        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblModifier"))->text(),
+                 QStringLiteral("Modifié le : 06/01/2001 00:30:00"));
     }
 
     // The right button of CmdFiFi asks for the system's own find window: none here, so the message.
@@ -240,6 +247,7 @@ private Q_SLOTS:
         QCOMPARE(banc->lignes(), (QStringList{"\u00e9cho", "\u00c9t\u00e9", "fichier_9", "fichier_10", "Fichier_100",
                                               "z\u00e8bre"}));
         QListWidget* dossiers = fen()->navigateur()->repertoire();
+        QCOMPARE(dossiers->currentItem()->text(), QFileInfo(env->dossier.path()).fileName());  // the open folder
         QStringList sous;
         for (int i = dossiers->count() - 3; i < dossiers->count(); ++i)
             sous << dossiers->item(i)->text();
@@ -278,15 +286,78 @@ private Q_SLOTS:
         QCOMPARE(env->lire(QStringLiteral("Vac001.txt")), QByteArray("contenu"));
     }
 
-    void dossierSansRienQueLaListeMontre()
+    // Nothing chosen at load; the rename command as soon as the list shows one file; the attribute boxes
+    // ticked for hidden and system only, and the command sets exactly those.
+    void commandesSelonLeDossier_data()
     {
+        QTest::addColumn<bool>("unFichier");  // beside a pipe, a folder and a link, which the list never shows
+        QTest::newRow("rien que la liste montre") << false;
+        QTest::newRow("un seul fichier") << true;
+    }
+    void commandesSelonLeDossier()
+    {
+        QFETCH(bool, unFichier);
         const QString dossier = env->dossier.path();
         QVERIFY(::mkfifo(QFile::encodeName(dossier + QStringLiteral("/tube")).constData(), 0600) == 0);
         QDir().mkdir(dossier + QStringLiteral("/sous"));
         QVERIFY(QFile::link(dossier + QStringLiteral("/sous"), dossier + QStringLiteral("/lien")));
+        if (unFichier)
+            env->creerFichier(QStringLiteral("seul.txt"));
+        banc->ouvrirSansDossier();
+        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes", "CmdRename"})
+            QVERIFY2(!bouton(nom)->isEnabled(), nom);
+        QVERIFY(fen()->navigateur()->setDossier(dossier));
+        QCOMPARE(banc->lignes().size(), unFichier ? 1 : 0);
+        QCOMPARE(bouton("CmdRename")->isEnabled(), unFichier);
+        QStringList coches;
+        for (const char* nom : {"CheckLectureSeule", "CheckCache", "CheckSysteme", "CheckArchive"})
+            if (fen()->findChild<QCheckBox*>(QLatin1String(nom))->isChecked())
+                coches << QLatin1String(nom);
+        QCOMPARE(coches, (QStringList{"CheckCache", "CheckSysteme"}));
+        if (!unFichier)
+            return;
+        banc->choisir({QStringLiteral("seul.txt")});
+        bouton("CmdAttributs")->click();
+        std::uint32_t attributs = 0;
+        QVERIFY(!p::getAttributes(env->chemin(QStringLiteral("seul.txt")).toStdString(), attributs));
+        QCOMPARE(attributs, 2u | 4u);  // hidden, system
+    }
+
+    // The width button cycles 001, 0001, 01 and back; the numbers follow it.
+    void largeurDesNumeros_data()
+    {
+        QTest::addColumn<int>("clics");
+        QTest::addColumn<QString>("legende");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("aucun clic") << 0 << "001" << "Vac001.txt";
+        QTest::newRow("un") << 1 << "0001" << "Vac0001.txt";
+        QTest::newRow("deux") << 2 << "01" << "Vac01.txt";
+        QTest::newRow("trois, retour au début") << 3 << "001" << "Vac001.txt";
+    }
+    void largeurDesNumeros()
+    {
+        QFETCH(int, clics);
+        QFETCH(QString, legende);
+        QFETCH(QString, nom);
+        banc->ouvrir({QStringLiteral("a.txt")});
+        bouton("CmdRename")->click();
+        saisir("txtRename", QStringLiteral("Vac"));
+        for (int i = 0; i < clics; ++i)
+            bouton("CmdNumFich")->click();
+        QCOMPARE(bouton("CmdNumFich")->caption(), legende);
+        bouton("CmdToutRenommer")->click();
+        QCOMPARE(banc->contenu(), QStringList{nom});
+    }
+
+    // "=" gives the modification boxes the creation date and time.
+    void memeDateEtHeurePartout()
+    {
         banc->ouvrir();
-        QVERIFY(banc->lignes().isEmpty());
-        QVERIFY(!bouton("CmdRename")->isEnabled());
+        saisir("txtDateCreation", QStringLiteral("01/02/2003"));
+        saisir("txtHeureCreation", QStringLiteral("04:05:06"));
+        bouton("CmdPareil")->click();
+        QCOMPARE(banc->champ("txtDateEcriture")->text(), QStringLiteral("01/02/2003"));
+        QCOMPARE(banc->champ("txtHeureEcriture")->text(), QStringLiteral("04:05:06"));
     }
 
     // 20,000 files: the list fills, selecting all and closing do not hold the window.

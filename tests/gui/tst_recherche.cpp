@@ -232,6 +232,8 @@ private Q_SLOTS:
         QTRY_VERIFY(premiere.isNull());
 
         std::unique_ptr<FenRechercher> seconde(outils.ouvrirRecherche());
+        QCOMPARE(seconde->findChild<TavBttn*>(QStringLiteral("CmdRechercherDansSousRepertoires"))->caption(),
+                 QStringLiteral("Sous-dossiers inclus/exclus (EXCLUS)"));
         QVERIFY(seconde->setDossier(QFile::encodeName(env->dossier.path()).toStdString()));
         QSignalSpy fin(seconde.get(), &FenRechercher::rechercheTerminee);
         seconde->basculerRecherche();
@@ -394,8 +396,16 @@ private Q_SLOTS:
         lu->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(modele()->sensTri(), Qt::DescendingOrder);
         QCOMPARE(colonne().first(), QStringLiteral("a.txt"));
+        for (const auto& [touche, colonneLue] : {std::pair{Qt::Key_Left, "Nom"}, {Qt::Key_Left, "LgN"},  // round
+                                                 {Qt::Key_Right, "Nom"}, {Qt::Key_Right, "Dans le dossier"}}) {
+            QTest::keyClick(entetes, touche);
+            QCOMPARE(lu->text(QAccessible::Value), QString::fromUtf8(colonneLue));
+        }
 
+        fen->findChild<TavBttn*>(QStringLiteral("CmdPetiticones"))->click();
+        QCOMPARE(fen->vues()->icones()->flow(), QListView::LeftToRight);  // in rows, a list in columns
         fen->findChild<TavBttn*>(QStringLiteral("CmdListe"))->click();
+        QCOMPARE(fen->vues()->icones()->flow(), QListView::TopToBottom);
         QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(fen->vues()->icones());
         QCOMPARE(liste->childCount(), 3);
         QCOMPARE(liste->child(0)->text(QAccessible::Name), QStringLiteral("a.txt"));

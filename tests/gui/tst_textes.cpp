@@ -215,14 +215,20 @@ private Q_SLOTS:
             else
                 fen->findChild<TavBttn*>(controle)->click();
         };
-        auto etat = [&] {
+        source()->setTexteExact(u"abc"_qs);
+        w<QLineEdit>("txtCle")->setText(u"k"_qs);
+        auto etat = [&] {  // the boxes, the command's caption, and the result's once it has run
+            QSignalSpy fin(static_cast<FenCrypteur*>(fen.get()), &FenCrypteur::calculTermine);
+            w("CmdCrypter")->click();
+            fin.wait(10000);
             return QStringList{QString::number(w<QCheckBox>("CheckCrypter")->isChecked()),
-                               QString::number(w<QCheckBox>("CheckDecrypter")->isChecked()), w("CmdCrypter")->caption()};
+                               QString::number(w<QCheckBox>("CheckDecrypter")->isChecked()), w("CmdCrypter")->caption(),
+                               fen->findChild<TavPanel*>(u"FondResult"_qs)->caption()};
         };
-        const QStringList depart{u"1"_qs, u"0"_qs, u"Crypter le texte"_qs};
+        const QStringList depart{u"1"_qs, u"0"_qs, u"Crypter le texte"_qs, u"Texte crypté"_qs};
         QCOMPARE(etat(), depart);
         cliquer();
-        QCOMPARE(etat(), (QStringList{u"0"_qs, u"1"_qs, u"Décrypter le texte"_qs}));
+        QCOMPARE(etat(), (QStringList{u"0"_qs, u"1"_qs, u"Décrypter le texte"_qs, u"Texte décrypté"_qs}));
         cliquer();
         QCOMPARE(etat(), depart);
     }

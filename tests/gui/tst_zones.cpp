@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QtTest>
 #include <random>
 
@@ -62,16 +63,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("images");
         QTest::addColumn<QString>("touches");  // < ← > → ^ Home of the text, $ End of the text, B Backspace, D Delete, E Enter, U undo, R redo, V paste, X cut, A select all
         QTest::addColumn<QString>("attendu");
-        QTest::addRow("frappe au milieu") << u"abcd"_qs << false << u"^>>xy"_qs << u"abxycd"_qs;
-        QTest::addRow("Entrée en LF") << u"ab"_qs << false << u"^>E"_qs << u"a\nb"_qs;
-        QTest::addRow("Entrée en CR LF") << u"ab"_qs << true << u"^>E"_qs << u"a\r\nb"_qs;
-        QTest::addRow("retour arrière sur CR LF entier") << u"a\r\nb"_qs << true << u"$<B"_qs << u"ab"_qs;
-        QTest::addRow("suppression d'une paire de substitution") << u"a\U0001F600b"_qs << false << u"^>D"_qs << u"ab"_qs;
-        QTest::addRow("frappe annulée d'un coup, puis refaite") << u"ab"_qs << false << u"$xyzU"_qs << u"ab"_qs;
-        QTest::addRow("refaire") << u"ab"_qs << false << u"$xyUR"_qs << u"abxy"_qs;
-        QTest::addRow("coller sans CR dans l'éditeur") << u"-"_qs << false << u"$V"_qs << u"-1\n2\n3\n"_qs;
-        QTest::addRow("coller exact en images") << u"-"_qs << true << u"$V"_qs << u"-1\r\n2\r3\n"_qs;
-        QTest::addRow("tout couper") << u"abc\ndef"_qs << false << u"AX"_qs << QString();
+        QTest::addColumn<QString>("menu");  // A when its "Annuler" is enabled, R for "Rétablir"
+        QTest::addRow("frappe au milieu") << u"abcd"_qs << false << u"^>>xy"_qs << u"abxycd"_qs << u"A"_qs;
+        QTest::addRow("Entrée en LF") << u"ab"_qs << false << u"^>E"_qs << u"a\nb"_qs << u"A"_qs;
+        QTest::addRow("Entrée en CR LF") << u"ab"_qs << true << u"^>E"_qs << u"a\r\nb"_qs << u"A"_qs;
+        QTest::addRow("retour arrière sur CR LF entier") << u"a\r\nb"_qs << true << u"$<B"_qs << u"ab"_qs << u"A"_qs;
+        QTest::addRow("suppression d'une paire de substitution") << u"a\U0001F600b"_qs << false << u"^>D"_qs << u"ab"_qs
+                                                                 << u"A"_qs;
+        QTest::addRow("frappe annulée d'un coup") << u"ab"_qs << false << u"$xyzU"_qs << u"ab"_qs << u"R"_qs;
+        QTest::addRow("refaire") << u"ab"_qs << false << u"$xyUR"_qs << u"abxy"_qs << u"A"_qs;
+        QTest::addRow("annuler deux fois") << u"ab"_qs << false << u"$x<yUU"_qs << u"ab"_qs << u"R"_qs;
+        QTest::addRow("annuler puis taper") << u"ab"_qs << false << u"$x<yUz"_qs << u"abzx"_qs << u"A"_qs;
+        QTest::addRow("coller sans CR dans l'éditeur") << u"-"_qs << false << u"$V"_qs << u"-1\n2\n3\n"_qs << u"A"_qs;
+        QTest::addRow("coller exact en images") << u"-"_qs << true << u"$V"_qs << u"-1\r\n2\r3\n"_qs << u"A"_qs;
+        QTest::addRow("tout couper") << u"abc\ndef"_qs << false << u"AX"_qs << QString() << u"A"_qs;
     }
     void zoneSaisie()
     {
@@ -79,8 +84,12 @@ private Q_SLOTS:
         QFETCH(bool, images);
         QFETCH(QString, touches);
         QFETCH(QString, attendu);
+        QFETCH(QString, menu);
+        struct ZoneMenu : ZoneTexte {
+            using ZoneTexte::remplirMenu;
+        };
         for (const bool brut : {false, true}) {  // the text given as a QString, or kept as a std::u16string
-            ZoneTexte zone;
+            ZoneMenu zone;
             zone.setImagesDeControle(images);
             zone.resize(200, 100);
             zone.show();
@@ -103,6 +112,13 @@ private Q_SLOTS:
             }
             QCOMPARE(zone.texteExact(), attendu);
             QCOMPARE(zone.estModifie(), attendu != texte);
+            QMenu contextuel;
+            zone.remplirMenu(contextuel);
+            QString historique;
+            for (const QAction* action : contextuel.actions())
+                if (action->isEnabled() && (action->text() == u"Annuler"_qs || action->text() == u"Rétablir"_qs))
+                    historique += action->text().front();
+            QCOMPARE(historique, menu);
         }
     }
 

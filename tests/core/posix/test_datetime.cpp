@@ -84,8 +84,11 @@ TEST(DateTextReader, FollowsTheTextsFromOneFileToTheNext)
 
 TEST(PropertiesLines, SizeFolderAttributesAndDates)
 {
-    EXPECT_EQ(sizeLine(1025), "Taille : 1025 octets ou 2 Ko");
-    EXPECT_EQ(sizeLine(5368709121ULL), "Taille : 5368709121 octets ou 5242881 Ko");
+    const std::pair<std::uint64_t, const char*> sizes[] = {
+        {0, "Taille : 0 octets ou 0 Ko"}, {1, "Taille : 1 octets ou 1 Ko"}, {1024, "Taille : 1024 octets ou 1 Ko"},
+        {1025, "Taille : 1025 octets ou 2 Ko"}, {5368709121ULL, "Taille : 5368709121 octets ou 5242881 Ko"}};
+    for (const auto& [bytes, line] : sizes)
+        EXPECT_EQ(sizeLine(bytes), line) << bytes;
     EXPECT_EQ(folderCaption("C:\\Photos\\a.txt", '\\'), "C:\\Photos");
     EXPECT_EQ(propertiesAttributeText(0x801, true), "Lecture seule");  // compressed read-only
     EXPECT_EQ(attributesLine(0x27, false), "Attributs : Normal");

@@ -68,16 +68,52 @@ TEST_F(FileSearchPosix, LinksPipesAndSockets)
     EXPECT_EQ(rows.at(path("link.txt")).size, 1u);  // the target's
 }
 
+// The walk leans on both guards: a link is never listed as a folder, and no folder is opened through a link.
+// Pipes and sockets are listed as special, never to be opened.
+TEST_F(FileSearchPosix, LinksAreNeitherListedAsFoldersNorOpened)
+{
+    root_.put("a/x.txt");
+    fs::create_directory_symlink(root_.path(), path("a/retour"));
+    fs::create_directory_symlink(path("a"), path("lien"));
+    ASSERT_EQ(::mkfifo(path("tube").c_str(), 0600), 0);
+    sockaddr_un address{AF_UNIX, {}};
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", path("prise").c_str());
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(s);
+    platform::OpenFolder top, child;
+    ASSERT_FALSE(platform::OpenFolder::open(root_.path().string(), top));
+    std::vector<platform::DirEntry> listed, byPath;
+    ASSERT_FALSE(top.list(listed));
+    ASSERT_FALSE(platform::listDirectory(root_.path().string(), byPath));
+    ASSERT_EQ(listed.size(), 4u);
+    ASSERT_EQ(byPath.size(), 4u);
+    for (const auto& entries : {listed, byPath})
+        for (const platform::DirEntry& entry : entries) {
+            EXPECT_EQ(entry.isDirectory, entry.name == "a") << entry.name;
+            EXPECT_EQ(entry.isSymlink, entry.name == "lien") << entry.name;
+            EXPECT_EQ(entry.isSpecial, entry.name == "tube" || entry.name == "prise") << entry.name;
+        }
+    EXPECT_TRUE(top.openChild("lien", child));
+    EXPECT_FALSE(child.isOpen());
+    ASSERT_FALSE(top.openChild("a", child));
+    platform::OpenFolder back;
+    EXPECT_TRUE(child.openChild("retour", back));
+    EXPECT_EQ(search("*").size(), 1u);
+}
+
 TEST_F(FileSearchPosix, NameThatIsNotUtf8KeepsItsBytes)
 {
     const std::string name = "caf\xE9.txt";
-    root_.put(name);
+    root_.put("d\xE9/" + name);
     const auto rows = search("*.txt");
     ASSERT_EQ(rows.size(), 1u);
     const SearchRow& row = rows.begin()->second;
     EXPECT_EQ(row.name, name);
     EXPECT_EQ(row.displayName, "caf\xEF\xBF\xBD.txt");
     EXPECT_EQ(row.nameLength, 8u);
+    EXPECT_EQ(row.folder, path("d\xE9"));
+    EXPECT_EQ(row.displayFolder, root_.path().string() + "/d\xEF\xBF\xBD");
 }
 
 TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
@@ -85,17 +121,17 @@ TEST_F(FileSearchPosix, LocalDateTimeAndLargeSize)
     root_.put("summer.txt");
     root_.put("winter.txt");
     fs::resize_file(path("summer.txt"), 5'000'000'000ULL);  // sparse
-    const auto setTime = [this](const char* name, time_t utc) {
-        const timespec times[2] = {{utc, 0}, {utc, 0}};
+    const auto setTime = [this](const char* name, time_t utc, long nanoseconds = 0) {
+        const timespec times[2] = {{utc, 0}, {utc, nanoseconds}};
         ASSERT_EQ(::utimensat(AT_FDCWD, path(name).c_str(), times, 0), 0);
     };
-    setTime("summer.txt", 997758744);  // 2001-08-14 03:12:24 UTC
+    setTime("summer.txt", 997758744, 123'456'789);  // 2001-08-14 03:12:24.123456789 UTC
     setTime("winter.txt", 978737400);  // 2001-01-05 23:30:00 UTC
     const auto rows = search("*.txt");
     const SearchRow& summer = rows.at(path("summer.txt"));
     EXPECT_EQ(summer.dateText, "14/08/2001");
     EXPECT_EQ(summer.timeText, "05:12");
-    EXPECT_EQ(summer.writeTime, 126422323440000000ULL);
+    EXPECT_EQ(summer.writeTime, 126422323441234567ULL);  // to the 100 ns
     EXPECT_EQ(summer.size, 5'000'000'000ULL);
     EXPECT_EQ(rows.at(path("winter.txt")).dateText, "06/01/2001");
     EXPECT_EQ(rows.at(path("winter.txt")).timeText, "00:30");
