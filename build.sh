@@ -48,17 +48,14 @@ sanitizer_tests() {
     export TSAN_OPTIONS="suppressions=$SUPP/tsan.supp:halt_on_error=1:second_deadlock_stack=1"
     ASAN="$BUILD-asan"
     # Configured again each time, so that a test program added since is a target.
-    cmake -S . -B "$ASAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DORDALIS_SANITIZE=address,undefined \
-        -DORDALIS_BUILD_BENCH=OFF >/dev/null
+    cmake --preset asan -B "$ASAN" >/dev/null
     cmake --build "$ASAN" -j"$(nproc)" --target core_tests $(cd tests/gui && ls tst_*.cpp | sed 's/\.cpp$//') \
         || return 1
     # A build without the sanitizer runtime would pass for a clean one.
     ldd "$ASAN/bin/core_tests" | grep -q libasan || { echo "$ASAN: not built with AddressSanitizer" >&2; return 1; }
     (cd "$ASAN" && ctest --output-on-failure -j"$(nproc)" -R '^[A-Za-z]+[./]|^tst_') || ok=1
     TSAN="$BUILD-tsan"
-    [ -f "$TSAN/CMakeCache.txt" ] || cmake -S . -B "$TSAN" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DORDALIS_SANITIZE=thread -DORDALIS_BUILD_BENCH=OFF
+    [ -f "$TSAN/CMakeCache.txt" ] || cmake --preset tsan -B "$TSAN"
     cmake --build "$TSAN" -j"$(nproc)" --target core_tests || return 1
     "$TSAN/bin/core_tests" --gtest_brief=1 --gtest_filter='FileWorkers*:TreeWalk*:*Search*:VanishedFiles*' || ok=1
     return $ok
@@ -81,7 +78,8 @@ fuzz_smoke() {
     done
     return $ok
 }
-[ -f "$BUILD/CMakeCache.txt" ] || cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The builds are the presets of CMakePresets.json, each in the folder named here.
+[ -f "$BUILD/CMakeCache.txt" ] || cmake --preset dev -B "$BUILD"
 
 case "${1:-run}" in
     run)
@@ -97,8 +95,7 @@ case "${1:-run}" in
         # tests, as Windows programs run under Wine: its server runs from
         # the start of the tests to their end.
         WINBUILD="$BUILD-windows"
-        [ -f "$WINBUILD/CMakeCache.txt" ] || cmake -S . -B "$WINBUILD" \
-            -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        [ -f "$WINBUILD/CMakeCache.txt" ] || cmake --preset windows -B "$WINBUILD"
         cmake --build "$WINBUILD" -j"$(nproc)"
         "$WINBUILD/wine-run" --start
         trap '"$WINBUILD/wine-run" --stop' EXIT
