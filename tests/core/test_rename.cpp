@@ -1,5 +1,6 @@
 #include "core/platform/platform.h"
 #include "core/renameplan.h"
+#include "core/renamepreview.h"
 #include "temp_dir.h"
 #ifdef _WIN32
 #include "win32/wine.h"
@@ -40,29 +41,34 @@ struct Case {
     std::string base, start, format;    // numbering; start "-" = extension change
     std::string extension;
     Listing expected;
+    std::string preview;  // a letter an operation: = unchanged, R renamed; refused: T name taken,
+                          // S same new name as an earlier one, I invalid name
 };
 
 const Case kCases[] = {
     {"LastTwo", {}, {"a.JPG", "b.txt", "c.Gif"}, {false, true, true}, "Vac", "001", "000", "",
-     {{"a.JPG", "a.JPG"}, {"Vac002.txt", "b.txt"}, {"Vac003.gif", "c.Gif"}}},
-    {"StartFiveWidthTwo", {}, {"a.JPG"}, {true}, "x", " 5 ", "00", "", {{"x05.jpg", "a.JPG"}}},
+     {{"a.JPG", "a.JPG"}, {"Vac002.txt", "b.txt"}, {"Vac003.gif", "c.Gif"}}, "RR"},
+    {"StartFiveWidthTwo", {}, {"a.JPG"}, {true}, "x", " 5 ", "00", "", {{"x05.jpg", "a.JPG"}}, "R"},
     {"PastTheWidth", {}, {"a.txt", "b.txt"}, {true, true}, "Vac", "999", "000", "",
-     {{"Vac999.txt", "a.txt"}, {"Vac1000.txt", "b.txt"}}},
-    {"LastDot", {}, {"Photo.Vac.JPG"}, {true}, "Vac", "001", "000", "", {{"Vac001.jpg", "Photo.Vac.JPG"}}},
-    {"DotFileHasNoExtension", {}, {".bashrc"}, {true}, "Vac", "001", "000", "", {{"Vac001", ".bashrc"}}},
-    {"DotFileWithExtension", {}, {".config.OLD"}, {true}, "Vac", "001", "000", "", {{"Vac001.old", ".config.OLD"}}},
+     {{"Vac999.txt", "a.txt"}, {"Vac1000.txt", "b.txt"}}, "RR"},
+    {"LastDot", {}, {"Photo.Vac.JPG"}, {true}, "Vac", "001", "000", "", {{"Vac001.jpg", "Photo.Vac.JPG"}}, "R"},
+    {"DotFileHasNoExtension", {}, {".bashrc"}, {true}, "Vac", "001", "000", "", {{"Vac001", ".bashrc"}}, "R"},
+    {"DotFileWithExtension", {}, {".config.OLD"}, {true}, "Vac", "001", "000", "", {{"Vac001.old", ".config.OLD"}}, "R"},
     {"TargetLaterInList", {}, {"a.JPG", "b.txt", "Vac002.txt"}, {true, true, true}, "Vac", "001", "000", "",
-     {{"Vac001.jpg", "a.JPG"}, {"b.txt", "b.txt"}, {"Vac003.txt", "Vac002.txt"}}},
+     {{"Vac001.jpg", "a.JPG"}, {"b.txt", "b.txt"}, {"Vac003.txt", "Vac002.txt"}}, "RTR"},
     {"DeviceName", {}, {"a.doc", "b.doc"}, {true, true}, "LPT", "9", "0", "",
-     {{"a.doc", "a.doc"}, {"LPT10.doc", "b.doc"}}},
-    {"TypedDot", {}, {"a.txt"}, {true}, "", "-", "", ".doc", {{"a..doc", "a.txt"}}},
+     {{"a.doc", "a.doc"}, {"LPT10.doc", "b.doc"}}, "IR"},
+    {"TypedDot", {}, {"a.txt"}, {true}, "", "-", "", ".doc", {{"a..doc", "a.txt"}}, "R"},
     {"ExistingTarget", {"a.doc"}, {"a.txt", "b.txt"}, {true, true}, "", "-", "", "doc",
-     {{"a.doc", "a.doc"}, {"a.txt", "a.txt"}, {"b.doc", "b.txt"}}},
-    {"DotFileGetsExtension", {}, {".bashrc"}, {true}, "", "-", "", "txt", {{".bashrc.txt", ".bashrc"}}},
-    {"DotFileChangesExtension", {}, {".config.old"}, {true}, "", "-", "", "txt", {{".config.txt", ".config.old"}}},
-    {"LastDotExtensionChange", {}, {"Photo.Vac.JPG"}, {true}, "", "-", "", "gif", {{"Photo.Vac.gif", "Photo.Vac.JPG"}}},
+     {{"a.doc", "a.doc"}, {"a.txt", "a.txt"}, {"b.doc", "b.txt"}}, "TR"},
+    {"DotFileGetsExtension", {}, {".bashrc"}, {true}, "", "-", "", "txt", {{".bashrc.txt", ".bashrc"}}, "R"},
+    {"DotFileChangesExtension", {}, {".config.old"}, {true}, "", "-", "", "txt", {{".config.txt", ".config.old"}}, "R"},
+    {"LastDotExtensionChange", {}, {"Photo.Vac.JPG"}, {true}, "", "-", "", "gif", {{"Photo.Vac.gif", "Photo.Vac.JPG"}}, "R"},
     {"ExtensionMakesDevice", {}, {"con.x", "b.x"}, {true, false}, "", "-", "", "txt",
-     {{"con.x", "con.x"}, {"b.x", "b.x"}}},
+     {{"con.x", "con.x"}, {"b.x", "b.x"}}, "I"},
+    {"TwoFilesOneName", {}, {"a.txt", "a.doc"}, {true, true}, "", "-", "", "md",
+     {{"a.md", "a.txt"}, {"a.doc", "a.doc"}}, "RS"},
+    {"SameName", {}, {"a.txt"}, {true}, "", "-", "", "txt", {{"a.txt", "a.txt"}}, "="},
 };
 
 TEST(Rename, FolderAfterwards)
@@ -76,6 +82,12 @@ TEST(Rename, FolderAfterwards)
             continue;  // this system cannot hold one of the starting names (con.x on Windows)
         const auto plan = c.start == "-" ? planExtensionChange(c.names, c.selected, c.extension)
                                          : planNumberedRename(c.names, c.selected, c.base, c.start, c.format);
+        std::string preview;
+        for (const PlannedRename& row : previewRenamePlan(plan, folder.names(), platform::separator() == '\\'))
+            preview.push_back(row.outcome == Outcome::Renamed     ? 'R'
+                              : row.outcome == Outcome::Unchanged ? '='
+                                                                  : " TSI"[int(row.refusal)]);
+        EXPECT_EQ(preview, c.preview);
         std::vector<std::size_t> progress;
         applyRenamePlan(folder.path().string(), plan, [&](std::size_t n) { progress.push_back(n); });
         EXPECT_EQ(listing(folder), c.expected);
@@ -83,6 +95,42 @@ TEST(Rename, FolderAfterwards)
         std::iota(expected.begin(), expected.end(), 1);
         EXPECT_EQ(progress, expected);
     }
+}
+
+// The preview's texts: a summary over the rows, each row's state.
+TEST(Rename, PreviewTexts)
+{
+    const auto rows = refusedStartValue({"a.txt", "b.txt", "c.txt"}, {true, false, true});
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].op.oldName, "c.txt");
+    EXPECT_EQ(rows[1].op.position, 2u);
+    EXPECT_EQ(outcomeText(rows[1]), "refusé : la valeur de départ n'est pas un nombre");
+    const std::pair<OutcomeCounts, const char*> summaries[] = {
+        {{12, 2, 3}, "12 fichiers seront renommés, 2 refusés, 3 inchangés"},
+        {{1, 1, 1}, "1 fichier sera renommé, 1 refusé, 1 inchangé"},
+        {{0, 0, 0}, "0 fichier sera renommé, 0 refusé, 0 inchangé"}};
+    for (const auto& [counts, text] : summaries)
+        EXPECT_EQ(outcomeSummary(counts), text);
+    const auto plan = planExtensionChange({"a.txt", "b.txt", "c.md", "d.txt"}, {true, true, true, true}, "md");
+    const auto counts = countOutcomes(previewRenamePlan(plan, {"a.txt", "b.txt", "b.md", "c.md", "d.txt"}, false));
+    EXPECT_EQ(outcomeSummary(counts), "2 fichiers seront renommés, 1 refusé, 1 inchangé");
+}
+
+// A folder on a volume that ignores the letter case: a case-only change is no collision; another file's name in
+// other letters is.
+TEST(Rename, PreviewIgnoringCase)
+{
+    const std::vector<RenameOp> plan = {{0, "a.TXT", "a.txt"}, {1, "b.txt", "A.txt"}, {2, "c.txt", "C.TXT"},
+                                        {3, "d.txt", "\xC3\x89t\xC3\xA9.txt"}};
+    const std::vector<std::string> present = {"a.TXT", "b.txt", "c.txt", "d.txt", "\xC3\xA9T\xC3\x89.TXT"};
+    std::string outcomes;
+    for (const PlannedRename& row : previewRenamePlan(plan, present, true))
+        outcomes += std::string(outcomeText(row)) + "|";
+    EXPECT_EQ(outcomes, "renommé|refusé : un autre fichier reçoit ce nom|renommé|refusé : le nom existe déjà|");
+    outcomes.clear();
+    for (const PlannedRename& row : previewRenamePlan(plan, present, false))
+        outcomes += std::string(outcomeText(row)) + "|";
+    EXPECT_EQ(outcomes, "renommé|renommé|renommé|renommé|");
 }
 
 TEST(Rename, StartValueParsing)

@@ -1,5 +1,7 @@
-// Generated folders of awkward names through the rename plans: no file, byte or temporary name is lost or left.
+// Generated folders of awkward names through the rename plans: no file, byte or temporary name is lost or left,
+// and each file ends as the preview said.
 #include "core/renameplan.h"
+#include "core/renamepreview.h"
 
 #include "../temp_dir.h"
 
@@ -10,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
+#include <map>
 #include <random>
 #include <set>
 #include <string>
@@ -63,8 +66,11 @@ TEST(RenameProperty, NoFileNameOrByteIsLost)
             const std::size_t j = i + below(names.size() - i);
             std::swap(names[i], names[j]);
         }
-        for (std::size_t i = 0; i < names.size(); ++i)
-            test::writeFile(folder + "/" + names[i], "file " + std::to_string(i) + " of case " + std::to_string(c));
+        std::map<std::string, std::string> contentOf;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            contentOf[names[i]] = "file " + std::to_string(i) + " of case " + std::to_string(c);
+            test::writeFile(folder + "/" + names[i], contentOf[names[i]]);
+        }
         const auto before = contentsIn(folder);
         // The list: some of the folder's names (the others stay unknown), some selected.
         std::vector<std::string> list;
@@ -78,7 +84,14 @@ TEST(RenameProperty, NoFileNameOrByteIsLost)
         const auto plan = numbered ? planNumberedRename(list, selected, pick(kBases),
                                                         pick(kStarts), pick(kFormats))
                                    : planExtensionChange(list, selected, pick(kNewExtensions));
+        const auto preview = previewRenamePlan(plan, names, false);
+        ASSERT_EQ(preview.size(), plan.size());
         renamed += applyRenamePlan(folder, plan);
+        for (const PlannedRename& row : preview) {
+            const std::string& now = row.outcome == Outcome::Renamed ? row.op.newName : row.op.oldName;
+            ASSERT_EQ(test::readFile(folder + "/" + now), contentOf[row.op.oldName])
+                << "case " << c << ": " << row.op.oldName << " -> " << row.op.newName << ", " << outcomeText(row);
+        }
 
         const auto after = test::namesIn(folder);
         ASSERT_EQ(after.size(), names.size()) << "case " << c;
