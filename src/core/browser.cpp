@@ -6,6 +6,14 @@
 
 namespace ordalis {
 
+std::string stopReport(std::uint64_t done, std::uint64_t counted, bool started)
+{
+    if (!started)
+        return "Commande arrêtée : aucun fichier traité.";
+    return "Commande arrêtée : " + std::to_string(done) + (done > 1 ? " fichiers traités sur " : " fichier traité sur ")
+         + std::to_string(counted) + ".";
+}
+
 std::string selectionCaption(std::size_t selectedCount)
 {
     const std::string n = std::to_string(selectedCount);

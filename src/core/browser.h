@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,11 @@ namespace ordalis {
 // " 3 fichiers sélectionnés".
 inline constexpr std::string_view kAucunFichier = " Aucun fichier sélectionné";
 std::string selectionCaption(std::size_t selectedCount);
+
+// The message of a whole-folder command stopped by the user: "Commande
+// arrêtée : aucun fichier traité." while it was counting, else "Commande
+// arrêtée : 1 fichier traité sur 120." (plural from 2).
+std::string stopReport(std::uint64_t done, std::uint64_t counted, bool started);
 
 // True when the folder holds no entry of the kinds asked for: files (hidden
 // and system ones included, as the file list shows them) and, unless

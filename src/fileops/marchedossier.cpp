@@ -4,24 +4,12 @@
 #include "fileops/navigateur.h"
 #include "fileops/progression.h"
 #include "ui/dialogues.h"
+#include "core/browser.h"
 #include "ui/general.h"
-
 #include "ui/tavpanel.h"
+#include "ui/ui.h"
 
 #include <QListWidget>
-
-namespace {
-
-// "Commande arrêtée : 3 fichiers traités sur 120."
-QString bilanArret(std::uint64_t traites, std::uint64_t compte, bool commencee)
-{
-    if (!commencee)
-        return QStringLiteral("Commande arrêtée : aucun fichier traité.");
-    const QString mot = traites > 1 ? QStringLiteral("fichiers traités") : QStringLiteral("fichier traité");
-    return QStringLiteral("Commande arrêtée : %1 %2 sur %3.").arg(traites).arg(mot).arg(compte);
-}
-
-}  // namespace
 
 MarcheDossier* MarcheDossier::lancer(ContexteFichiers& contexte, const std::string& racine, Preparation preparation)
 {
@@ -117,7 +105,7 @@ void MarcheDossier::interrompre()
     m_contexte.compte->setCaption(QStringLiteral("Commande arrêtée."));
     General& general = m_contexte.general;
     general.dialogues().message(m_contexte.fenetre, {general.TitreProgramme,
-                                                     bilanArret(m_operations, m_compte, commencee),
+                                                     versQString(ordalis::stopReport(m_operations, m_compte, commencee)),
                                                      IconeMessage::Information});
 }
 

@@ -10,6 +10,7 @@
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "ui/listes.h"
+#include "ui/raisons.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 #include "ui/ui.h"
@@ -77,16 +78,15 @@ private:
     VuesResultats::Vue m_vue;
 };
 
-// Why a folder cannot be listed, in the words of the interface.
-QString raisonEnFrancais(const std::error_code& err)
+// Why a folder of the list cannot be opened: it went away since, or the
+// program's words for the system's reason.
+QString raisonDossier(const std::error_code& err)
 {
-    if (err == std::errc::permission_denied || err == std::errc::operation_not_permitted)
-        return QStringLiteral("accès refusé");
     if (err == std::errc::no_such_file_or_directory)
         return QStringLiteral("il n'existe plus");
     if (err == std::errc::not_a_directory)
         return QStringLiteral("ce n'est plus un dossier");
-    return QString::fromStdString(err.message());
+    return raisonEnFrancais(err);
 }
 
 QString ligneCompte(int n)
@@ -288,7 +288,7 @@ void FenRechercher::ouvrirDossier(QListWidgetItem* item)
     const std::string chemin = ListeDossiers::chemin(item);
     if (const std::error_code err = lireDossier(chemin))
         m_general.dialogues().message(this, {m_general.TitreProgramme,
-            QStringLiteral("Le dossier « %1 » ne peut pas être ouvert : %2.").arg(item->text(), raisonEnFrancais(err)),
+            QStringLiteral("Le dossier « %1 » ne peut pas être ouvert : %2.").arg(item->text(), raisonDossier(err)),
             IconeMessage::Exclamation, BoutonsMessage::Ok, Reponse::Ok});
 }
 

@@ -63,6 +63,13 @@ TEST(Browser, SelectionCaptionAndEmptyFolders)
 {
     EXPECT_EQ(selectionCaption(1), " 1 fichier sélectionné");
     EXPECT_EQ(selectionCaption(3), " 3 fichiers sélectionnés");
+    const std::pair<std::string, std::string> reports[] = {
+        {stopReport(0, 120, false), "Commande arrêtée : aucun fichier traité."},
+        {stopReport(0, 120, true), "Commande arrêtée : 0 fichier traité sur 120."},
+        {stopReport(1, 120, true), "Commande arrêtée : 1 fichier traité sur 120."},
+        {stopReport(2, 120, true), "Commande arrêtée : 2 fichiers traités sur 120."}};
+    for (const auto& [report, expected] : reports)
+        EXPECT_EQ(report, expected);
     const test::TempDir root("ordalis-vide-");
     std::filesystem::create_directories(root.path() / "seul-dossier" / "sous");
     root.put("cache/.fichier");

@@ -14,7 +14,6 @@ class TstAnnulation : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> etat;
     std::unique_ptr<BancFenPrin> banc;
     Environnement* env = nullptr;
 
@@ -41,15 +40,12 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        etat = std::make_unique<QTemporaryDir>();  // where the rename journal goes
-        qputenv("XDG_STATE_HOME", etat->path().toUtf8());
         banc = std::make_unique<BancFenPrin>();
         env = banc->env.get();
     }
     void cleanup()
     {
         banc.reset();
-        etat.reset();
     }
 
     void annulerLeRenommage_data()

@@ -100,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(env->general->InfoBulles);
     }
 
-    // Hints show while the menu's switch is on; each click turns them off or on at once.
+    // Hints show while the menu's switch is on; each click turns them off or on at once, and is stored.
     void bullesSelonLInterrupteur()
     {
         banc->ouvrirSansDossier();
@@ -109,6 +109,8 @@ private Q_SLOTS:
             bouton("CmdBulAide")->click();
             Q_EMIT survole->mouseHover();
             QCOMPARE(survole->toolTip().isEmpty(), !allumees);
+            QCOMPARE(env->reglages->lire(u"Affichage des info-bulles"_qs, u"Valeur"_qs, {}),
+                     allumees ? u"Oui"_qs : u"Non"_qs);
         }
     }
 

@@ -1,14 +1,18 @@
 // The mini editor keeps the user's work: typed text is never dropped without
 // a question, a file keeps its bytes, and a refused save says why.
+#include "core/fileerrors.h"
 #include "support/environnement.h"
 #include "texttools/fenedittext.h"
 #include "texttools/zonetexte.h"
+#include "ui/raisons.h"
 #include "ui/tavbttn.h"
 
 #include <QtTest>
 #include <memory>
 
 #include <sys/stat.h>
+
+#include <cerrno>
 
 class TstEditeur : public QObject {
     Q_OBJECT
@@ -184,6 +188,22 @@ private Q_SLOTS:
         fichierChoisi(u"f.bin"_qs);
         bouton("CmdEnregSous")->click();
         QCOMPARE(env->lire(u"f.bin"_qs), octets);
+    }
+
+    // The reasons the messages give, for the system's errors and the program's own refusals.
+    void raisonsEnFrancais()
+    {
+        const std::pair<std::error_code, QString> raisons[] = {
+            {std::make_error_code(std::errc::permission_denied), u"accès refusé"_qs},
+            {std::make_error_code(std::errc::read_only_file_system), u"le volume est en lecture seule"_qs},
+            {std::make_error_code(std::errc::no_space_on_device), u"plus de place sur le disque"_qs},
+            {std::make_error_code(std::errc::is_a_directory), u"c'est un dossier"_qs},
+            {std::error_code(EDQUOT, std::generic_category()), u"quota du disque dépassé"_qs},
+            {ordalis::FileRefusal::ReadOnlyAttribute, u"il a l'attribut Lecture seule"_qs},
+            {ordalis::FileRefusal::NotRegularFile,
+             u"ce n'est pas un fichier ordinaire, mais un tube, un périphérique ou une socket"_qs}};
+        for (const auto& [erreur, texte] : raisons)
+            QCOMPARE(raisonEnFrancais(erreur), texte);
     }
 
     // A refused save names the file and the reason, and leaves it as it was.

@@ -30,7 +30,6 @@ class TstFenPrin : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> etat;
     std::unique_ptr<BancFenPrin> banc;
     Environnement* env = nullptr;
 
@@ -56,15 +55,12 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        etat = std::make_unique<QTemporaryDir>();  // where the rename journal goes
-        qputenv("XDG_STATE_HOME", etat->path().toUtf8());
         banc = std::make_unique<BancFenPrin>();
         env = banc->env.get();
     }
     void cleanup()
     {
         banc.reset();
-        etat.reset();
     }
 
     void selectionEtLegendes()
@@ -123,6 +119,7 @@ private Q_SLOTS:
         QCOMPARE(temps(QStringLiteral("a.txt")).creation, avantA.creation);
         QCOMPARE(temps(QStringLiteral("lecture.txt")).write, avantLecture.write);
         QVERIFY(bouton("CmdToutAttributs")->isEnabled());
+        QVERIFY(!bouton("CmdAttributs")->isEnabled() && !bouton("CmdDateHeure")->isEnabled());  // no file chosen
     }
 
     void proprietesAuClavier()
@@ -136,6 +133,7 @@ private Q_SLOTS:
         QVERIFY(panneau->isVisible());
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblTaille"))->text(), QStringLiteral("Taille : 1025 octets ou 2 Ko"));
         QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblAttributs"))->text(), QStringLiteral("Attributs : Archive"));
+        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblNomFic"))->text(), QStringLiteral("Nom du fichier : gros.bin"));
         const timespec quand[2] = {{997758744, 0}, {978737400, 0}};  // accessed 14/08/2001, modified 06/01/2001
         QVERIFY(::utimensat(AT_FDCWD, QFile::encodeName(env->chemin(QStringLiteral("gros.bin"))).constData(), quand, 0) == 0);
         bouton("CmdProprietes")->click();
@@ -321,6 +319,13 @@ private Q_SLOTS:
         std::uint32_t attributs = 0;
         QVERIFY(!p::getAttributes(env->chemin(QStringLiteral("seul.txt")).toStdString(), attributs));
         QCOMPARE(attributs, 2u | 4u);  // hidden, system
+        cocher("CheckLectureSeule", true);
+        cocher("CheckCache", false);
+        cocher("CheckSysteme", false);
+        cocher("CheckArchive", true);
+        bouton("CmdAttributs")->click();
+        QVERIFY(!p::getAttributes(env->chemin(QStringLiteral("seul.txt")).toStdString(), attributs));
+        QCOMPARE(attributs, 1u | 0x20u);  // read-only, archive
     }
 
     // The width button cycles 001, 0001, 01 and back; the numbers follow it.
@@ -393,6 +398,10 @@ private Q_SLOTS:
         QVERIFY(instance.acquise());
         QVERIFY(env->dialogues.messages.isEmpty());
         QVERIFY(!InstanceUnique(verrou).acquise());  // a live lock is not taken
+        QVERIFY(!accepterNouvelleInstance(*env->general));  // asked, No by default
+        QCOMPARE(env->dialogues.messages.value(0).parDefaut, Reponse::Non);
+        env->dialogues.reponses = {Reponse::Oui};
+        QVERIFY(accepterNouvelleInstance(*env->general));
     }
     void ouvrirUnChemin_data()
     {

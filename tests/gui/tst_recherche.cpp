@@ -232,6 +232,7 @@ private Q_SLOTS:
         QTRY_VERIFY(premiere.isNull());
 
         std::unique_ptr<FenRechercher> seconde(outils.ouvrirRecherche());
+        QCOMPARE(seconde->findChild<QLineEdit*>(QStringLiteral("txtCritere"))->text(), QStringLiteral("*.txt"));
         QCOMPARE(seconde->findChild<TavBttn*>(QStringLiteral("CmdRechercherDansSousRepertoires"))->caption(),
                  QStringLiteral("Sous-dossiers inclus/exclus (EXCLUS)"));
         QVERIFY(seconde->setDossier(QFile::encodeName(env->dossier.path()).toStdString()));

@@ -11,7 +11,10 @@
 #include <QListView>
 #include <QtTest>
 
-BancFenPrin::BancFenPrin() : env(std::make_unique<Environnement>()) {}
+BancFenPrin::BancFenPrin() : env(std::make_unique<Environnement>())
+{
+    qputenv("XDG_STATE_HOME", etat.path().toUtf8());
+}
 
 BancFenPrin::~BancFenPrin() = default;  // the window goes first: members die in reverse order
 

@@ -14,6 +14,7 @@ class TavBttn;
 
 class BancFenPrin {
 public:
+    // Also gives the rename journal a temporary state folder (XDG_STATE_HOME).
     BancFenPrin();
     ~BancFenPrin();
 
@@ -33,6 +34,7 @@ public:
     // Files (hidden ones included) of the work folder, by name.
     QStringList contenu() const;
 
+    QTemporaryDir etat;
     std::unique_ptr<Environnement> env;
     std::unique_ptr<FenPrin> fen;
 };
