@@ -115,12 +115,6 @@ std::vector<RenameOp> planExtensionChange(const std::vector<std::string>& names,
     return plan;
 }
 
-std::vector<RenameOp> operationsThatChangeAName(std::vector<RenameOp> plan)
-{
-    std::erase_if(plan, [](const RenameOp& op) { return op.oldName == op.newName || !isValidWindowsName(op.newName); });
-    return plan;
-}
-
 std::size_t applyRenamePlan(const std::string& folder,
                             const std::vector<RenameOp>& plan,
                             const std::function<void(std::size_t)>& progress,

@@ -51,12 +51,6 @@ std::vector<RenameOp> planExtensionChange(const std::vector<std::string>& names,
                                           const std::vector<bool>& selected,
                                           std::string_view newExtension);
 
-// The operations of `plan` that may change a name, in their order: those
-// whose new name differs from the old one and passes isValidWindowsName.
-// A command journals and carries out only these, so that one that changes
-// nothing leaves the last command's journal alone.
-std::vector<RenameOp> operationsThatChangeAName(std::vector<RenameOp> plan);
-
 // Carries out the operations in order, both names taken inside `folder`. An
 // operation whose new name fails isValidWindowsName, or whose rename fails
 // (the target exists, the file is in use, ...), is skipped silently and the

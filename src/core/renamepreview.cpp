@@ -82,6 +82,18 @@ std::vector<PlannedRename> previewRenamePlan(const std::vector<RenameOp>& plan,
     return rows;
 }
 
+std::vector<PlannedRename> planRequest(const RenameRequest& request, const std::vector<std::string>& present,
+                                       bool ignoreCase)
+{
+    const RenameRequest& r = request;
+    if (r.extensionChange)
+        return previewRenamePlan(planExtensionChange(r.names, r.selected, r.newExtension), present, ignoreCase);
+    if (!parseStartValue(r.startValue))
+        return refusedStartValue(r.names, r.selected);
+    return previewRenamePlan(planNumberedRename(r.names, r.selected, r.base, r.startValue, r.numberFormat), present,
+                             ignoreCase);
+}
+
 std::vector<PlannedRename> refusedStartValue(const std::vector<std::string>& names,
                                              const std::vector<bool>& selected)
 {

@@ -28,6 +28,22 @@ struct PlannedRename {
     Refusal refusal = Refusal::None;
 };
 
+// What the user is about to run: a numbered rename or an extension change,
+// of the selected names of the list (every one for the "all" commands), with
+// the texts as typed.
+struct RenameRequest {
+    bool extensionChange = false;
+    std::vector<std::string> names;  // the list, in its order
+    std::vector<bool> selected;      // a flag per name
+    std::string base, startValue, numberFormat;
+    std::string newExtension;
+};
+
+// The rows of the request's plan over a folder holding `present`: what the
+// preview shows and what the command carries out (renamesOf).
+std::vector<PlannedRename> planRequest(const RenameRequest& request, const std::vector<std::string>& present,
+                                       bool ignoreCase);
+
 // One row per operation of `plan`, in its order. `present` holds the name of
 // every entry of the folder (files, folders, links alike); names are compared
 // byte for byte, or, when `ignoreCase`, by their folded letters, where a

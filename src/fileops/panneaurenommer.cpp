@@ -1,5 +1,7 @@
 #include "fileops/panneaurenommer.h"
 
+#include "fileops/apercu.h"
+
 #include "fileops/contexte.h"
 #include "ui/general.h"
 #include "ui/tavbttn.h"
@@ -9,9 +11,11 @@
 #include "core/pattern.h"
 #include "core/renamejournal.h"
 #include "core/renameplan.h"
+#include "core/renamepreview.h"
 #include "fileops/navigateur.h"
 #include "fileops/progression.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +45,7 @@ void PanneauRenommer::construire()
 {
     construireNumeros();
     construireExtensions();
+    construireApercu();
 }
 
 PanneauRenommer::PanneauRenommer(ContexteFichiers& contexte, std::string journal)
@@ -83,20 +88,20 @@ TavBttn* PanneauRenommer::commande(const char* nom, const QString& caption, int 
 void PanneauRenommer::construireNumeros()
 {
     etiquette("LblRename", QStringLiteral("Nouveau nom"), 90, 270, 2400);
-    QLineEdit* nom = champ("txtRename", QString(), 90, 480, 2445);
+    QLineEdit* nom = m_nom = champ("txtRename", QString(), 90, 480, 2445);
     nom->setAccessibleName(QStringLiteral("Nouveau nom"));
     etiquette("LblIncrement", QStringLiteral("Incrément"), 90, 810, 1200);
-    QLineEdit* increment = champ("txtIncrement", QString(), 90, 1020, 900);
+    QLineEdit* increment = m_increment = champ("txtIncrement", QString(), 90, 1020, 900);
     increment->setAccessibleName(QStringLiteral("Incrément"));
     connect(increment, &QLineEdit::textChanged, this, [this](const QString& t) { m_valeurIncrement = t; });
     increment->setText(QStringLiteral("001"));
     TavBttn* numero = m_numero = commande("CmdNumFich", QStringLiteral("001"), 1050, 1020, 600,
                                "Changer la valeur de l'incrémentation (01 - 001 -0001)");
     connect(numero, &TavBttn::clicked, this, &PanneauRenommer::changerLargeur);
-    TavBttn* un = commande("CmdRenommer", QStringLiteral("Renommer"), 90, 1380, 1200,
+    TavBttn* un = m_commandesRenommage[0] = commande("CmdRenommer", QStringLiteral("Renommer"), 90, 1380, 1200,
                            "Renommer le ou les fichiers sélectionnés");
     connect(un, &TavBttn::clicked, this, [this] { renommer(false); });
-    TavBttn* tous = commande("CmdToutRenommer", QStringLiteral("Tous"), 1335, 1380, 1200,
+    TavBttn* tous = m_commandesRenommage[1] = commande("CmdToutRenommer", QStringLiteral("Tous"), 1335, 1380, 1200,
                              "Renommer tous les fichiers du dossier");
     connect(tous, &TavBttn::clicked, this, [this] { renommer(true); });
     m_contexte.suspension->inscrire({un, tous});
@@ -107,10 +112,10 @@ void PanneauRenommer::construireExtensions()
     etiquette("LblNouvExtension", QStringLiteral("[NOUVELLE EXTENSION]"), 90, 1740, 2400);
     m_extension = champ("txtNouvExtension", QStringLiteral("***"), 90, 1950, 750);
     m_extension->setAccessibleName(QStringLiteral("[NOUVELLE EXTENSION]"));
-    TavBttn* une = commande("CmdNExtension", QStringLiteral("Changer"), 885, 1950, 900,
+    TavBttn* une = m_commandesRenommage[2] = commande("CmdNExtension", QStringLiteral("Changer"), 885, 1950, 900,
                             "Renommer l'extension du ou des fichiers sélectionnés");
     connect(une, &TavBttn::clicked, this, [this] { changerExtension(false); });
-    TavBttn* toutes = commande("CmdToutNExtension", QStringLiteral("Tous"), 1830, 1950, 705,
+    TavBttn* toutes = m_commandesRenommage[3] = commande("CmdToutNExtension", QStringLiteral("Tous"), 1830, 1950, 705,
                                "Renommer l'extension de tous les fichiers du dossier");
     connect(toutes, &TavBttn::clicked, this, [this] { changerExtension(true); });
     m_contexte.suspension->inscrire({une, toutes});
@@ -130,6 +135,48 @@ void PanneauRenommer::construireExtensions()
     connect(aide, &TavBttn::clicked, this, [this] { m_contexte.general.afficherAide(m_contexte.fenetre, 2); });
 }
 
+void PanneauRenommer::construireApercu()
+{
+    m_apercu = new Apercu(m_contexte.fenetre);
+    m_calcul = new CalculApercu(this, [this](std::vector<ordalis::PlannedRename> lignes) {
+        if (m_apercu->isVisible())
+            m_apercu->afficher(std::move(lignes));
+    });
+    TavBttn* ouvrir = commande("CmdApercu", QString(), 1950, 15, 300, "Aperçu des nouveaux noms");
+    ouvrir->setPicture(QStringLiteral(":/icons/apercu.svg"));
+    ouvrir->setAccessibleName(QStringLiteral("Aperçu"));
+    connect(ouvrir, &TavBttn::clicked, this, [this] {
+        if (m_apercu->isVisible()) {
+            m_apercu->fermer();
+        } else {
+            m_apercu->ouvrir();
+            rafraichirApercu();
+        }
+    });
+    // The preview follows the command the user points at or reaches with the keyboard.
+    for (int i = 0; i < 4; ++i)
+        connect(m_commandesRenommage[i], &TavBttn::mouseHover, m_apercu,
+                [this, i] { m_apercu->setCommande(CommandeRenommage(i)); });
+    connect(qApp, &QApplication::focusChanged, m_apercu, [this](QWidget*, QWidget* focus) {
+        for (int i = 0; i < 4; ++i)
+            if (focus == m_commandesRenommage[i])
+                m_apercu->setCommande(CommandeRenommage(i));
+    });
+    connect(m_apercu, &Apercu::commandeChangee, this, &PanneauRenommer::rafraichirApercu);
+    for (QLineEdit* c : {m_nom, m_increment, m_extension})
+        connect(c, &QLineEdit::textChanged, this, &PanneauRenommer::rafraichirApercu);
+    connect(m_contexte.navigateur, &Navigateur::selectionChange, this, &PanneauRenommer::rafraichirApercu);
+    connect(m_contexte.navigateur, &Navigateur::dossierChange, this, &PanneauRenommer::rafraichirApercu);
+}
+
+void PanneauRenommer::rafraichirApercu()
+{
+    if (!m_apercu->isVisible())
+        return;
+    const int c = int(m_apercu->commande());
+    m_calcul->demander(m_contexte.navigateur->dossierNatif(), demande(c >= 2, c % 2 == 1));
+}
+
 void PanneauRenommer::basculer()
 {
     m_contexte.masquerMenu();
@@ -137,6 +184,7 @@ void PanneauRenommer::basculer()
     m_panneau->setVisible(!visible);
     const CommandesFichiers& c = m_contexte.commandes;
     if (visible) {
+        m_apercu->fermer();
         m_contexte.navigateur->setMotif(QStringLiteral("*.*"));
         c.toutDateHeure->setEnabled(true);
         c.toutAttributs->setEnabled(true);
@@ -152,7 +200,7 @@ void PanneauRenommer::basculer()
 void PanneauRenommer::changerLargeur()
 {
     TavBttn* numero = m_numero;
-    auto* increment = m_panneau->findChild<QLineEdit*>(QStringLiteral("txtIncrement"));
+    QLineEdit* increment = m_increment;
     static const struct { const char* avant; const char* apres; const char* format; } cycle[] = {
         {"01", "001", "000"}, {"001", "0001", "0000"}, {"0001", "01", "00"}};
     for (const auto& etape : cycle) {
@@ -160,6 +208,7 @@ void PanneauRenommer::changerLargeur()
             numero->setCaption(QString::fromLatin1(etape.apres));
             increment->setText(QString::fromLatin1(etape.apres));
             m_format = QString::fromLatin1(etape.format);
+            rafraichirApercu();
             return;
         }
     }
@@ -168,13 +217,9 @@ void PanneauRenommer::changerLargeur()
 void PanneauRenommer::renommer(bool tous)
 {
     Navigateur* nav = m_contexte.navigateur;
-    const std::vector<std::string> noms = nav->noms();
-    if (noms.empty())
+    if (nav->noms().empty())
         return;
-    const std::vector<bool> choix = tous ? std::vector<bool>(noms.size(), true) : nav->selection();
-    const QString base = m_panneau->findChild<QLineEdit*>(QStringLiteral("txtRename"))->text();
-    if (appliquer(ordalis::planNumberedRename(noms, choix, base.toStdString(), m_valeurIncrement.toStdString(),
-                                              m_format.toStdString())))
+    if (appliquer(false, tous))
         m_motifAvant = m_motifApres = nav->motif();
     nav->rafraichir();
 }
@@ -185,11 +230,7 @@ void PanneauRenommer::changerExtension(bool tous)
     const std::vector<std::string> noms = nav->noms();
     const QString extension = m_extension->text();
     const QString avant = nav->motif();
-    bool journal = false;
-    if (!noms.empty()) {
-        const std::vector<bool> choix = tous ? std::vector<bool>(noms.size(), true) : nav->selection();
-        journal = appliquer(ordalis::planExtensionChange(noms, choix, extension.toStdString()));
-    }
+    const bool journal = !noms.empty() && appliquer(true, tous);
     if (!tous)
         m_contexte.compte->setCaption(versQString(ordalis::kAucunFichier));
     nav->setMotif(QStringLiteral("*.") + extension);
@@ -206,13 +247,32 @@ void PanneauRenommer::retablirFiltre()
         nav->setMotif(m_motifAvant);
 }
 
-bool PanneauRenommer::appliquer(const std::vector<ordalis::RenameOp>& plan)
+ordalis::RenameRequest PanneauRenommer::demande(bool extension, bool tous) const
 {
-    const std::vector<ordalis::RenameOp> utiles = ordalis::operationsThatChangeAName(plan);
+    const Navigateur* nav = m_contexte.navigateur;
+    ordalis::RenameRequest d;
+    d.extensionChange = extension;
+    d.names = nav->noms();
+    d.selected = tous ? std::vector<bool>(d.names.size(), true) : nav->selection();
+    d.base = m_nom->text().toStdString();
+    d.startValue = m_valeurIncrement.toStdString();
+    d.numberFormat = m_format.toStdString();
+    d.newExtension = m_extension->text().toStdString();
+    return d;
+}
+
+bool PanneauRenommer::appliquer(bool extension, bool tous)
+{
+    const std::string& dossier = m_contexte.navigateur->dossierNatif();
+    std::vector<ordalis::PlannedRename> lignes = planActuel(dossier, demande(extension, tous));
+    const std::vector<ordalis::RenameOp> utiles = ordalis::renamesOf(lignes);
+    if (m_apercu->isVisible()) {
+        m_apercu->setCommande(CommandeRenommage(int(extension) * 2 + int(tous)));
+        m_apercu->afficher(std::move(lignes));
+    }
     if (utiles.empty())
         return false;
     Progression barre(m_contexte.progression, std::uint64_t(utiles.size()));
-    const std::string& dossier = m_contexte.navigateur->dossierNatif();
     ordalis::RenameJournal journal(m_journal, dossier, utiles);
     ordalis::applyRenamePlan(dossier, utiles, [&barre](std::size_t n) { barre.valeur(n); }, &journal);
     return true;

@@ -145,6 +145,7 @@ TEST(Rename, NoReplaceKeepsBothFiles)
 {
     const test::TempDir folder("ordalis-rename-");
     create(folder, {"a.txt", "b.txt"});
+    EXPECT_EQ(platform::namesIgnoreCase(folder.path().string(), {"gone", "a.txt"}), platform::separator() == '\\');
     EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("b.txt")), std::errc::file_exists);
     EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("a.txt")), std::error_code());
     EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("A.TXT")), std::error_code());

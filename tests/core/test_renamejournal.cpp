@@ -1,5 +1,6 @@
 // The journal of the last rename command and its undo, on real folders.
 #include "core/renamejournal.h"
+#include "core/renamepreview.h"
 #include "core/renameplan.h"
 #include "temp_dir.h"
 
@@ -102,17 +103,19 @@ TEST_F(JournalOnDisk, ANameFreedByTheCommandIsGivenBackInReverseOrder)
     EXPECT_EQ(names(), (Names{"x", "z"}));
 }
 
-// A command journals only the pairs that change a name; one that renames nothing keeps the last journal.
+// A command renames only what its preview says it can; one that renames nothing keeps the last journal.
 TEST_F(JournalOnDisk, ACommandThatRenamesNothingKeepsTheLastJournal)
 {
     ASSERT_EQ(renameAll({"a.txt", "b.txt"}), 2u);
     const std::vector<RenameOp> plan = {{0, "Vac01.txt", "Vac01.txt"}, {1, "Vac01.txt", "Vac01.***"},
                                         {2, "Vac01.txt", "Vac02.txt"}, {3, "Vac02.txt", "Vac01.txt"}};
-    const std::vector<RenameOp> changing = operationsThatChangeAName(plan);
-    ASSERT_EQ(changing.size(), 2u);
-    EXPECT_EQ(changing[0].position, 2u);
-    EXPECT_EQ(changing[1].position, 3u);
-    EXPECT_EQ(apply(changing), 0u);  // every new name is taken
+    std::string outcomes;
+    for (const PlannedRename& row : previewRenamePlan(plan, names(), false))
+        outcomes += std::string(outcomeText(row)) + "|";
+    EXPECT_EQ(outcomes, "inchangé|refusé : nom non valide sur ce volume|refusé : le nom existe déjà|"
+                        "refusé : le nom existe déjà|");
+    const std::vector<RenameOp> changing = {plan[2], plan[3]};
+    EXPECT_EQ(apply(changing), 0u);  // tried all the same: every new name is taken
     const auto last = readRenameJournal(journal);
     ASSERT_TRUE(last);
     EXPECT_EQ(last->pairs.size(), 2u);

@@ -135,6 +135,11 @@ std::error_code fileSize(const std::string& path, std::uint64_t& size);
 // True when `path` is a folder or a link that leads to one.
 bool leadsToFolder(const std::string& path);
 
+// Whether the volume of `folder` takes names in other letter cases for the
+// same file (FAT, NTFS, most shares), found from `names`, some of the
+// folder's entries; false when none of them can tell.
+bool namesIgnoreCase(const std::string& folder, const std::vector<std::string>& names);
+
 // Opens the system shell's own properties dialog for a file, without
 // waiting for it. False where the system has no such dialog of its own (the
 // desktop's file manager may still offer one).

@@ -129,4 +129,21 @@ bool leadsToFolder(const std::string& path)
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool namesIgnoreCase(const std::string& folder, const std::vector<std::string>& names)
+{
+    const std::string prefix = folder.empty() || folder.back() != '/' ? folder + '/' : folder;
+    for (const std::string& name : names) {
+        std::string swapped = name;
+        for (char& c : swapped)
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+                c ^= 0x20;
+        struct stat own{}, other{};
+        if (swapped == name || ::lstat((prefix + name).c_str(), &own) != 0)
+            continue;
+        return ::lstat((prefix + swapped).c_str(), &other) == 0 && own.st_ino == other.st_ino
+            && own.st_dev == other.st_dev;
+    }
+    return false;
+}
+
 }  // namespace ordalis::platform

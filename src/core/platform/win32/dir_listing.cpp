@@ -108,4 +108,9 @@ bool leadsToFolder(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool namesIgnoreCase(const std::string&, const std::vector<std::string>&)
+{
+    return true;
+}
+
 }  // namespace ordalis::platform

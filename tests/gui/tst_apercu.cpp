@@ -1,0 +1,159 @@
+// The rename preview: what it lists for each command, that it follows the texts, the selection and the width,
+// and that a command does what it showed, even when the folder changed behind it.
+#include "app/fenprin.h"
+#include "fileops/apercu.h"
+#include "support/banc.h"
+#include "ui/tavbttn.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QtTest>
+
+class TstApercu : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<BancFenPrin> banc;
+
+    FenPrin* fen() { return banc->fen.get(); }
+    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
+    Apercu* apercu() { return fen()->findChild<Apercu*>(QStringLiteral("Apercu")); }
+    // "ancien>nouveau:état" a row, as the pane shows them.
+    QStringList lignes()
+    {
+        QStringList out;
+        const QAbstractItemModel* m = apercu()->modele();
+        for (int i = 0; i < m->rowCount(); ++i) {
+            const QModelIndex l = m->index(i, 0);
+            out << l.data().toString() + u'>' + l.data(ModeleApercu::NouveauNom).toString() + u':'
+                       + l.data(ModeleApercu::Etat).toString();
+        }
+        return out;
+    }
+    QString bilan() { return apercu()->findChild<QLabel*>(QStringLiteral("LblBilanApercu"))->text(); }
+    void ouvrir(const QStringList& fichiers)
+    {
+        banc->ouvrir(fichiers);
+        bouton("CmdRename")->click();
+        banc->champ("txtRename")->setText(QStringLiteral("Vac"));
+        bouton("CmdApercu")->click();
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { banc = std::make_unique<BancFenPrin>(); }
+    void cleanup() { banc.reset(); }
+
+    // The command pointed at is the one shown; clicking it leaves every file where its row said.
+    void chaqueCommande_data()
+    {
+        QTest::addColumn<QString>("commande");
+        QTest::addColumn<QStringList>("attendu");
+        QTest::addColumn<QString>("resume");
+        const QString pris = QStringLiteral("refusé : le nom existe déjà");
+        QTest::newRow("Renommer") << "CmdRenommer"
+                                  << QStringList{"b.txt>Vac002.txt:renommé", "c.Gif>Vac003.gif:" + pris}
+                                  << "1 fichier sera renommé, 1 refusé, 0 inchangé";
+        QTest::newRow("Tous, chaîne") << "CmdToutRenommer"
+                                      << QStringList{"a.JPG>Vac001.jpg:renommé", "b.txt>Vac002.txt:renommé",
+                                                     "c.Gif>Vac003.gif:" + pris, "Vac003.gif>Vac004.gif:renommé"}
+                                      << "3 fichiers seront renommés, 1 refusé, 0 inchangé";
+        QTest::newRow("Changer") << "CmdNExtension"
+                                 << QStringList{"b.txt>b.gif:renommé", "c.Gif>c.gif:renommé"}
+                                 << "2 fichiers seront renommés, 0 refusé, 0 inchangé";
+        QTest::newRow("Tous, même nom") << "CmdToutNExtension"
+                                        << QStringList{"a.JPG>a.gif:renommé", "b.txt>b.gif:renommé",
+                                                       "c.Gif>c.gif:renommé",
+                                                       "Vac003.gif>Vac003.gif:inchangé"}
+                                        << "3 fichiers seront renommés, 0 refusé, 1 inchangé";
+    }
+    void chaqueCommande()
+    {
+        QFETCH(QString, commande);
+        QFETCH(QStringList, attendu);
+        QFETCH(QString, resume);
+        ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c.Gif"), QStringLiteral("Vac003.gif")});
+        banc->champ("txtNouvExtension")->setText(QStringLiteral("gif"));
+        banc->choisir({QStringLiteral("b.txt"), QStringLiteral("c.Gif")});
+        TavBttn* b = fen()->findChild<TavBttn*>(commande);
+        Q_EMIT b->mouseHover();
+        QTRY_COMPARE(lignes(), attendu);
+        QCOMPARE(bilan(), resume);
+        b->click();
+        for (const QString& ligne : attendu) {
+            const QString ancien = ligne.section(u'>', 0, 0);
+            const QString nouveau = ligne.section(u'>', 1).section(u':', 0, 0);
+            const QString ici = ligne.endsWith(u":renommé") ? nouveau : ancien;
+            QCOMPARE(banc->env->lire(ici), ancien.toUtf8());
+        }
+    }
+
+    // Typing, the width button, the selection and a start value that is no number: the rows follow.
+    void suitLesSaisies()
+    {
+        ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+        Q_EMIT bouton("CmdToutRenommer")->mouseHover();
+        banc->champ("txtRename")->setText(QStringLiteral("X"));
+        QTRY_COMPARE(lignes(), (QStringList{"a.txt>X001.txt:renommé", "b.txt>X002.txt:renommé"}));
+        bouton("CmdNumFich")->click();  // 0001
+        QTRY_COMPARE(lignes(), (QStringList{"a.txt>X0001.txt:renommé", "b.txt>X0002.txt:renommé"}));
+        auto* commandes = apercu()->findChild<QComboBox*>(QStringLiteral("chxApercu"));
+        commandes->setCurrentIndex(0);  // as the user picks it in the pane's own list
+        Q_EMIT commandes->activated(0);
+        banc->choisir({QStringLiteral("b.txt")});
+        QTRY_COMPARE(lignes(), QStringList{"b.txt>X0002.txt:renommé"});
+        banc->champ("txtIncrement")->setText(QStringLiteral("abc"));
+        QTRY_COMPARE(lignes(), QStringList{"b.txt>:refusé : la valeur de départ n'est pas un nombre"});
+        QCOMPARE(bilan(), QStringLiteral("0 fichier sera renommé, 1 refusé, 0 inchangé"));
+    }
+
+    // A file created after the preview was shown: the command works its plan out again, refuses the name
+    // now taken, and the preview says so.
+    void dossierChangeDerriereLApercu()
+    {
+        ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
+        Q_EMIT bouton("CmdToutRenommer")->mouseHover();
+        QTRY_COMPARE(lignes(), (QStringList{"a.txt>Vac001.txt:renommé", "b.txt>Vac002.txt:renommé"}));
+        banc->env->creerFichier(QStringLiteral("Vac001.txt"), "autre");
+        bouton("CmdToutRenommer")->click();
+        QCOMPARE(lignes(), (QStringList{"a.txt>Vac001.txt:refusé : le nom existe déjà", "b.txt>Vac002.txt:renommé"}));
+        QCOMPARE(banc->env->lire(QStringLiteral("Vac001.txt")), QByteArray("autre"));
+        QCOMPARE(banc->env->lire(QStringLiteral("a.txt")), QByteArray("a.txt"));
+        QCOMPARE(banc->env->lire(QStringLiteral("Vac002.txt")), QByteArray("b.txt"));
+    }
+
+    // The window keeps its size until the pane is opened; Tab reaches the rows, read as
+    // "ancien nom, nouveau nom, état"; the focus on a command chooses it.
+    void clavierEtLecteurDEcran()
+    {
+        banc->ouvrir({QStringLiteral("a.txt")});
+        const int largeur = fen()->width();
+        bouton("CmdRename")->click();
+        QCOMPARE(fen()->width(), largeur);
+        bouton("CmdApercu")->click();
+        QVERIFY(fen()->width() > largeur);
+        fen()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fen()));
+        bouton("CmdNExtension")->setFocus();
+        QCOMPARE(apercu()->commande(), CommandeRenommage::Extension);
+        bouton("CmdToutRenommer")->setFocus();
+        QCOMPARE(apercu()->commande(), CommandeRenommage::RenommerTous);
+        auto* liste = apercu()->findChild<QListView*>(QStringLiteral("LstApercu"));
+        QTRY_COMPARE(liste->model()->rowCount(), 1);
+        apercu()->findChild<QComboBox*>(QStringLiteral("chxApercu"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), liste);
+        QAccessibleInterface* vue = QAccessible::queryAccessibleInterface(liste);
+        QAccessibleInterface* ligne = vue->child(0);
+        QVERIFY(ligne);
+        QCOMPARE(ligne->text(QAccessible::Name), QStringLiteral("a.txt, 001.txt, renommé"));
+        bouton("CmdRename")->click();  // closing the panel closes the pane
+        QCOMPARE(fen()->width(), largeur);
+    }
+};
+
+QTEST_MAIN(TstApercu)
+#include "tst_apercu.moc"
