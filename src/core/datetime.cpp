@@ -14,7 +14,7 @@ namespace {
 // every kind become ' ', anything that cannot belong to a date becomes '\x01'.
 char normaliseChar(char32_t c)
 {
-    c = utf8::foldCase(c);
+    c = utf8::fold(c);
     if (c == U'\t' || c == 0xA0 || c == 0x2009 || c == 0x202F)
         return ' ';
     if (c < 0x80)

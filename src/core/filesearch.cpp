@@ -3,6 +3,7 @@
 #include "core/paths.h"
 #include "core/pattern.h"
 #include "core/platform/platform.h"
+#include "core/utf8.h"
 
 #include <cstdio>
 #include <limits>
@@ -12,44 +13,6 @@ namespace ordalis {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-bool isContinuation(unsigned char b)
-{
-    return (b & 0xC0) == 0x80;
-}
-
-// Length of the well-formed UTF-8 sequence at `text[i]`, 0 when there is none.
-std::size_t sequenceAt(std::string_view text, std::size_t i)
-{
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80)
-        return 1;
-    const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2
-                             : (lead & 0xF0) == 0xE0        ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-    if (length == 0 || i + length > text.size())
-        return 0;
-    char32_t cp = lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if (!isContinuation(b))
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF)))
-        return 0;
-    if (length == 4 && (cp < 0x10000 || cp > 0x10FFFF))
-        return 0;
-    return length;
-}
-
-std::size_t characterCount(std::string_view utf8)
-{
-    std::size_t count = 0;
-    for (char c : utf8)
-        count += isContinuation(static_cast<unsigned char>(c)) ? 0 : 1;
-    return count;
-}
 
 // The date and time texts of a file time; the texts of the previous call are
 // reused for the same second, as files of one tree often share their times.
@@ -212,7 +175,7 @@ private:
     {
         const std::string pattern = options_.pattern ? options_.pattern() : std::string();
         Folder& folder = folders_.back();
-        folder.display = displayText(folder.path);
+        folder.display = utf8::display(folder.path);
         if (!folder.handle.isOpen())
             return;
         // A listing that fails leaves what could be read, maybe nothing.
@@ -235,13 +198,13 @@ private:
     {
         SearchRow row;
         row.name = name;
-        row.displayName = displayText(name);
+        row.displayName = utf8::display(name);
         row.folder = folder.path;
         row.displayFolder = folder.display;
         row.key = CheminComplet(folder.path, name, separator_);
         row.size = status.size;
         row.writeTime = status.write;
-        row.nameLength = characterCount(row.displayName);
+        row.nameLength = utf8::decode(name).size();
         row.sizeText = std::to_string(status.size);
         dates_.get(status.write, row.dateText, row.timeText);
         row.nameLengthText = nameLengthText(row.nameLength);
@@ -276,23 +239,6 @@ std::string searchFolderText(std::string_view path, char separator)
 std::string nameLengthText(std::size_t length)
 {
     return (length < 10 ? "0" : "") + std::to_string(length);
-}
-
-std::string displayText(std::string_view bytes)
-{
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const std::size_t length = sequenceAt(bytes, i);
-        if (length == 0) {
-            out.append("\xEF\xBF\xBD");
-            ++i;
-        } else {
-            out.append(bytes.substr(i, length));
-            i += length;
-        }
-    }
-    return out;
 }
 
 }  // namespace ordalis

@@ -16,7 +16,7 @@ namespace ordalis {
 
 // One found file. The name, folder and key keep the file system's own bytes,
 // so that the file can be opened even when its name is not valid UTF-8; the
-// display texts are always valid UTF-8 (U+FFFD for each invalid byte).
+// display texts are always valid UTF-8 (utf8::display).
 struct SearchRow {
     std::string name;
     std::string displayName;
@@ -75,10 +75,5 @@ std::string searchFolderText(std::string_view path, char separator);
 // A name length as the list shows it, with a leading "0" below 10: 5 gives
 // "05", 12 gives "12", 123 gives "123".
 std::string nameLengthText(std::size_t length);
-
-// `bytes` as valid UTF-8: each byte that does not begin a well-formed
-// sequence (overlong forms, surrogates and values above U+10FFFF included)
-// becomes U+FFFD.
-std::string displayText(std::string_view bytes);
 
 }  // namespace ordalis

@@ -1,5 +1,7 @@
 #include "core/naming.h"
 
+#include "core/utf8.h"
+
 #include <array>
 #include <cstddef>
 
@@ -22,15 +24,15 @@ bool isForbiddenByte(unsigned char c)
     }
 }
 
-// Length in UTF-16 units: every UTF-8 lead byte counts one unit, a four-byte
-// lead (a character outside the basic plane) two; continuation bytes none.
+// Length in UTF-16 units: a character outside the basic plane counts two,
+// any other character and each invalid byte one.
 std::size_t utf16Units(std::string_view name)
 {
     std::size_t units = 0;
-    for (char ch : name) {
-        const auto c = static_cast<unsigned char>(ch);
-        if ((c & 0xC0) != 0x80)
-            units += (c >= 0xF0 && c <= 0xF7) ? 2 : 1;
+    char32_t c = 0;
+    for (std::size_t i = 0; i < name.size();) {
+        i += utf8::decodeAt(name, i, c);
+        units += c >= 0x10000 ? 2 : 1;
     }
     return units;
 }

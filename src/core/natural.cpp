@@ -1,7 +1,7 @@
 #include "core/natural.h"
 
 #include "core/baseletters.h"
-#include "core/casefold.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <bit>
@@ -28,60 +28,20 @@ int sign(int value)
     return (value > 0) - (value < 0);
 }
 
-// Length of the UTF-8 sequence that `lead` begins; 0 for a byte that begins
-// none (ASCII or a continuation byte).
-int sequenceLength(unsigned char lead)
-{
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 0;
-}
-
-// The smallest code point of a sequence of each length: a longer (overlong)
-// form is not valid UTF-8 and could otherwise pass for an ASCII digit.
-constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
-
-// The code point of the valid UTF-8 sequence at `text[pos]` (a byte of 0x80
-// or more) and its length; 0 when the bytes there are not valid UTF-8.
-int decodeAt(std::string_view text, std::size_t pos, char32_t& code)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    const int length = sequenceLength(lead);
-    if (length == 0 || pos + length > text.size())
-        return 0;
-    code = lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) {
-        const auto byte = static_cast<unsigned char>(text[pos + k]);
-        if ((byte & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte & 0x3F);
-    }
-    return code < kShortest[length] ? 0 : length;
-}
-
 // What a comparison looks at in a name, in the order the levels are tried:
 // the letters without case and without accents, then the accents, then the
 // case.
 enum class Level { Letters, Accents, Case };
 
-char32_t foldChar(char32_t c)
-{
-    return c <= 0xFFFF ? casefold::fold(static_cast<char16_t>(c)) : c;
-}
-
 // Reads the character at `pos` (never a digit) and moves past it, as
-// `level` sees it; a byte that is not part of valid UTF-8 comes back as its
-// own value.
+// `level` sees it.
 char32_t readChar(std::string_view text, std::size_t& pos, Level level)
 {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    char32_t code = lead;
-    const int length = lead < 0x80 ? 1 : decodeAt(text, pos, code);
-    pos += length == 0 ? 1 : std::size_t(length);
-    if (length == 0 || level == Level::Case)
+    char32_t code = 0;
+    pos += utf8::decodeAt(text, pos, code);
+    if (level == Level::Case)
         return code;
-    return level == Level::Accents ? foldChar(code) : foldChar(baseletters::base(code));
+    return utf8::fold(level == Level::Accents ? code : baseletters::base(code));
 }
 
 // Moves past the combining marks at `pos`.
@@ -89,10 +49,10 @@ std::size_t skipMarks(std::string_view text, std::size_t pos)
 {
     char32_t code = 0;
     while (pos < text.size() && static_cast<unsigned char>(text[pos]) >= 0x80) {
-        const int length = decodeAt(text, pos, code);
-        if (length == 0 || !baseletters::isMark(code))
+        const std::size_t length = utf8::decodeAt(text, pos, code);
+        if (!baseletters::isMark(code))
             break;
-        pos += std::size_t(length);
+        pos += length;
     }
     return pos;
 }

@@ -15,7 +15,9 @@ namespace ordalis {
 //   Latin, Greek or Cyrillic letter as the letter of its canonical
 //   decomposition, combining marks left out ("ecole" < "école" < "ecoles",
 //   "écho" < "zèbre"); other characters by code point;
-// - a byte that is not part of valid UTF-8 compares by its own value;
+// - a byte that is not part of well-formed UTF-8 (utf8.h) compares as the
+//   U+FFFD it shows as, and at the case level by its own value, before a
+//   real U+FFFD;
 // - a name that is a prefix of the other comes first.
 // Names equal so far are ordered by their accents (case-folded code points,
 // "ecole" < "école"), then by case (code points as written, capitals first:

@@ -11,7 +11,7 @@ bool wildcardMatch(std::u32string_view pat, std::u32string_view name)
 {
     std::size_t p = 0, n = 0, starP = std::u32string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pat.size() && pat[p] != U'*' && (pat[p] == U'?' || utf8::foldCase(pat[p]) == utf8::foldCase(name[n]))) {
+        if (p < pat.size() && pat[p] != U'*' && (pat[p] == U'?' || utf8::fold(pat[p]) == utf8::fold(name[n]))) {
             ++p;
             ++n;
         } else if (p < pat.size() && pat[p] == U'*') {

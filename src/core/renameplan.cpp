@@ -18,8 +18,8 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-// Appends `text` to `out` with its Latin letters in lower case; pure ASCII
-// (the common case) is folded in place without decoding.
+// Appends `text` to `out` case-folded, its invalid bytes as they are; pure
+// ASCII (the common case) is folded in place without decoding.
 void appendLowerCase(std::string& out, std::string_view text)
 {
     bool ascii = true;
@@ -28,7 +28,7 @@ void appendLowerCase(std::string& out, std::string_view text)
     if (!ascii) {
         std::u32string wide = utf8::decode(text);
         for (char32_t& c : wide)
-            c = utf8::foldCase(c);
+            c = utf8::isInvalid(c) ? c : utf8::fold(c);
         out += utf8::encode(wide);
         return;
     }

@@ -9,11 +9,13 @@ namespace ordalis {
 
 namespace {
 
+// The name as a volume that ignores the letter case compares it; bytes that
+// are not UTF-8 stay themselves.
 std::string folded(std::string_view name)
 {
     std::u32string wide = utf8::decode(name);
     for (char32_t& c : wide)
-        c = utf8::foldCase(c);
+        c = utf8::isInvalid(c) ? c : utf8::fold(c);
     return utf8::encode(wide);
 }
 

@@ -1,6 +1,7 @@
 #include "core/textfile.h"
 
 #include "core/platform/platform.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <optional>
@@ -22,66 +23,20 @@ void appendUtf16(std::u16string& out, char32_t cp)
     out.push_back(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
 }
 
-// The length of the valid multi-byte sequence at `i` and its character, or
-// 0: overlong forms, surrogates and values above U+10FFFF are invalid.
-std::size_t sequenceAt(std::string_view bytes, std::size_t i, char32_t& cp)
-{
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    std::size_t len = 0;
-    char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) { len = 2; cp = lead & 0x1F; least = 0x80; }
-    else if ((lead & 0xF0) == 0xE0) { len = 3; cp = lead & 0x0F; least = 0x800; }
-    else if ((lead & 0xF8) == 0xF0) { len = 4; cp = lead & 0x07; least = 0x10000; }
-    if (len == 0 || bytes.size() - i < len)
-        return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(bytes[i + k]);
-        if ((b & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    const bool valid = cp >= least && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
-    return valid ? len : 0;
-}
-
+// The text, when the bytes are well-formed UTF-8 throughout.
 bool decodeUtf8(std::string_view bytes, std::u16string& out)
 {
     out.clear();
     out.reserve(bytes.size());
+    char32_t c = 0;
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x80) {
-            out.push_back(b);
-            ++i;
-            continue;
-        }
-        char32_t cp = 0;
-        const std::size_t len = sequenceAt(bytes, i, cp);
-        if (len == 0)
+        c = static_cast<unsigned char>(bytes[i]);
+        i += c < 0x80 ? 1 : utf8::decodeAt(bytes, i, c);  // ASCII without a call
+        if (utf8::isInvalid(c))
             return false;
-        appendUtf16(out, cp);
-        i += len;
+        appendUtf16(out, c);
     }
     return true;
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
 }
 
 // The break that the character at `i` starts and its length in units, or
@@ -205,7 +160,7 @@ bool encodeLines(std::u16string_view text, TextEncoding encoding, const std::vec
         if (code)
             out.push_back(static_cast<char>(*code));
         else
-            appendUtf8(out, c);
+            utf8::append(out, c);
         i += units;
     }
     return true;

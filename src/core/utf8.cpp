@@ -1,84 +1,112 @@
 #include "core/utf8.h"
 
+#include "core/casefold.h"
+
 namespace ordalis::utf8 {
 
 namespace {
 
-int sequenceLength(unsigned char lead)
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The length of the sequence a lead byte begins and the smallest character
+// of that length (a smaller one would be an overlong form); 0 for a byte
+// that begins none.
+struct Lead {
+    std::size_t length;
+    char32_t least;
+};
+
+Lead leadOf(unsigned char byte)
 {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 0;
+    if ((byte & 0xE0) == 0xC0) return {2, 0x80};
+    if ((byte & 0xF0) == 0xE0) return {3, 0x800};
+    if ((byte & 0xF8) == 0xF0) return {4, 0x10000};
+    return {0, 0};
 }
 
 }  // namespace
+
+std::size_t decodeAt(std::string_view text, std::size_t pos, char32_t& unit)
+{
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    unit = lead < 0x80 ? lead : invalidUnit(lead);
+    const auto [length, least] = leadOf(lead);
+    if (length == 0 || text.size() - pos < length)
+        return 1;
+    char32_t c = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(text[pos + k]);
+        if ((byte & 0xC0) != 0x80)
+            return 1;
+        c = (c << 6) | (byte & 0x3F);
+    }
+    if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 1;
+    unit = c;
+    return length;
+}
 
 std::u32string decode(std::string_view text)
 {
     std::u32string out;
     out.reserve(text.size());
+    char32_t unit = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int len = sequenceLength(lead);
-        bool valid = len > 0 && i + len <= text.size();
-        char32_t cp = len == 1 ? lead : (lead & (0x7F >> len));
-        for (int k = 1; valid && k < len; ++k) {
-            const auto b = static_cast<unsigned char>(text[i + k]);
-            valid = (b & 0xC0) == 0x80;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (!valid) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += len;
+        i += decodeAt(text, i, unit);
+        out.push_back(unit);
     }
     return out;
 }
 
-std::string encode(std::u32string_view text)
+void append(std::string& out, char32_t c)
+{
+    if (c < 0x80 || isInvalid(c)) {
+        out.push_back(static_cast<char>(c & 0xFF));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+std::string encode(std::u32string_view units)
 {
     std::string out;
-    out.reserve(text.size());
-    for (char32_t c : text) {
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if (c < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else if (c < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
+    out.reserve(units.size());
+    for (char32_t unit : units)
+        append(out, unit);
+    return out;
+}
+
+std::string display(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    char32_t unit = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = decodeAt(bytes, i, unit);
+        if (isInvalid(unit))
+            append(out, kReplacement);
+        else
+            out.append(bytes.substr(i, length));
+        i += length;
     }
     return out;
 }
 
-char32_t foldCase(char32_t c)
+char32_t fold(char32_t unit)
 {
-    if (c >= U'A' && c <= U'Z')
-        return c + 32;
-    if ((c >= 0xC0 && c <= 0xDE) && c != 0xD7)
-        return c + 32;
-    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x17F) {
-        const bool oddLower = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
-        if (oddLower)
-            return (c % 2 == 1) ? c + 1 : c;
-        return (c % 2 == 0) ? c + 1 : c;
-    }
-    if (c == 0x178)
-        return 0xFF;
-    return c;
+    if (isInvalid(unit))
+        return kReplacement;
+    return unit <= 0xFFFF ? casefold::fold(static_cast<char16_t>(unit)) : unit;
 }
 
 }  // namespace ordalis::utf8

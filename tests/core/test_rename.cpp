@@ -56,6 +56,7 @@ const Case kCases[] = {
     {"DotFileWithExtension", {}, {".config.OLD"}, {true}, "Vac", "001", "000", "", {{"Vac001.old", ".config.OLD"}}, "R"},
     {"TargetLaterInList", {}, {"a.JPG", "b.txt", "Vac002.txt"}, {true, true, true}, "Vac", "001", "000", "",
      {{"Vac001.jpg", "a.JPG"}, {"b.txt", "b.txt"}, {"Vac003.txt", "Vac002.txt"}}, "RTR"},
+    {"CyrillicExtensionFolded", {}, {"a.ПНГ"}, {true}, "x", "1", "0", "", {{"x1.пнг", "a.ПНГ"}}, "R"},
     {"DeviceName", {}, {"a.doc", "b.doc"}, {true, true}, "LPT", "9", "0", "",
      {{"a.doc", "a.doc"}, {"LPT10.doc", "b.doc"}}, "IR"},
     {"TypedDot", {}, {"a.txt"}, {true}, "", "-", "", ".doc", {{"a..doc", "a.txt"}}, "R"},

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -45,15 +46,8 @@ std::pair<std::string_view, std::string_view> splitLast(std::string_view path)
 
 bool equalNoCase(std::string_view a, std::string_view b)
 {
-    std::u32string wa = utf8::decode(a);
-    std::u32string wb = utf8::decode(b);
-    if (wa.size() != wb.size())
-        return false;
-    for (std::size_t i = 0; i < wa.size(); ++i) {
-        if (utf8::foldCase(wa[i]) != utf8::foldCase(wb[i]))
-            return false;
-    }
-    return true;
+    return std::ranges::equal(utf8::decode(a), utf8::decode(b),
+                              [](char32_t x, char32_t y) { return utf8::fold(x) == utf8::fold(y); });
 }
 
 // True when `to` is `from` itself seen through a case-insensitive volume:
