@@ -127,6 +127,7 @@ private Q_SLOTS:
         FenAide* aide = fenetresOuvertes<FenAide>().first();
         QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("sujet1.html"));
         Apropos apropos(*env->general);  // its page button opens the contents while the program has no site
+        QCOMPARE(bouton("CmdSite", &apropos)->caption(), QStringLiteral("Aide de Ordalis..."));
         bouton("CmdSite", &apropos)->click();
         QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("index.html"));
         QTest::mouseClick(bouton("CmdAide"), Qt::RightButton);

@@ -245,7 +245,10 @@ private Q_SLOTS:
         QCOMPARE(banc->lignes(), (QStringList{"\u00e9cho", "\u00c9t\u00e9", "fichier_9", "fichier_10", "Fichier_100",
                                               "z\u00e8bre"}));
         QListWidget* dossiers = fen()->navigateur()->repertoire();
-        QCOMPARE(dossiers->currentItem()->text(), QFileInfo(env->dossier.path()).fileName());  // the open folder
+        QStringList chemin;  // the root, each folder down to the open one, which is current
+        for (int i = 0; i <= dossiers->currentRow(); ++i)
+            chemin << dossiers->item(i)->text();
+        QCOMPARE(chemin, QStringList{u"/"_qs} + env->dossier.path().split(u'/', Qt::SkipEmptyParts));
         QStringList sous;
         for (int i = dossiers->count() - 3; i < dossiers->count(); ++i)
             sous << dossiers->item(i)->text();

@@ -233,6 +233,17 @@ private Q_SLOTS:
         QCOMPARE(etat(), depart);
     }
 
+    // "*" shows the key and hides it again.
+    void crypteurCleCachee()
+    {
+        montrer<FenCrypteur>();
+        QCOMPARE(w<QLineEdit>("txtCle")->echoMode(), QLineEdit::Password);
+        w("CmdCache")->click();
+        QCOMPARE(w<QLineEdit>("txtCle")->echoMode(), QLineEdit::Normal);
+        w("CmdCache")->click();
+        QCOMPARE(w<QLineEdit>("txtCle")->echoMode(), QLineEdit::Password);
+    }
+
     void crypteurCleDe40000()
     {
         montrer<FenCrypteur>();
@@ -476,6 +487,8 @@ private Q_SLOTS:
         QVERIFY(zone()->hasFocus());
         QTest::keyClick(zone(), Qt::Key_Enter);
         QCOMPARE(debut(), 4);
+        QTest::keyClick(zone(), Qt::Key_Return);  // the main keyboard's key as well as the keypad's
+        QCOMPARE(debut(), 8);
         QCOMPARE(zone()->texteQString(), QStringLiteral("abc abc abc"));
         charger("abc xxxxx abc", QStringLiteral("u.txt"));
         w("CmdSuivant")->click();
