@@ -1,7 +1,6 @@
 #include "app/fenprin.h"
 
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "app/annulation.h"
@@ -175,19 +174,22 @@ void FenPrin::dropEvent(QDropEvent* event)
 
 void FenPrin::construireCadre()
 {
-    placer(creerForme(this, QStringLiteral("Forme4")), 0, 315, 8460, 315);
-    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 7860, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 7860, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme3")), 0, 3945, 8460, 255);
-    placer(creerForme(this, QStringLiteral("Forme7")), 0, 4815, 8460, 195);
-    placer(creerForme(this, QStringLiteral("Forme8")), 0, 5010, 8460, 195);
+    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::DegradeInverse), 0, 315, 8460, 315);
+    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::Degrade, 1), 0, 615, 600, 1680);
+    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::DegradeInverse, 1), 0, 2295, 600, 1650);
+    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::Degrade, 1), 7860, 615, 600, 1680);
+    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::DegradeInverse, 1), 7860, 2295, 600, 1650);
+    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::Degrade), 0, 3945, 8460, 255);
+    placer(creerForme(this, QStringLiteral("Forme7"), Couleur::Degrade), 0, 4815, 8460, 195);
+    placer(creerForme(this, QStringLiteral("Forme8"), Couleur::DegradeInverse), 0, 5010, 8460, 195);
 
-    m_nbFichiers = creerPanneau(this, QStringLiteral("NbFichiers"));
+    m_nbFichiers = creerPanneau(this, QStringLiteral("NbFichiers"), Couleur::Degrade | role::Champ);
     m_nbFichiers->setCaptionalign(Qt::AlignBottom | Qt::AlignLeft);
     placer(m_nbFichiers, 2955, 615, 2280, 3330);
     m_navigateur = new Navigateur(this, m_nbFichiers, m_general);
+    donnerRoles(m_navigateur->lecteur(), role::Champ);
+    donnerRoles(m_navigateur->repertoire(), role::Champ);
+    donnerRoles(m_navigateur->fichier(), role::Champ);
     placer(m_navigateur->lecteur(), 600, 615, 2355, 315);
     placer(m_navigateur->repertoire(), 600, 930, 2355, 3015);
     placer(m_navigateur->fichier(), 15, 15, 2235, 2955);
@@ -201,12 +203,12 @@ void FenPrin::construireCadre()
 
 void FenPrin::construireBarreIcones()
 {
-    auto* barre = creerPanneau(this, QStringLiteral("FondIcones"));
+    auto* barre = creerPanneau(this, QStringLiteral("FondIcones"), Couleur::DegradeInverse);
     barre->setEncadre(false);
     placer(barre, 0, 4200, 8460, 615);
     int gauche = 600;
     for (const BoutonIcone& b : barreIcones) {
-        TavBttn* bouton = creerBouton(barre, QString::fromLatin1(b.nom));
+        TavBttn* bouton = creerBouton(barre, QString::fromLatin1(b.nom), role::Aucun);
         bouton->setPicture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.image)));
         placer(bouton, gauche, 60, 600, 480);
         gauche += 600;
@@ -266,7 +268,7 @@ void FenPrin::charger()
 
 void FenPrin::ProcCoulDefUtil()
 {
-    appliquerCouleurs(this, tableFenPrin(), m_general.couleurs);
+    appliquerCouleurs(this, m_general.couleurs);
 }
 
 void FenPrin::masquerMenu()

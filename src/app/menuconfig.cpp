@@ -1,6 +1,5 @@
 #include "app/menuconfig.h"
 
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "app/fenprin.h"
 #include "app/outils.h"
@@ -43,7 +42,8 @@ constexpr int largeurPanneau = 3255;
 
 MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     : QObject(&fenetre), m_fenetre(fenetre), m_general(fenetre.general()),
-      m_panneau(creerPanneau(&fenetre, QStringLiteral("PopUpInfos"), QStringLiteral("Configuration des couleurs, etc.")))
+      m_panneau(creerPanneau(&fenetre, QStringLiteral("PopUpInfos"), role::Panneau,
+                               QStringLiteral("Configuration des couleurs, etc.")))
 {
     placer(m_panneau, 4620, 420, largeurPanneau, 4515);
     m_panneau->hide();
@@ -51,6 +51,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     auto ligne = [this, &haut](const char* nom) {
         auto* l = new Ligne(m_panneau);
         l->setObjectName(QString::fromLatin1(nom));
+        donnerRoles(l, Couleur::Textes);
         placer(l, 60, haut, largeurPanneau - 120, 60);
         haut += 60;
     };
@@ -59,8 +60,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     connect(apropos, &TavBttn::clicked, m_fenetre.outils(), &Outils::ouvrirApropos);
     haut += hauteurEntree;
     ligne("Line1");
-    auto* titre = new QLabel(QStringLiteral("[COULEURS]"), m_panneau);
-    titre->setObjectName(QStringLiteral("LblChangerCoul"));
+    QLabel* titre = creerEtiquette(m_panneau, QStringLiteral("LblChangerCoul"), QStringLiteral("[COULEURS]"));
     titre->setAlignment(Qt::AlignCenter);
     placer(titre, 60, haut, largeurPanneau - 120, hauteurEntree);
     haut += hauteurEntree;
@@ -89,7 +89,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
 
 TavBttn* MenuConfiguration::entree(const char* nom, const QString& caption, int haut)
 {
-    TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), caption);
+    TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), role::Commande, caption);
     b->setCaptionalign(Qt::AlignLeft);
     b->setGradientcolorstart(Qt::transparent);
     b->setGradientcolorend(Qt::transparent);

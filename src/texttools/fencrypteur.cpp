@@ -5,7 +5,6 @@
 #include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "ui/tavbttn.h"
@@ -33,6 +32,7 @@ Zone* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
     auto* z = new Zone(parent);
     z->setObjectName(QString::fromLatin1(nom));
     z->setAccessibleName(nomAccessible);
+    donnerRoles(z, role::Champ);
     z->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return z;
 }
@@ -78,7 +78,7 @@ FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt
     construireCle();
     construireResultat();
     construireIcones();
-    appliquerCouleursFenetre(this, general.couleurs);
+    appliquerCouleurs(this, general.couleurs);
     setFixedSize(tw(6735), tw(6810));
 }
 
@@ -90,12 +90,12 @@ FenCrypteur::~FenCrypteur()
 
 void FenCrypteur::construireCadre()
 {
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme4")), 120, 3705, 6495, 75);
-    placer(creerForme(this, QStringLiteral("Forme6")), 120, 6090, 6495, 75);
-    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6690, 6735, 120);
+    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse), 0, 315, 6735, 120);
+    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade, 1), 0, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 6615, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 120, 3705, 6495, 75);
+    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::DegradeInverse), 120, 6090, 6495, 75);
+    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse), 0, 6690, 6735, 120);
 }
 
 void FenCrypteur::construireCle()
@@ -108,7 +108,7 @@ void FenCrypteur::construireCle()
     m_cle->setMaxLength(std::numeric_limits<int>::max());
     etiquette->setBuddy(m_cle);
     placer(m_cle, 1710, 495, 3300, 315);
-    TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), QStringLiteral("*"));
+    TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), role::Commande, QStringLiteral("*"));
     placer(cache, 5055, 495, 360, 315);
     installerBulle(cache, m_general, QStringLiteral("Montrer/masquer la clé"));
     cache->setAccessibleName(cache->bulle());
@@ -122,7 +122,7 @@ void FenCrypteur::construireCle()
     m_texte->setTexteExact(QStringLiteral("Tapez ici le texte à crypter.\r\n"));
     placer(m_texte, 240, 930, 6255, 2070);
 
-    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"), Couleur::Degrade);
     placer(fond, 240, 3075, 6255, 555);
     construireMode(fond);
 }
@@ -131,13 +131,14 @@ void FenCrypteur::construireMode(QWidget* fond)
 {
     m_crypter = caseMode(fond, "CheckCrypter", QStringLiteral("Cryptage"));
     placer(m_crypter, 135, 150, 240, 255);
-    TavBttn* lblCrypter = creerBouton(fond, QStringLiteral("LblCrypter"), QStringLiteral("Cryptage"));
+    TavBttn* lblCrypter = creerBouton(fond, QStringLiteral("LblCrypter"), role::Commande, QStringLiteral("Cryptage"));
     placer(lblCrypter, 390, 120, 1350, 315);
     m_decrypter = caseMode(fond, "CheckDecrypter", QStringLiteral("Décryptage"));
     placer(m_decrypter, 1905, 150, 240, 255);
-    TavBttn* lblDecrypter = creerBouton(fond, QStringLiteral("LblDecrypter"), QStringLiteral("Décryptage"));
+    TavBttn* lblDecrypter =
+        creerBouton(fond, QStringLiteral("LblDecrypter"), role::Commande, QStringLiteral("Décryptage"));
     placer(lblDecrypter, 2160, 120, 1350, 315);
-    m_executer = creerBouton(fond, QStringLiteral("CmdCrypter"));
+    m_executer = creerBouton(fond, QStringLiteral("CmdCrypter"), role::Commande);
     placer(m_executer, 3855, 120, 2280, 315);
 
     // Whatever ticks or unticks a box, by hand or from code, the other one
@@ -152,7 +153,7 @@ void FenCrypteur::construireMode(QWidget* fond)
 
 void FenCrypteur::construireResultat()
 {
-    m_fondResult = creerPanneau(this, QStringLiteral("FondResult"));
+    m_fondResult = creerPanneau(this, QStringLiteral("FondResult"), Couleur::Degrade | Couleur::Textes);
     m_fondResult->setEncadre(false);
     placer(m_fondResult, 240, 3855, 6255, 300);
     m_resultat = zone<VueTexte>(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
@@ -162,7 +163,7 @@ void FenCrypteur::construireResultat()
 
 TavBttn* FenCrypteur::icone(const char* nom, const char* image, const char* bulle, int gauche)
 {
-    TavBttn* b = creerBouton(this, QString::fromLatin1(nom));
+    TavBttn* b = creerBouton(this, QString::fromLatin1(nom), role::Aucun);
     b->setPicture(QStringLiteral(":/texttools/icones/%1.svg").arg(QLatin1String(image)));
     installerBulle(b, m_general, QString::fromUtf8(bulle));
     // These hints hold a slash of their own: the whole hint names the button.

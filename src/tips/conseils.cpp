@@ -1,6 +1,5 @@
 #include "tips/conseils.h"
 
-#include "ui/couleurs.h"
 #include "ui/general.h"
 #include "ui/reglages.h"
 #include "ui/tavbttn.h"
@@ -51,7 +50,7 @@ Conseils::Conseils(General& general, QWidget* parent, const QString& fichier, or
     installerAccessibiliteTavBttn();
     setFixedSize(tw(5880), tw(3600));
     construire();
-    appliquerCouleursFenetre(this, general.couleurs);
+    appliquerCouleurs(this, general.couleurs);
     lireInterrupteur();
     const QString chemin = fichier.isEmpty() ? QDir(General::dossierDonnees()).filePath(nomFichier) : fichier;
     if (!LoadTips(chemin))
@@ -60,7 +59,7 @@ Conseils::Conseils(General& general, QWidget* parent, const QString& fichier, or
 
 void Conseils::construire()
 {
-    TavBttn* titre = creerBouton(this, QStringLiteral("CmdDeplaceFen"), windowTitle());
+    TavBttn* titre = creerBouton(this, QStringLiteral("CmdDeplaceFen"), role::Titre, windowTitle());
     titre->setCursor(Qt::SizeAllCursor);
     titre->setFocusPolicy(Qt::NoFocus);
     installerBulle(titre, m_general, QStringLiteral("Déplacement de la fenêtre"));
@@ -71,13 +70,13 @@ void Conseils::construire()
     placer(titre, 0, 0, 5880, 315);
 
     // Bands that alternate their direction with their neighbours.
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 0, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 5400, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme7"), 1), 5400, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme4")), 0, 2880, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme5")), 0, 3480, 5880, 120);
+    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse), 0, 315, 5880, 120);
+    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade, 1), 0, 435, 480, 1230);
+    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 0, 1665, 480, 1215);
+    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::Degrade, 1), 5400, 435, 480, 1230);
+    placer(creerForme(this, QStringLiteral("Forme7"), Couleur::DegradeInverse, 1), 5400, 1665, 480, 1215);
+    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 0, 2880, 5880, 120);
+    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse), 0, 3480, 5880, 120);
     construireConseil();
     construireCommandes();
 }
@@ -91,16 +90,17 @@ void Conseils::construireConseil()
     cadre->setBackgroundRole(QPalette::Base);
     cadre->setAutoFillBackground(true);
     cadre->setAccessibleName(QStringLiteral("Conseil du jour"));
+    donnerRoles(cadre, Couleur::Visu);
     placer(cadre, 600, 555, 4680, 2205);
 
-    QLabel* titre = creerEtiquette(cadre, QStringLiteral("Label1"), QStringLiteral("Le saviez-vous..."));
+    QLabel* titre = creerEtiquette(cadre, QStringLiteral("Label1"), QStringLiteral("Le saviez-vous..."), role::Aucun);
     QFont gras = titre->font();
     gras.setBold(true);
     gras.setPointSizeF(10.0);
     titre->setFont(gras);
     placer(titre, 120, 90, 4440, 300);
 
-    m_texte = creerEtiquette(cadre, QStringLiteral("lblTipText"), QString());
+    m_texte = creerEtiquette(cadre, QStringLiteral("lblTipText"), QString(), role::Champ);
     m_texte->setWordWrap(true);
     m_texte->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_texte->setTextFormat(Qt::PlainText);
@@ -113,14 +113,16 @@ void Conseils::construireCommandes()
 {
     m_demarrage = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
     m_demarrage->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    donnerRoles(m_demarrage, Couleur::Fond);
     placer(m_demarrage, 90, 3060, 3195, 360);
     connect(m_demarrage, &QCheckBox::toggled, this, &Conseils::basculerInterrupteur);
 
-    TavBttn* suivant = creerBouton(this, QStringLiteral("CmdNextTip"), QStringLiteral("Conseil suivant"));
+    TavBttn* suivant = creerBouton(this, QStringLiteral("CmdNextTip"), role::Panneau | Couleur::Lumiere,
+                                    QStringLiteral("Conseil suivant"));
     placer(suivant, 3330, 3060, 1560, 345);
     connect(suivant, &TavBttn::clicked, this, &Conseils::CmdNextTip);
 
-    TavBttn* ok = creerBouton(this, QStringLiteral("CmdOK"), QStringLiteral("OK"));
+    TavBttn* ok = creerBouton(this, QStringLiteral("CmdOK"), role::Titre, QStringLiteral("OK"));
     placer(ok, 4935, 3060, 855, 345);
     connect(ok, &TavBttn::clicked, this, &QWidget::close);
     setFocusProxy(ok);

@@ -13,7 +13,7 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
     fenetre->setWindowFlag(Qt::FramelessWindowHint);
     fenetre->setWindowTitle(general.TitreProgramme);
 
-    m_deplace = creerBouton(fenetre, QStringLiteral("CmdDeplaceFen"));
+    m_deplace = creerBouton(fenetre, QStringLiteral("CmdDeplaceFen"), role::Titre);
     m_deplace->setCursor(Qt::SizeAllCursor);
     m_deplace->setFocusPolicy(Qt::NoFocus);
     installerBulle(m_deplace, general, QStringLiteral("Déplacement de la fenêtre"));
@@ -22,7 +22,7 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
             w->startSystemMove();
     });
 
-    m_fermer = creerBouton(fenetre, QStringLiteral("CmdFermer"), QStringLiteral("x"));
+    m_fermer = creerBouton(fenetre, QStringLiteral("CmdFermer"), role::Titre, QStringLiteral("x"));
     installerBulle(m_fermer, general, QStringLiteral("Fermer"));
     fenetre->setProperty(kFenetrePrincipale, options.principale);
     if (options.principale)
@@ -31,12 +31,12 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
         connect(m_fermer, &TavBttn::clicked, fenetre, &QWidget::close);
 
     if (options.principale) {
-        m_reduire = creerBouton(fenetre, QStringLiteral("CmdReduire"), QStringLiteral("-"));
+        m_reduire = creerBouton(fenetre, QStringLiteral("CmdReduire"), role::Titre, QStringLiteral("-"));
         installerBulle(m_reduire, general, QStringLiteral("Réduire"));
         connect(m_reduire, &TavBttn::clicked, fenetre, &QWidget::showMinimized);
     }
     if (options.aide) {
-        m_aide = creerBouton(fenetre, QStringLiteral("CmdAide"));
+        m_aide = creerBouton(fenetre, QStringLiteral("CmdAide"), role::Titre);
         m_aide->setPicture(QStringLiteral(":/icons/aide.svg"));
         brancherAide(m_aide, options.sujetGauche, options.sujetDroit,
                      QStringLiteral("Appel de l'aide sur la fenêtre/Appel de l'aide générale"));

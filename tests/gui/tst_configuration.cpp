@@ -6,9 +6,13 @@
 #include "support/banc.h"
 #include "tips/apropos.h"
 #include "tips/conseils.h"
+#include "search/fenrechercher.h"
 #include "texttools/fencrypteur.h"
+#include "texttools/fenedittext.h"
+#include "texttools/fenrecherchetxt.h"
 #include "tips/feuilleapropos.h"
 #include "ui/aide.h"
+#include "ui/couleurs.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 
@@ -309,6 +313,45 @@ private Q_SLOTS:
         QCOMPARE(clics.size(), 2);
         if (fenetre == u"FenPrin")
             QVERIFY(!fen()->popUpInfos()->isVisible());  // shown, then hidden again
+    }
+
+    // Every gradient button, panel, band and line of every window is given
+    // its colour roles when it is created; one without would keep the
+    // colours it was built with whatever the user chooses.
+    void chaqueDecorATonRole_data()
+    {
+        QTest::addColumn<QString>("fenetre");
+        for (const char* f : {"FenPrin", "FenRechercher", "FenCrypteur", "FenRechercheTxt", "FenEditText", "Conseils",
+                              "Apropos"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void chaqueDecorATonRole()
+    {
+        QFETCH(QString, fenetre);
+        banc->ouvrirSansDossier();
+        General& g = *env->general;
+        const std::map<QString, std::function<QWidget*()>> fabriques = {
+            {u"FenPrin"_qs, [&] { return nullptr; }},
+            {u"FenRechercher"_qs, [&] { return new FenRechercher(g); }},
+            {u"FenCrypteur"_qs, [&] { return new FenCrypteur(g); }},
+            {u"FenRechercheTxt"_qs, [&] { return new FenRechercheTxt(g); }},
+            {u"FenEditText"_qs, [&] { return new FenEditText(g); }},
+            {u"Conseils"_qs, [&] { return new Conseils(g, nullptr, QString(), [] { return 0.0; }); }},
+            {u"Apropos"_qs, [&] { return new Apropos(g); }},
+        };
+        outil.reset(fabriques.at(fenetre)());
+        QWidget* dans = outil ? outil.get() : fen();
+        QCOMPARE(dans->objectName(), fenetre);
+        int decors = 0;
+        for (QWidget* w : dans->findChildren<QWidget*>()) {
+            const QMetaObject* m = w->metaObject();
+            if (m->indexOfProperty("gradientcolorstart") < 0 && m->indexOfProperty("forecolor") < 0)
+                continue;
+            ++decors;
+            QVERIFY2(w->property(kRolesCouleur).isValid(),
+                     qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(m->className()), w->objectName())));
+        }
+        QVERIFY(decors >= 8);
     }
 };
 
