@@ -31,29 +31,32 @@
 
 namespace {
 
+using I = IconesFenPrin;
+
 struct BoutonIcone {
-    const char* nom;
-    const char* image;
-    const char* bulle;
+    const char *nom, *image, *bulle;
+    TavBttn* I::*membre;  // where the window keeps it
 };
 
 // The icon bar, from left to right.
 const BoutonIcone barreIcones[] = {
-    {"CmdExplorer", "explorer", "Vérification des modifications"},
+    {"CmdExplorer", "explorer", "Vérification des modifications", &I::explorer},
     {"CmdProprietes", "proprietes",
-     "Date-heure et attributs du fichier sélectionné/Propriétés du fichier sélectionné"},
-    {"CmdDateHeure", "dateheure", "Modification de la date et de l'heure du ou des fichiers sélectionnés"},
-    {"CmdToutDateHeure", "toutdateheure", "Modification de la date et de l'heure de tout le dossier"},
-    {"CmdAttributs", "attributs", "Modification des attributs du ou des fichiers sélectionnés"},
-    {"CmdToutAttributs", "toutattributs", "Modification des attributs de tout le dossier"},
-    {"CmdRename", "renommer", "Renommer les fichiers/Retour"},
-    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre\"Rechercher\" de l'explorateur"},
-    {"CmdCrypteur", "crypteur", "Crypter/décrypter un texte"},
-    {"CmdChercheTxt", "cherchetxt", "Rechercher un texte dans un fichier"},
+     "Date-heure et attributs du fichier sélectionné/Propriétés du fichier sélectionné", &I::proprietes},
+    {"CmdDateHeure", "dateheure", "Modification de la date et de l'heure du ou des fichiers sélectionnés",
+     &I::dateHeure},
+    {"CmdToutDateHeure", "toutdateheure", "Modification de la date et de l'heure de tout le dossier",
+     &I::toutDateHeure},
+    {"CmdAttributs", "attributs", "Modification des attributs du ou des fichiers sélectionnés", &I::attributs},
+    {"CmdToutAttributs", "toutattributs", "Modification des attributs de tout le dossier", &I::toutAttributs},
+    {"CmdRename", "renommer", "Renommer les fichiers/Retour", &I::renommer},
+    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre\"Rechercher\" de l'explorateur", &I::fifi},
+    {"CmdCrypteur", "crypteur", "Crypter/décrypter un texte", &I::crypteur},
+    {"CmdChercheTxt", "cherchetxt", "Rechercher un texte dans un fichier", &I::chercheTxt},
     {"CmdApropos", "apropos",
      "A propos de Ordalis.../Changer les couleurs, afficher ou non les info-bulles et les conseils au "
-     "démarrage, désinstaller"},
-    {"CmdAide", "aide", "Appel de l'aide générale/Appel de l'aide sur la fenêtre"},
+     "démarrage, désinstaller", &I::apropos},
+    {"CmdAide", "aide", "Appel de l'aide générale/Appel de l'aide sur la fenêtre", &I::aide},
 };
 
 }  // namespace
@@ -96,9 +99,8 @@ FenPrin::~FenPrin()
 
 void FenPrin::creerContexte()
 {
-    const CommandesFichiers commandes{bouton(QStringLiteral("CmdDateHeure")), bouton(QStringLiteral("CmdToutDateHeure")),
-                                      bouton(QStringLiteral("CmdAttributs")), bouton(QStringLiteral("CmdToutAttributs")),
-                                      bouton(QStringLiteral("CmdRename")), bouton(QStringLiteral("CmdProprietes"))};
+    const CommandesFichiers commandes{m_icones.dateHeure, m_icones.toutDateHeure, m_icones.attributs,
+                                      m_icones.toutAttributs, m_icones.renommer, m_icones.proprietes};
     m_suspension = std::make_unique<Suspension>();
     m_suspension->inscrire({commandes.dateHeure, commandes.toutDateHeure, commandes.attributs,
                             commandes.toutAttributs, commandes.renommer, commandes.proprietes,
@@ -208,11 +210,11 @@ void FenPrin::construireBarreIcones()
     placer(barre, 0, 4200, 8460, 615);
     int gauche = 600;
     for (const BoutonIcone& b : barreIcones) {
-        TavBttn* bouton = creerBouton(barre, QString::fromLatin1(b.nom), role::Aucun);
+        TavBttn* bouton = m_icones.*b.membre = creerBouton(barre, QString::fromLatin1(b.nom), role::Aucun);
         bouton->setPicture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.image)));
         placer(bouton, gauche, 60, 600, 480);
         gauche += 600;
-        if (bouton->objectName() == QLatin1String("CmdAide")) {
+        if (b.membre == &I::aide) {
             // The menu goes before the help window opens.
             connect(bouton, &TavBttn::clicked, this, &FenPrin::masquerMenu);
             m_chrome->brancherAide(bouton, 0, 1, QString::fromUtf8(b.bulle));
@@ -220,20 +222,20 @@ void FenPrin::construireBarreIcones()
             installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
         }
     }
-    connect(bouton(QStringLiteral("CmdApropos")), &TavBttn::clicked, this, &FenPrin::basculerMenu);
-    for (const char* nom : {"CmdFiFi", "CmdCrypteur", "CmdChercheTxt"})
-        connect(bouton(QString::fromLatin1(nom)), &TavBttn::clicked, this, &FenPrin::masquerMenu);
-    connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::clicked, m_outils, &Outils::ouvrirRecherche);
-    bouton(QStringLiteral("CmdFiFi"))->setActionDroite(true);
-    connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
+    connect(m_icones.apropos, &TavBttn::clicked, this, &FenPrin::basculerMenu);
+    for (TavBttn* b : {m_icones.fifi, m_icones.crypteur, m_icones.chercheTxt})
+        connect(b, &TavBttn::clicked, this, &FenPrin::masquerMenu);
+    connect(m_icones.fifi, &TavBttn::clicked, m_outils, &Outils::ouvrirRecherche);
+    m_icones.fifi->setActionDroite(true);
+    connect(m_icones.fifi, &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
         if (b == Qt::RightButton) {
             masquerMenu();
             m_outils->rechercheSysteme();
         }
     });
-    connect(bouton(QStringLiteral("CmdCrypteur")), &TavBttn::clicked, m_outils, &Outils::ouvrirCrypteur);
-    connect(bouton(QStringLiteral("CmdChercheTxt")), &TavBttn::clicked, m_outils, &Outils::ouvrirRechercheTexte);
-    connect(bouton(QStringLiteral("CmdExplorer")), &TavBttn::clicked, this, [this] {
+    connect(m_icones.crypteur, &TavBttn::clicked, m_outils, &Outils::ouvrirCrypteur);
+    connect(m_icones.chercheTxt, &TavBttn::clicked, m_outils, &Outils::ouvrirRechercheTexte);
+    connect(m_icones.explorer, &TavBttn::clicked, this, [this] {
         masquerMenu();
         m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Vérification des modifications"),
                                                    m_navigateur->dossier(), QString(), QString()});
@@ -243,27 +245,21 @@ void FenPrin::construireBarreIcones()
 void FenPrin::brancherNavigateur()
 {
     connect(m_navigateur, &Navigateur::dossierChange, this, [this](bool contientFichiers) {
-        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
-            bouton(QString::fromLatin1(nom))->setEnabled(false);
-        bouton(QStringLiteral("CmdRename"))->setEnabled(contientFichiers);
+        for (TavBttn* b : {m_icones.attributs, m_icones.dateHeure, m_icones.proprietes})
+            b->setEnabled(false);
+        m_icones.renommer->setEnabled(contientFichiers);
     });
     connect(m_navigateur, &Navigateur::selectionChange, this, [this] {
-        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
-            bouton(QString::fromLatin1(nom))->setEnabled(true);
+        for (TavBttn* b : {m_icones.attributs, m_icones.dateHeure, m_icones.proprietes})
+            b->setEnabled(true);
     });
-}
-
-TavBttn* FenPrin::bouton(const QString& nom) const
-{
-    return findChild<TavBttn*>(nom);
 }
 
 void FenPrin::charger()
 {
-    ProcCoulDefUtil();
-    m_menu->lireInterrupteurs();
-    for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes", "CmdRename"})
-        bouton(QString::fromLatin1(nom))->setEnabled(false);
+    m_menu->lireInterrupteurs();  // applies the colours read
+    for (TavBttn* b : {m_icones.attributs, m_icones.dateHeure, m_icones.proprietes, m_icones.renommer})
+        b->setEnabled(false);
 }
 
 void FenPrin::ProcCoulDefUtil()
@@ -290,7 +286,7 @@ void FenPrin::basculerMenu()
 void FenPrin::rafraichirLegendes()
 {
     m_chrome->deplace()->setCaption(m_general.TitreProgramme);
-    m_menu->rafraichirConseils();
+    m_menu->rafraichirInterrupteurs();
 }
 
 void FenPrin::changeEvent(QEvent* event)
