@@ -59,25 +59,27 @@ const BoutonIcone barreIcones[] = {
     {"CmdAide", "aide", "Appel de l'aide générale/Appel de l'aide sur la fenêtre", &I::aide},
 };
 
+const Bande bandes[] = {
+    {"Forme4", 0, 315, 8460, 315, Couleur::DegradeInverse},
+    {"Forme1", 0, 615, 600, 1680, Couleur::Degrade, 1},
+    {"Forme2", 0, 2295, 600, 1650, Couleur::DegradeInverse, 1},
+    {"Forme5", 7860, 615, 600, 1680, Couleur::Degrade, 1},
+    {"Forme6", 7860, 2295, 600, 1650, Couleur::DegradeInverse, 1},
+    {"Forme3", 0, 3945, 8460, 255, Couleur::Degrade},
+    {"Forme7", 0, 4815, 8460, 195, Couleur::Degrade},
+    {"Forme8", 0, 5010, 8460, 195, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenPrin::FenPrin(General& general, QWidget* parent)
     : QWidget(parent), m_general(general), m_journal(cheminJournalRenommage())
 {
-    setObjectName(QStringLiteral("FenPrin"));
     setAcceptDrops(true);
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    setFixedSize(tw(8460), tw(5205));
-    m_chrome = new Chrome(this, general, {.principale = true});
-    m_chrome->deplace()->setCaption(general.TitreProgramme);
-    placer(m_chrome->deplace(), 0, 0, 7860, 315);
-    placer(m_chrome->reduire(), 7860, 0, 300, 315);
-    placer(m_chrome->fermer(), 8160, 0, 300, 315);
+    m_chrome = new Chrome(this, general, {.nom = "FenPrin", .largeur = 8460, .hauteur = 5205,
+                                          .options = {.principale = true}, .bandes = bandes});
     m_outils = new Outils(general, this);
-    construireCadre();
+    construireNavigateur();
     construireBarreIcones();
     creerContexte();
     m_dateHeure = new PanneauDateHeure(*m_contexte);
@@ -174,17 +176,8 @@ void FenPrin::dropEvent(QDropEvent* event)
     ouvrir(chemin);
 }
 
-void FenPrin::construireCadre()
+void FenPrin::construireNavigateur()
 {
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::DegradeInverse), 0, 315, 8460, 315);
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::Degrade, 1), 0, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::DegradeInverse, 1), 0, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::Degrade, 1), 7860, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::DegradeInverse, 1), 7860, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::Degrade), 0, 3945, 8460, 255);
-    placer(creerForme(this, QStringLiteral("Forme7"), Couleur::Degrade), 0, 4815, 8460, 195);
-    placer(creerForme(this, QStringLiteral("Forme8"), Couleur::DegradeInverse), 0, 5010, 8460, 195);
-
     m_nbFichiers = creerPanneau(this, QStringLiteral("NbFichiers"), Couleur::Degrade | role::Champ);
     m_nbFichiers->setCaptionalign(Qt::AlignBottom | Qt::AlignLeft);
     placer(m_nbFichiers, 2955, 615, 2280, 3330);

@@ -74,7 +74,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void construireCadre();
+    void construireNavigateur();
     void construireBarreIcones();
     void creerContexte();
     void brancherNavigateur();

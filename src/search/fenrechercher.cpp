@@ -93,24 +93,22 @@ QString ligneCompte(int n)
     return QString::number(n) + (n > 1 ? QStringLiteral(" fichiers trouvés") : QStringLiteral(" fichier trouvé"));
 }
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 8355, 120, Couleur::Degrade},
+    {"Forme2", 0, 435, 120, 6000, Couleur::DegradeInverse, 1},
+    {"Forme5", 8235, 435, 120, 3000, Couleur::Degrade, 1},
+    {"Forme6", 8235, 3435, 120, 3000, Couleur::DegradeInverse, 1},
+    {"Forme4", 180, 3300, 7995, 45, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenRechercher::FenRechercher(General& general, QWidget* parent)
     : QWidget(parent, Qt::Window), m_general(general), m_modele(new ModeleResultats(this)),
       m_moteur(new MoteurRecherche(this))
 {
-    setObjectName(QStringLiteral("FenRechercher"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    setFixedSize(tw(8355), tw(6585));
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 3, .sujetDroit = 0});
-    setWindowTitle(kTitre);
-    chrome->deplace()->setCaption(kTitre);
-    placer(chrome->deplace(), 0, 0, 7755, 315);
-    placer(chrome->aide(), 7755, 0, 300, 315);
-    placer(chrome->fermer(), 8055, 0, 300, 315);
+    new Chrome(this, general, {.nom = "FenRechercher", .titre = kTitre, .largeur = 8355, .hauteur = 6585,
+                               .options = {.aide = true, .sujetGauche = 3}, .bandes = bandes});
     construireCadre();
     connect(m_moteur, &MoteurRecherche::lot, this, [this](const std::shared_ptr<LotResultats>& lot) {
         m_modele->ajouter(std::move(*lot));
@@ -136,11 +134,6 @@ TavBttn* FenRechercher::bouton(QWidget* parent, const char* nom, RolesCouleur ro
 
 void FenRechercher::construireCadre()
 {
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::Degrade), 0, 315, 8355, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::DegradeInverse, 1), 0, 435, 120, 6000);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::Degrade, 1), 8235, 435, 120, 3000);
-    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::DegradeInverse, 1), 8235, 3435, 120, 3000);
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::DegradeInverse), 180, 3300, 7995, 45);
     auto* bas = creerPanneau(this, QStringLiteral("Forme7"), Couleur::DegradeInverse);
     bas->setEncadre(false);
     placer(bas, 0, 6435, 8355, 150);

@@ -59,43 +59,32 @@ std::optional<Message> encoder(const QString& texte, const QString& quoi, const 
                    IconeMessage::Exclamation};
 }
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 6735, 120, Couleur::DegradeInverse},
+    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, 1},
+    {"Forme3", 6615, 435, 120, 6255, Couleur::DegradeInverse, 1},
+    {"Forme4", 120, 3705, 6495, 75, Couleur::Degrade},
+    {"Forme6", 120, 6090, 6495, 75, Couleur::DegradeInverse},
+    {"Forme5", 0, 6690, 6735, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("FenCrypteur"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 4, .sujetDroit = 0});
-    setWindowTitle(QStringLiteral("Crypteur"));
-    chrome->deplace()->setCaption(QStringLiteral("Cryptage/décryptage"));
-    placer(chrome->deplace(), 0, 0, 6135, 315);
-    placer(chrome->aide(), 6135, 0, 300, 315);
-    placer(chrome->fermer(), 6435, 0, 300, 315);
-    construireCadre();
+    new Chrome(this, general, {.nom = "FenCrypteur", .titre = QStringLiteral("Crypteur"),
+                               .legende = QStringLiteral("Cryptage/décryptage"), .largeur = 6735, .hauteur = 6810,
+                               .options = {.aide = true, .sujetGauche = 4}, .bandes = bandes});
     construireCle();
     construireResultat();
     construireIcones();
     appliquerCouleurs(this, general.couleurs);
-    setFixedSize(tw(6735), tw(6810));
 }
 
 FenCrypteur::~FenCrypteur()
 {
     if (m_enCours)
         QGuiApplication::restoreOverrideCursor();
-}
-
-void FenCrypteur::construireCadre()
-{
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade, 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 6615, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 120, 3705, 6495, 75);
-    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::DegradeInverse), 120, 6090, 6495, 75);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse), 0, 6690, 6735, 120);
 }
 
 void FenCrypteur::construireCle()

@@ -41,37 +41,29 @@ std::optional<QString> refusTropGros(const QString& fileName)
 }
 
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 7815, 120, Couleur::DegradeInverse},
+    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, 1},
+    {"Forme3", 7695, 435, 120, 6255, Couleur::DegradeInverse, 1},
+    {"Forme4", 120, 1035, 7575, 75, Couleur::Degrade},
+    {"Forme5", 0, 6690, 7815, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("FenEditText"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    m_chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 6, .sujetDroit = 0});
-    setWindowTitle(QStringLiteral("Editeur de texte"));
-    m_chrome->deplace()->setCaption(kTitre);
-    placer(m_chrome->deplace(), 0, 0, 7215, 315);
-    placer(m_chrome->aide(), 7215, 0, 300, 315);
-    placer(m_chrome->fermer(), 7515, 0, 300, 315);
-
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse), 0, 315, 7815, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade, 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 7695, 435, 120, 6255);
+    m_chrome = new Chrome(this, general, {.nom = "FenEditText", .titre = QStringLiteral("Editeur de texte"),
+                                          .legende = kTitre, .largeur = 7815, .hauteur = 6810,
+                                          .options = {.aide = true, .sujetGauche = 6}, .bandes = bandes});
     construireCommandes();
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 120, 1035, 7575, 75);
     m_edit = new ZoneTexte(this);
     m_edit->setObjectName(QStringLiteral("txtEdit"));
     m_edit->setAccessibleName(QStringLiteral("Texte édité"));
     donnerRoles(m_edit, role::Champ);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     placer(m_edit, 120, 1110, 7575, 5580);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse), 0, 6690, 7815, 120);
-
     appliquerCouleurs(this, general.couleurs);
-    setFixedSize(tw(7815), tw(6810));
 
     const struct {
         QKeySequence::StandardKey touches;

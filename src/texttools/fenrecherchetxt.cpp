@@ -18,33 +18,26 @@ namespace {
 
 const QString kTitre = QStringLiteral("Rechercher un texte dans un fichier");
 
+const Bande bandes[] = {
+    {"Forme2", 0, 315, 6735, 120, Couleur::Degrade},
+    {"Forme1", 0, 435, 120, 4560, Couleur::DegradeInverse, 1},
+    {"Forme3", 6615, 435, 120, 4560, Couleur::DegradeInverse, 1},
+    {"Forme4", 0, 4995, 6735, 120, Couleur::Degrade},
+    {"Forme5", 0, 6585, 6735, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenRechercheTxt::FenRechercheTxt(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("FenRechercheTxt"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 5, .sujetDroit = 0});
-    setWindowTitle(kTitre);
-    chrome->deplace()->setCaption(kTitre);
-    placer(chrome->deplace(), 0, 0, 6135, 315);
-    placer(chrome->aide(), 6135, 0, 300, 315);
-    placer(chrome->fermer(), 6435, 0, 300, 315);
+    new Chrome(this, general, {.nom = "FenRechercheTxt", .titre = kTitre, .largeur = 6735, .hauteur = 6825,
+                               .options = {.aide = true, .sujetGauche = 5}, .bandes = bandes});
     construireCadre();
     appliquerCouleurs(this, general.couleurs);
-    setFixedSize(tw(6735), tw(6825));
 }
 
 void FenRechercheTxt::construireCadre()
 {
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse, 1), 0, 435, 120, 4560);
-    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 6615, 435, 120, 4560);
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 0, 4995, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse), 0, 6585, 6735, 120);
     TavPanel* bas = creerPanneau(this, QStringLiteral("Forme7"), Couleur::Degrade);
     bas->setEncadre(false);
     bas->setGradientsens(0);

@@ -44,18 +44,23 @@ const QList<LigneApropos>& lignesApropos()
     return lignes;
 }
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 5340, 165, Couleur::DegradeInverse},
+    {"Forme2", 0, 480, 465, 2595, Couleur::Degrade, 1},
+    {"Forme3", 4860, 480, 480, 2595, Couleur::DegradeInverse, 1},
+    {"Forme4", 0, 3075, 5340, 105, Couleur::Degrade},
+    {"Forme5", 0, 3180, 465, 375, Couleur::DegradeInverse, 1},
+    {"Forme6", 4860, 3180, 480, 375, Couleur::DegradeInverse, 1},
+};
+
 }  // namespace
 
 Apropos::Apropos(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("Apropos"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    installerAccessibiliteFeuille();
-    setFixedSize(tw(5340), tw(3555));
-    construireCadre();
+    new Chrome(this, general, {.nom = "Apropos", .titre = QStringLiteral("A propos..."),
+                               .legende = QStringLiteral("A propos de Ordalis..."), .largeur = 5340, .hauteur = 3555,
+                               .bandes = bandes});
+    construireSite();
     construireFeuille();
     appliquerCouleurs(this, general.couleurs);
     m_minuterie = new QTimer(this);
@@ -65,21 +70,8 @@ Apropos::Apropos(General& general, QWidget* parent) : QWidget(parent, Qt::Window
     m_minuterie->start();
 }
 
-void Apropos::construireCadre()
+void Apropos::construireSite()
 {
-    auto* chrome = new Chrome(this, m_general, {});
-    setWindowTitle(QStringLiteral("A propos..."));
-    chrome->deplace()->setCaption(QStringLiteral("A propos de Ordalis..."));
-    placer(chrome->deplace(), 0, 0, 5040, 315);
-    placer(chrome->fermer(), 5040, 0, 300, 315);
-
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse), 0, 315, 5340, 165);
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade, 1), 0, 480, 465, 2595);
-    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 4860, 480, 480, 2595);
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 0, 3075, 5340, 105);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse, 1), 0, 3180, 465, 375);
-    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::DegradeInverse, 1), 4860, 3180, 480, 375);
-
     const QString caption = adresseSite.isEmpty() ? QStringLiteral("Aide de Ordalis...")
                                                   : QStringLiteral("Visitez notre site : ") + adresseSite;
     // The page button dresses as the close button.

@@ -1,5 +1,6 @@
 #include "tips/conseils.h"
 
+#include "ui/chrome.h"
 #include "ui/general.h"
 #include "ui/reglages.h"
 #include "ui/tavbttn.h"
@@ -12,7 +13,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QWindow>
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -36,49 +36,31 @@ QString versQ(std::u16string_view texte)
     return QString::fromUtf16(texte.data(), qsizetype(texte.size()));
 }
 
+// Bands that alternate their direction with their neighbours.
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 5880, 120, Couleur::DegradeInverse},
+    {"Forme2", 0, 435, 480, 1230, Couleur::Degrade, 1},
+    {"Forme3", 0, 1665, 480, 1215, Couleur::DegradeInverse, 1},
+    {"Forme6", 5400, 435, 480, 1230, Couleur::Degrade, 1},
+    {"Forme7", 5400, 1665, 480, 1215, Couleur::DegradeInverse, 1},
+    {"Forme4", 0, 2880, 5880, 120, Couleur::Degrade},
+    {"Forme5", 0, 3480, 5880, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 Conseils::Conseils(General& general, QWidget* parent, const QString& fichier, ordalis::TipList::Random hasard)
     : QWidget(parent, Qt::Window), m_general(general), m_hasard(hasard ? std::move(hasard) : hasardHorloge())
 {
-    setObjectName(QStringLiteral("Conseils"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Ordalis... - Conseil du jour"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    setFixedSize(tw(5880), tw(3600));
-    construire();
+    new Chrome(this, general, {.nom = "Conseils", .titre = QStringLiteral("Ordalis... - Conseil du jour"),
+                               .largeur = 5880, .hauteur = 3600, .options = {.fermer = false}, .bandes = bandes});
+    construireConseil();
+    construireCommandes();
     appliquerCouleurs(this, general.couleurs);
     lireInterrupteur();
     const QString chemin = fichier.isEmpty() ? QDir(General::dossierDonnees()).filePath(nomFichier) : fichier;
     if (!LoadTips(chemin))
         m_texte->setText(versQ(ordalis::missingTipsMessage(nomFichier.toStdU16String())));
-}
-
-void Conseils::construire()
-{
-    TavBttn* titre = creerBouton(this, QStringLiteral("CmdDeplaceFen"), role::Titre, windowTitle());
-    titre->setCursor(Qt::SizeAllCursor);
-    titre->setFocusPolicy(Qt::NoFocus);
-    installerBulle(titre, m_general, QStringLiteral("Déplacement de la fenêtre"));
-    connect(titre, &TavBttn::mouseDown, this, [this] {
-        if (QWindow* w = windowHandle())
-            w->startSystemMove();
-    });
-    placer(titre, 0, 0, 5880, 315);
-
-    // Bands that alternate their direction with their neighbours.
-    placer(creerForme(this, QStringLiteral("Forme1"), Couleur::DegradeInverse), 0, 315, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), Couleur::Degrade, 1), 0, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme3"), Couleur::DegradeInverse, 1), 0, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme6"), Couleur::Degrade, 1), 5400, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme7"), Couleur::DegradeInverse, 1), 5400, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme4"), Couleur::Degrade), 0, 2880, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme5"), Couleur::DegradeInverse), 0, 3480, 5880, 120);
-    construireConseil();
-    construireCommandes();
 }
 
 void Conseils::construireConseil()

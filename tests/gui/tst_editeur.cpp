@@ -37,7 +37,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init()
     {
         env = std::make_unique<Environnement>();

@@ -53,7 +53,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init()
     {
         etat = std::make_unique<QTemporaryDir>();  // where the rename journal goes
