@@ -315,19 +315,26 @@ private Q_SLOTS:
             QVERIFY(!fen()->popUpInfos()->isVisible());  // shown, then hidden again
     }
 
-    // Every gradient button, panel, band and line of every window is given
-    // its colour roles when it is created; one without would keep the
-    // colours it was built with whatever the user chooses.
-    void chaqueDecorATonRole_data()
+    // Every window gets the same frame: its title row ends with its buttons, 300 twips each, from right to left;
+    // and every gradient button, panel, band and line is given its colour roles when it is created (one without
+    // would keep the colours it was built with whatever the user chooses).
+    void cadreDeChaqueFenetre_data()
     {
         QTest::addColumn<QString>("fenetre");
-        for (const char* f : {"FenPrin", "FenRechercher", "FenCrypteur", "FenRechercheTxt", "FenEditText", "Conseils",
-                              "Apropos"})
-            QTest::newRow(f) << QString::fromLatin1(f);
+        QTest::addColumn<QStringList>("boutonsDuTitre");  // from the right
+        const QStringList outil = {u"CmdFermer"_qs, u"CmdAide"_qs};
+        QTest::newRow("principale") << "FenPrin" << QStringList{u"CmdFermer"_qs, u"CmdReduire"_qs};
+        QTest::newRow("recherche") << "FenRechercher" << outil;
+        QTest::newRow("crypteur") << "FenCrypteur" << outil;
+        QTest::newRow("texte") << "FenRechercheTxt" << outil;
+        QTest::newRow("éditeur") << "FenEditText" << outil;
+        QTest::newRow("conseils") << "Conseils" << QStringList();
+        QTest::newRow("à propos") << "Apropos" << QStringList{u"CmdFermer"_qs};
     }
-    void chaqueDecorATonRole()
+    void cadreDeChaqueFenetre()
     {
         QFETCH(QString, fenetre);
+        QFETCH(QStringList, boutonsDuTitre);
         banc->ouvrirSansDossier();
         General& g = *env->general;
         const std::map<QString, std::function<QWidget*()>> fabriques = {
@@ -342,6 +349,13 @@ private Q_SLOTS:
         outil.reset(fabriques.at(fenetre)());
         QWidget* dans = outil ? outil.get() : fen();
         QCOMPARE(dans->objectName(), fenetre);
+        QCOMPARE(dans->font().pointSizeF(), 8.0);
+        int droite = dans->width();
+        for (const QString& nom : boutonsDuTitre) {
+            droite -= 20;
+            QCOMPARE(dans->findChild<TavBttn*>(nom, Qt::FindDirectChildrenOnly)->geometry(), QRect(droite, 0, 20, 21));
+        }
+        QCOMPARE(bouton("CmdDeplaceFen", dans)->geometry(), QRect(0, 0, droite, 21));
         int decors = 0;
         for (QWidget* w : dans->findChildren<QWidget*>()) {
             const QMetaObject* m = w->metaObject();
