@@ -1,7 +1,6 @@
 #include "app/fenprin.h"
 
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "app/annulation.h"
@@ -32,29 +31,43 @@
 
 namespace {
 
+using I = IconesFenPrin;
+
 struct BoutonIcone {
-    const char* nom;
-    const char* image;
-    const char* bulle;
+    const char *nom, *image, *bulle;
+    TavBttn* I::*membre;  // where the window keeps it
 };
 
 // The icon bar, from left to right.
 const BoutonIcone barreIcones[] = {
-    {"CmdExplorer", "explorer", "Vérification des modifications"},
+    {"CmdExplorer", "explorer", "Vérification des modifications", &I::explorer},
     {"CmdProprietes", "proprietes",
-     "Date-heure et attributs du fichier sélectionné/Propriétés du fichier sélectionné"},
-    {"CmdDateHeure", "dateheure", "Modification de la date et de l'heure du ou des fichiers sélectionnés"},
-    {"CmdToutDateHeure", "toutdateheure", "Modification de la date et de l'heure de tout le dossier"},
-    {"CmdAttributs", "attributs", "Modification des attributs du ou des fichiers sélectionnés"},
-    {"CmdToutAttributs", "toutattributs", "Modification des attributs de tout le dossier"},
-    {"CmdRename", "renommer", "Renommer les fichiers/Retour"},
-    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre\"Rechercher\" de l'explorateur"},
-    {"CmdCrypteur", "crypteur", "Crypter/décrypter un texte"},
-    {"CmdChercheTxt", "cherchetxt", "Rechercher un texte dans un fichier"},
+     "Date-heure et attributs du fichier sélectionné/Propriétés du fichier sélectionné", &I::proprietes},
+    {"CmdDateHeure", "dateheure", "Modification de la date et de l'heure du ou des fichiers sélectionnés",
+     &I::dateHeure},
+    {"CmdToutDateHeure", "toutdateheure", "Modification de la date et de l'heure de tout le dossier",
+     &I::toutDateHeure},
+    {"CmdAttributs", "attributs", "Modification des attributs du ou des fichiers sélectionnés", &I::attributs},
+    {"CmdToutAttributs", "toutattributs", "Modification des attributs de tout le dossier", &I::toutAttributs},
+    {"CmdRename", "renommer", "Renommer les fichiers/Retour", &I::renommer},
+    {"CmdFiFi", "rechercher", "Recherche de fichiers/Fenêtre\"Rechercher\" de l'explorateur", &I::fifi},
+    {"CmdCrypteur", "crypteur", "Crypter/décrypter un texte", &I::crypteur},
+    {"CmdChercheTxt", "cherchetxt", "Rechercher un texte dans un fichier", &I::chercheTxt},
     {"CmdApropos", "apropos",
      "A propos de Ordalis.../Changer les couleurs, afficher ou non les info-bulles et les conseils au "
-     "démarrage, désinstaller"},
-    {"CmdAide", "aide", "Appel de l'aide générale/Appel de l'aide sur la fenêtre"},
+     "démarrage, désinstaller", &I::apropos},
+    {"CmdAide", "aide", "Appel de l'aide générale/Appel de l'aide sur la fenêtre", &I::aide},
+};
+
+const Bande bandes[] = {
+    {"Forme4", 0, 315, 8460, 315, Couleur::DegradeInverse},
+    {"Forme1", 0, 615, 600, 1680, Couleur::Degrade, 1},
+    {"Forme2", 0, 2295, 600, 1650, Couleur::DegradeInverse, 1},
+    {"Forme5", 7860, 615, 600, 1680, Couleur::Degrade, 1},
+    {"Forme6", 7860, 2295, 600, 1650, Couleur::DegradeInverse, 1},
+    {"Forme3", 0, 3945, 8460, 255, Couleur::Degrade},
+    {"Forme7", 0, 4815, 8460, 195, Couleur::Degrade},
+    {"Forme8", 0, 5010, 8460, 195, Couleur::DegradeInverse},
 };
 
 }  // namespace
@@ -62,20 +75,11 @@ const BoutonIcone barreIcones[] = {
 FenPrin::FenPrin(General& general, QWidget* parent)
     : QWidget(parent), m_general(general), m_journal(cheminJournalRenommage())
 {
-    setObjectName(QStringLiteral("FenPrin"));
     setAcceptDrops(true);
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    setFixedSize(tw(8460), tw(5205));
-    m_chrome = new Chrome(this, general, {.principale = true});
-    m_chrome->deplace()->setCaption(general.TitreProgramme);
-    placer(m_chrome->deplace(), 0, 0, 7860, 315);
-    placer(m_chrome->reduire(), 7860, 0, 300, 315);
-    placer(m_chrome->fermer(), 8160, 0, 300, 315);
+    m_chrome = new Chrome(this, general, {.nom = "FenPrin", .largeur = 8460, .hauteur = 5205,
+                                          .options = {.principale = true}, .bandes = bandes});
     m_outils = new Outils(general, this);
-    construireCadre();
+    construireNavigateur();
     construireBarreIcones();
     creerContexte();
     m_dateHeure = new PanneauDateHeure(*m_contexte);
@@ -97,9 +101,8 @@ FenPrin::~FenPrin()
 
 void FenPrin::creerContexte()
 {
-    const CommandesFichiers commandes{bouton(QStringLiteral("CmdDateHeure")), bouton(QStringLiteral("CmdToutDateHeure")),
-                                      bouton(QStringLiteral("CmdAttributs")), bouton(QStringLiteral("CmdToutAttributs")),
-                                      bouton(QStringLiteral("CmdRename")), bouton(QStringLiteral("CmdProprietes"))};
+    const CommandesFichiers commandes{m_icones.dateHeure, m_icones.toutDateHeure, m_icones.attributs,
+                                      m_icones.toutAttributs, m_icones.renommer, m_icones.proprietes};
     m_suspension = std::make_unique<Suspension>();
     m_suspension->inscrire({commandes.dateHeure, commandes.toutDateHeure, commandes.attributs,
                             commandes.toutAttributs, commandes.renommer, commandes.proprietes,
@@ -173,21 +176,15 @@ void FenPrin::dropEvent(QDropEvent* event)
     ouvrir(chemin);
 }
 
-void FenPrin::construireCadre()
+void FenPrin::construireNavigateur()
 {
-    placer(creerForme(this, QStringLiteral("Forme4")), 0, 315, 8460, 315);
-    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 7860, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 7860, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme3")), 0, 3945, 8460, 255);
-    placer(creerForme(this, QStringLiteral("Forme7")), 0, 4815, 8460, 195);
-    placer(creerForme(this, QStringLiteral("Forme8")), 0, 5010, 8460, 195);
-
-    m_nbFichiers = creerPanneau(this, QStringLiteral("NbFichiers"));
+    m_nbFichiers = creerPanneau(this, QStringLiteral("NbFichiers"), Couleur::Degrade | role::Champ);
     m_nbFichiers->setCaptionalign(Qt::AlignBottom | Qt::AlignLeft);
     placer(m_nbFichiers, 2955, 615, 2280, 3330);
     m_navigateur = new Navigateur(this, m_nbFichiers, m_general);
+    donnerRoles(m_navigateur->lecteur(), role::Champ);
+    donnerRoles(m_navigateur->repertoire(), role::Champ);
+    donnerRoles(m_navigateur->fichier(), role::Champ);
     placer(m_navigateur->lecteur(), 600, 615, 2355, 315);
     placer(m_navigateur->repertoire(), 600, 930, 2355, 3015);
     placer(m_navigateur->fichier(), 15, 15, 2235, 2955);
@@ -201,16 +198,16 @@ void FenPrin::construireCadre()
 
 void FenPrin::construireBarreIcones()
 {
-    auto* barre = creerPanneau(this, QStringLiteral("FondIcones"));
+    auto* barre = creerPanneau(this, QStringLiteral("FondIcones"), Couleur::DegradeInverse);
     barre->setEncadre(false);
     placer(barre, 0, 4200, 8460, 615);
     int gauche = 600;
     for (const BoutonIcone& b : barreIcones) {
-        TavBttn* bouton = creerBouton(barre, QString::fromLatin1(b.nom));
+        TavBttn* bouton = m_icones.*b.membre = creerBouton(barre, QString::fromLatin1(b.nom), role::Aucun);
         bouton->setPicture(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.image)));
         placer(bouton, gauche, 60, 600, 480);
         gauche += 600;
-        if (bouton->objectName() == QLatin1String("CmdAide")) {
+        if (b.membre == &I::aide) {
             // The menu goes before the help window opens.
             connect(bouton, &TavBttn::clicked, this, &FenPrin::masquerMenu);
             m_chrome->brancherAide(bouton, 0, 1, QString::fromUtf8(b.bulle));
@@ -218,20 +215,20 @@ void FenPrin::construireBarreIcones()
             installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
         }
     }
-    connect(bouton(QStringLiteral("CmdApropos")), &TavBttn::clicked, this, &FenPrin::basculerMenu);
-    for (const char* nom : {"CmdFiFi", "CmdCrypteur", "CmdChercheTxt"})
-        connect(bouton(QString::fromLatin1(nom)), &TavBttn::clicked, this, &FenPrin::masquerMenu);
-    connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::clicked, m_outils, &Outils::ouvrirRecherche);
-    bouton(QStringLiteral("CmdFiFi"))->setActionDroite(true);
-    connect(bouton(QStringLiteral("CmdFiFi")), &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
+    connect(m_icones.apropos, &TavBttn::clicked, this, &FenPrin::basculerMenu);
+    for (TavBttn* b : {m_icones.fifi, m_icones.crypteur, m_icones.chercheTxt})
+        connect(b, &TavBttn::clicked, this, &FenPrin::masquerMenu);
+    connect(m_icones.fifi, &TavBttn::clicked, m_outils, &Outils::ouvrirRecherche);
+    m_icones.fifi->setActionDroite(true);
+    connect(m_icones.fifi, &TavBttn::mouseDown, this, [this](Qt::MouseButton b) {
         if (b == Qt::RightButton) {
             masquerMenu();
             m_outils->rechercheSysteme();
         }
     });
-    connect(bouton(QStringLiteral("CmdCrypteur")), &TavBttn::clicked, m_outils, &Outils::ouvrirCrypteur);
-    connect(bouton(QStringLiteral("CmdChercheTxt")), &TavBttn::clicked, m_outils, &Outils::ouvrirRechercheTexte);
-    connect(bouton(QStringLiteral("CmdExplorer")), &TavBttn::clicked, this, [this] {
+    connect(m_icones.crypteur, &TavBttn::clicked, m_outils, &Outils::ouvrirCrypteur);
+    connect(m_icones.chercheTxt, &TavBttn::clicked, m_outils, &Outils::ouvrirRechercheTexte);
+    connect(m_icones.explorer, &TavBttn::clicked, this, [this] {
         masquerMenu();
         m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Vérification des modifications"),
                                                    m_navigateur->dossier(), QString(), QString()});
@@ -241,32 +238,26 @@ void FenPrin::construireBarreIcones()
 void FenPrin::brancherNavigateur()
 {
     connect(m_navigateur, &Navigateur::dossierChange, this, [this](bool contientFichiers) {
-        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
-            bouton(QString::fromLatin1(nom))->setEnabled(false);
-        bouton(QStringLiteral("CmdRename"))->setEnabled(contientFichiers);
+        for (TavBttn* b : {m_icones.attributs, m_icones.dateHeure, m_icones.proprietes})
+            b->setEnabled(false);
+        m_icones.renommer->setEnabled(contientFichiers);
     });
     connect(m_navigateur, &Navigateur::selectionChange, this, [this] {
-        for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes"})
-            bouton(QString::fromLatin1(nom))->setEnabled(true);
+        for (TavBttn* b : {m_icones.attributs, m_icones.dateHeure, m_icones.proprietes})
+            b->setEnabled(true);
     });
-}
-
-TavBttn* FenPrin::bouton(const QString& nom) const
-{
-    return findChild<TavBttn*>(nom);
 }
 
 void FenPrin::charger()
 {
-    ProcCoulDefUtil();
-    m_menu->lireInterrupteurs();
-    for (const char* nom : {"CmdAttributs", "CmdDateHeure", "CmdProprietes", "CmdRename"})
-        bouton(QString::fromLatin1(nom))->setEnabled(false);
+    m_menu->lireInterrupteurs();  // applies the colours read
+    for (TavBttn* b : {m_icones.attributs, m_icones.dateHeure, m_icones.proprietes, m_icones.renommer})
+        b->setEnabled(false);
 }
 
 void FenPrin::ProcCoulDefUtil()
 {
-    appliquerCouleurs(this, tableFenPrin(), m_general.couleurs);
+    appliquerCouleurs(this, m_general.couleurs);
 }
 
 void FenPrin::masquerMenu()
@@ -288,7 +279,7 @@ void FenPrin::basculerMenu()
 void FenPrin::rafraichirLegendes()
 {
     m_chrome->deplace()->setCaption(m_general.TitreProgramme);
-    m_menu->rafraichirConseils();
+    m_menu->rafraichirInterrupteurs();
 }
 
 void FenPrin::changeEvent(QEvent* event)

@@ -2,7 +2,6 @@
 // panels, icon bar, and the hidden panels (menu, rename, properties).
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -23,6 +22,11 @@ class QProgressBar;
 class TavBttn;
 class TavPanel;
 
+struct IconesFenPrin {  // the icon bar's buttons, from left to right
+    TavBttn *explorer, *proprietes, *dateHeure, *toutDateHeure, *attributs, *toutAttributs, *renommer, *fifi,
+        *crypteur, *chercheTxt, *apropos, *aide;
+};
+
 class FenPrin : public QWidget {
     Q_OBJECT
 public:
@@ -41,7 +45,6 @@ public:
     Navigateur* navigateur() const { return m_navigateur; }
     TavPanel* popUpInfos() const { return m_popUp; }
     QProgressBar* progression() const { return m_progression; }
-    TavBttn* bouton(const QString& nom) const;
 
     // Hides the menu panel, as every command does before its work.
     void masquerMenu();
@@ -71,7 +74,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void construireCadre();
+    void construireNavigateur();
     void construireBarreIcones();
     void creerContexte();
     void brancherNavigateur();
@@ -79,6 +82,7 @@ private:
 
     General& m_general;
     Chrome* m_chrome = nullptr;
+    IconesFenPrin m_icones{};
     Navigateur* m_navigateur = nullptr;
     MenuConfiguration* m_menu = nullptr;
     Outils* m_outils = nullptr;

@@ -1,6 +1,5 @@
 #include "app/menuconfig.h"
 
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "app/fenprin.h"
 #include "app/outils.h"
@@ -43,7 +42,8 @@ constexpr int largeurPanneau = 3255;
 
 MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     : QObject(&fenetre), m_fenetre(fenetre), m_general(fenetre.general()),
-      m_panneau(creerPanneau(&fenetre, QStringLiteral("PopUpInfos"), QStringLiteral("Configuration des couleurs, etc.")))
+      m_panneau(creerPanneau(&fenetre, QStringLiteral("PopUpInfos"), role::Panneau,
+                               QStringLiteral("Configuration des couleurs, etc.")))
 {
     placer(m_panneau, 4620, 420, largeurPanneau, 4515);
     m_panneau->hide();
@@ -51,6 +51,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     auto ligne = [this, &haut](const char* nom) {
         auto* l = new Ligne(m_panneau);
         l->setObjectName(QString::fromLatin1(nom));
+        donnerRoles(l, Couleur::Textes);
         placer(l, 60, haut, largeurPanneau - 120, 60);
         haut += 60;
     };
@@ -59,8 +60,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     connect(apropos, &TavBttn::clicked, m_fenetre.outils(), &Outils::ouvrirApropos);
     haut += hauteurEntree;
     ligne("Line1");
-    auto* titre = new QLabel(QStringLiteral("[COULEURS]"), m_panneau);
-    titre->setObjectName(QStringLiteral("LblChangerCoul"));
+    QLabel* titre = creerEtiquette(m_panneau, QStringLiteral("LblChangerCoul"), QStringLiteral("[COULEURS]"));
     titre->setAlignment(Qt::AlignCenter);
     placer(titre, 60, haut, largeurPanneau - 120, hauteurEntree);
     haut += hauteurEntree;
@@ -73,10 +73,11 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
     connect(entree("CmdReset", QStringLiteral("Réinitialiser les couleurs"), haut), &TavBttn::clicked, this,
             &MenuConfiguration::reinitialiser);
     haut += hauteurEntree;
-    connect(entree("CmdBulAide", legendeBulles, haut), &TavBttn::clicked, this, &MenuConfiguration::basculerBulles);
+    m_bulles = entree("CmdBulAide", legendeBulles, haut);
+    connect(m_bulles, &TavBttn::clicked, this, &MenuConfiguration::basculerBulles);
     haut += hauteurEntree;
-    connect(entree("CmdConseilDem", legendeConseils, haut), &TavBttn::clicked, this,
-            &MenuConfiguration::basculerConseils);
+    m_conseils = entree("CmdConseilDem", legendeConseils, haut);
+    connect(m_conseils, &TavBttn::clicked, this, &MenuConfiguration::basculerConseils);
     haut += hauteurEntree;
     ligne("Line3");
     connect(entree("CmdSupprCle", QStringLiteral("Désinstallation"), haut), &TavBttn::clicked, this,
@@ -89,7 +90,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
 
 TavBttn* MenuConfiguration::entree(const char* nom, const QString& caption, int haut)
 {
-    TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), caption);
+    TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), role::Commande, caption);
     b->setCaptionalign(Qt::AlignLeft);
     b->setGradientcolorstart(Qt::transparent);
     b->setGradientcolorend(Qt::transparent);
@@ -114,15 +115,14 @@ void MenuConfiguration::lireInterrupteurs()
     m_fenetre.ProcCoulDefUtil();
 
     m_general.InfoBulles = r.lire(Cles::sectionBulles, Cles::cleBulles, QStringLiteral("Oui")) == QLatin1String("Oui");
-    m_fenetre.bouton(QStringLiteral("CmdBulAide"))->setCaption(legendeBulles + (m_general.InfoBulles ? marque : QString()));
     m_general.ConseilDemarrage = r.lire(Cles::sectionConseils, Cles::cleConseils, QStringLiteral("Oui"));
-    rafraichirConseils();
+    rafraichirInterrupteurs();
 }
 
-void MenuConfiguration::rafraichirConseils()
+void MenuConfiguration::rafraichirInterrupteurs()
 {
-    const bool oui = m_general.ConseilDemarrage == QLatin1String("Oui");
-    m_fenetre.bouton(QStringLiteral("CmdConseilDem"))->setCaption(legendeConseils + (oui ? marque : QString()));
+    m_bulles->setCaption(legendeBulles + (m_general.InfoBulles ? marque : QString()));
+    m_conseils->setCaption(legendeConseils + (m_general.ConseilDemarrage == u"Oui" ? marque : QString()));
 }
 
 void MenuConfiguration::ProcChangeCoul(int role)
@@ -154,7 +154,7 @@ void MenuConfiguration::basculerBulles()
 {
     m_fenetre.masquerMenu();
     m_general.InfoBulles = !m_general.InfoBulles;
-    m_fenetre.bouton(QStringLiteral("CmdBulAide"))->setCaption(legendeBulles + (m_general.InfoBulles ? marque : QString()));
+    rafraichirInterrupteurs();
     m_general.reglages().ecrire(Cles::sectionBulles, Cles::cleBulles,
                                 m_general.InfoBulles ? QStringLiteral("Oui") : QStringLiteral("Non"));
 }
@@ -162,9 +162,8 @@ void MenuConfiguration::basculerBulles()
 void MenuConfiguration::basculerConseils()
 {
     m_fenetre.masquerMenu();
-    const bool oui = m_general.ConseilDemarrage == QLatin1String("Oui");
-    m_general.ConseilDemarrage = oui ? QStringLiteral("Non") : QStringLiteral("Oui");
-    rafraichirConseils();
+    m_general.ConseilDemarrage = m_general.ConseilDemarrage == u"Oui" ? QStringLiteral("Non") : QStringLiteral("Oui");
+    rafraichirInterrupteurs();
     m_general.reglages().ecrire(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
 }
 

@@ -25,8 +25,8 @@ public:
     // Reads the colours and both switches from the store (load steps 8 to
     // 11): an absent or unreadable value gives its default.
     void lireInterrupteurs();
-    // The tips switch may change while the tips window is open.
-    void rafraichirConseils();
+    // Marks the switches that are on (the tips one may change meanwhile).
+    void rafraichirInterrupteurs();
 
     // Asks for the colour of role `role` (0 to 6) and stores it.
     void ProcChangeCoul(int role);
@@ -41,6 +41,7 @@ private:
     FenPrin& m_fenetre;
     General& m_general;
     TavPanel* m_panneau;
+    TavBttn *m_bulles = nullptr, *m_conseils = nullptr;  // the switches
     std::array<QString, 7> m_textes;  // colour texts as stored or picked
     QColor m_dernierChoix{Qt::black};
 };

@@ -15,7 +15,8 @@
 
 PanneauAttributs::PanneauAttributs(ContexteFichiers& contexte)
     : QObject(contexte.fenetre), m_contexte(contexte),
-      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("FondAttributs"), QStringLiteral("Attributs")))
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("FondAttributs"), role::Panneau,
+                            QStringLiteral("Attributs")))
 {
     placer(m_panneau, 5235, 2550, 2625, 1395);
     m_lectureSeule = caseEtiquette("CheckLectureSeule", "LblLS", QStringLiteral("Lecture seule"), 270);
@@ -37,7 +38,7 @@ QCheckBox* PanneauAttributs::caseEtiquette(const char* nomCase, const char* nomE
     placer(c, 150, haut + 15, 240, 240);
     connect(c, &QCheckBox::toggled, this, &PanneauAttributs::Attributs);
 
-    TavBttn* etiquette = creerBouton(m_panneau, QString::fromLatin1(nomEtiquette), texte);
+    TavBttn* etiquette = creerBouton(m_panneau, QString::fromLatin1(nomEtiquette), role::Commande, texte);
     etiquette->setCaptionalign(Qt::AlignLeft);
     etiquette->setGradientcolorstart(Qt::transparent);
     etiquette->setGradientcolorend(Qt::transparent);

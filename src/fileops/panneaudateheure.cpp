@@ -15,7 +15,8 @@
 
 PanneauDateHeure::PanneauDateHeure(ContexteFichiers& contexte)
     : QObject(contexte.fenetre), m_contexte(contexte),
-      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("FondDateHeure"), QStringLiteral("Date et Heure")))
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("FondDateHeure"), role::Panneau,
+                            QStringLiteral("Date et Heure")))
 {
     placer(m_panneau, 5235, 615, 2625, 1935);
     auto etiquette = [this](const char* nom, const QString& texte, int haut) {
@@ -33,14 +34,14 @@ PanneauDateHeure::PanneauDateHeure(ContexteFichiers& contexte)
     m_champs[2] = champ("txtDateEcriture", QStringLiteral("Modification - date"), 90, 1035, 1140);
     m_champs[3] = champ("txtHeureEcriture", QStringLiteral("Modification - heure"), 1275, 1035, 960);
 
-    TavBttn* pareil = creerBouton(m_panneau, QStringLiteral("CmdPareil"), QStringLiteral("="));
+    TavBttn* pareil = creerBouton(m_panneau, QStringLiteral("CmdPareil"), role::Aucun, QStringLiteral("="));
     placer(pareil, 2280, 495, 270, 840);
     installerBulle(pareil, contexte.general, QStringLiteral("Même date et heure partout"));
     connect(pareil, &TavBttn::clicked, this, &PanneauDateHeure::CmdPareil);
     contexte.suspension->inscrire({pareil});
 
-    auto* info = new QLabel(QStringLiteral("Attributs \"Lecture seule\" exclus."), m_panneau);
-    info->setObjectName(QStringLiteral("LblInfoLS"));
+    QLabel* info = creerEtiquette(m_panneau, QStringLiteral("LblInfoLS"),
+                                  QStringLiteral("Attributs \"Lecture seule\" exclus."), Couleur::TexteBoutons);
     info->setWordWrap(true);
     placer(info, 90, 1410, 2445, 420);
 

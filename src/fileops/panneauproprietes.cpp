@@ -15,7 +15,8 @@
 
 PanneauProprietes::PanneauProprietes(ContexteFichiers& contexte)
     : QObject(contexte.fenetre), m_contexte(contexte),
-      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("LblPropDate"), QStringLiteral("Emplacement")))
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("LblPropDate"),
+                            Couleur::DegradeInverse | Couleur::Textes, QStringLiteral("Emplacement")))
 {
     placer(m_panneau, 720, 720, 7095, 1935);
     m_panneau->hide();
@@ -25,7 +26,7 @@ PanneauProprietes::PanneauProprietes(ContexteFichiers& contexte)
     ligne("LblAcces", versQString(ordalis::kAccessedLabel), 1020);
     ligne("LblModifier", versQString(ordalis::kModifiedLabel), 1260);
     ligne("LblAttributs", versQString(ordalis::kAttributesLabel), 1500);
-    TavBttn* ok = creerBouton(m_panneau, QStringLiteral("CmdOK"), QStringLiteral("OK"));
+    TavBttn* ok = creerBouton(m_panneau, QStringLiteral("CmdOK"), role::Commande, QStringLiteral("OK"));
     placer(ok, 6240, 1530, 720, 300);
     connect(ok, &TavBttn::clicked, m_panneau, &QWidget::hide);
     // The left action runs on every activation (pointer, Space, a screen
@@ -47,8 +48,7 @@ PanneauProprietes::PanneauProprietes(ContexteFichiers& contexte)
 
 QLabel* PanneauProprietes::ligne(const char* nom, const QString& t, int haut)
 {
-    auto* l = new QLabel(t, m_panneau);
-    l->setObjectName(QString::fromLatin1(nom));
+    QLabel* l = creerEtiquette(m_panneau, QString::fromLatin1(nom), t);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     placer(l, 120, haut, 6000, 240);
     return l;

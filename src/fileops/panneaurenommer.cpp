@@ -50,7 +50,8 @@ void PanneauRenommer::construire()
 
 PanneauRenommer::PanneauRenommer(ContexteFichiers& contexte, std::string journal)
     : QObject(contexte.fenetre), m_contexte(contexte), m_journal(std::move(journal)),
-      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("AutoRename"), QStringLiteral("Renommer les fichiers")))
+      m_panneau(creerPanneau(contexte.fenetre, QStringLiteral("AutoRename"), role::Panneau,
+                            QStringLiteral("Renommer les fichiers")))
 {
     placer(m_panneau, 5235, 615, 2625, 3330);
     m_panneau->hide();
@@ -75,7 +76,7 @@ void PanneauRenommer::etiquette(const char* nom, const QString& texte, int gauch
 TavBttn* PanneauRenommer::commande(const char* nom, const QString& caption, int gauche, int haut, int largeur,
                                    const char* bulle)
 {
-    TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), caption);
+    TavBttn* b = creerBouton(m_panneau, QString::fromLatin1(nom), role::Aucun, caption);
     placer(b, gauche, haut, largeur, 300);
     installerBulle(b, m_contexte.general, QString::fromUtf8(bulle));
     // Short captions ("Tous") say what they do only beside their row; a
@@ -97,6 +98,7 @@ void PanneauRenommer::construireNumeros()
     increment->setText(QStringLiteral("001"));
     TavBttn* numero = m_numero = commande("CmdNumFich", QStringLiteral("001"), 1050, 1020, 600,
                                "Changer la valeur de l'incrémentation (01 - 001 -0001)");
+    donnerRoles(numero, Couleur::TexteBoutons | Couleur::Lumiere);
     connect(numero, &TavBttn::clicked, this, &PanneauRenommer::changerLargeur);
     TavBttn* un = m_commandesRenommage[0] = commande("CmdRenommer", QStringLiteral("Renommer"), 90, 1380, 1200,
                            "Renommer le ou les fichiers sélectionnés");

@@ -6,7 +6,6 @@
 #include "search/vuesresultats.h"
 #include "ui/bureau.h"
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "ui/listes.h"
@@ -94,24 +93,22 @@ QString ligneCompte(int n)
     return QString::number(n) + (n > 1 ? QStringLiteral(" fichiers trouvés") : QStringLiteral(" fichier trouvé"));
 }
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 8355, 120, Couleur::Degrade},
+    {"Forme2", 0, 435, 120, 6000, Couleur::DegradeInverse, 1},
+    {"Forme5", 8235, 435, 120, 3000, Couleur::Degrade, 1},
+    {"Forme6", 8235, 3435, 120, 3000, Couleur::DegradeInverse, 1},
+    {"Forme4", 180, 3300, 7995, 45, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenRechercher::FenRechercher(General& general, QWidget* parent)
     : QWidget(parent, Qt::Window), m_general(general), m_modele(new ModeleResultats(this)),
       m_moteur(new MoteurRecherche(this))
 {
-    setObjectName(QStringLiteral("FenRechercher"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    setFixedSize(tw(8355), tw(6585));
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 3, .sujetDroit = 0});
-    setWindowTitle(kTitre);
-    chrome->deplace()->setCaption(kTitre);
-    placer(chrome->deplace(), 0, 0, 7755, 315);
-    placer(chrome->aide(), 7755, 0, 300, 315);
-    placer(chrome->fermer(), 8055, 0, 300, 315);
+    new Chrome(this, general, {.nom = "FenRechercher", .titre = kTitre, .largeur = 8355, .hauteur = 6585,
+                               .options = {.aide = true, .sujetGauche = 3}, .bandes = bandes});
     construireCadre();
     connect(m_moteur, &MoteurRecherche::lot, this, [this](const std::shared_ptr<LotResultats>& lot) {
         m_modele->ajouter(std::move(*lot));
@@ -119,7 +116,7 @@ FenRechercher::FenRechercher(General& general, QWidget* parent)
     connect(m_moteur, &MoteurRecherche::terminee, this, &FenRechercher::finir);
     remplirLecteurs();
     setDossier(QFile::encodeName(QDir::toNativeSeparators(QDir::currentPath())).toStdString());
-    appliquerCouleursFenetre(this, general.couleurs);
+    appliquerCouleurs(this, general.couleurs);
 }
 
 FenRechercher::~FenRechercher()
@@ -127,48 +124,47 @@ FenRechercher::~FenRechercher()
     m_moteur->arreter();
 }
 
-TavBttn* FenRechercher::bouton(QWidget* parent, const char* nom, const QString& caption, int g, int h, int l, int ht)
+TavBttn* FenRechercher::bouton(QWidget* parent, const char* nom, RolesCouleur roles, const QString& caption, int g,
+                               int h, int l, int ht)
 {
-    TavBttn* b = creerBouton(parent, QString::fromLatin1(nom), caption);
+    TavBttn* b = creerBouton(parent, QString::fromLatin1(nom), roles, caption);
     placer(b, g, h, l, ht);
     return b;
 }
 
 void FenRechercher::construireCadre()
 {
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 8355, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6000);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 8235, 435, 120, 3000);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 8235, 3435, 120, 3000);
-    placer(creerForme(this, QStringLiteral("Forme4")), 180, 3300, 7995, 45);
-    auto* bas = creerPanneau(this, QStringLiteral("Forme7"));
+    auto* bas = creerPanneau(this, QStringLiteral("Forme7"), Couleur::DegradeInverse);
     bas->setEncadre(false);
     placer(bas, 0, 6435, 8355, 150);
 
     m_lecteur = new ListeLecteurs(this);
     m_lecteur->setObjectName(QStringLiteral("chxLecteur"));
     m_lecteur->setAccessibleName(QStringLiteral("Lecteurs"));
+    donnerRoles(m_lecteur, role::Champ);
     placer(m_lecteur, 180, 495, 2940, 315);
     connect(m_lecteur, &QComboBox::activated, this, &FenRechercher::changerLecteur);
     m_repertoire = new ListeDossiers(this);
     m_repertoire->setObjectName(QStringLiteral("chxRepertoire"));
     m_repertoire->setAccessibleName(QStringLiteral("Dossiers"));
+    donnerRoles(m_repertoire, role::Champ);
     placer(m_repertoire, 180, 855, 2940, 2385);
     connect(m_repertoire, &QListWidget::itemActivated, this, &FenRechercher::ouvrirDossier);
 
-    auto* fond = creerPanneau(this, QStringLiteral("FondExtension"));
+    auto* fond = creerPanneau(this, QStringLiteral("FondExtension"), Couleur::Degrade);
     placer(fond, 3240, 495, 4935, 1800);
     construireCritere(fond);
     construireAffichage();
 
     m_vues = new VuesResultats(m_modele, this);
+    donnerRoles(m_vues, Couleur::TexteBoutons | Couleur::Visu);
     placer(m_vues, 180, 3390, 7995, 2985);
     connect(m_vues, &VuesResultats::ouvrir, this, &FenRechercher::ouvrirLigne);
 }
 
 void FenRechercher::construireCritere(TavPanel* fond)
 {
-    auto* sousExtension = creerPanneau(fond, QStringLiteral("SousExtension"));
+    auto* sousExtension = creerPanneau(fond, QStringLiteral("SousExtension"), Couleur::DegradeInverse);
     placer(sousExtension, 90, 90, 4755, 675);
     placer(creerEtiquette(sousExtension, QStringLiteral("LblExtension"), QStringLiteral("Nom et/ou extension du fichier")),
            90, 45, 3900, 225);
@@ -180,7 +176,7 @@ void FenRechercher::construireCritere(TavPanel* fond)
             demarrer();
     });
     m_critere->setText(QStringLiteral("*.txt"));
-    TavBttn* lgn = bouton(sousExtension, "CmdLgN", QString(), 4125, 75, 540, 525);
+    TavBttn* lgn = bouton(sousExtension, "CmdLgN", role::Aucun, QString(), 4125, 75, 540, 525);
     lgn->setPicture(QStringLiteral(":/icons/renommer.svg"));
     installerBulle(lgn, m_general, QStringLiteral("Renommer les fichiers/Tous les fichiers (*.*)"));
     connect(lgn, &TavBttn::clicked, this, &FenRechercher::renommerFichiers);
@@ -190,20 +186,22 @@ void FenRechercher::construireCritere(TavPanel* fond)
             m_critere->setText(QStringLiteral("*.*"));
     });
 
-    auto* sousRechercher = creerPanneau(fond, QStringLiteral("SousRechercher"));
+    auto* sousRechercher = creerPanneau(fond, QStringLiteral("SousRechercher"), Couleur::DegradeInverse);
     placer(sousRechercher, 90, 840, 4755, 420);
-    m_rechercher = bouton(sousRechercher, "btnRechercher", kRechercher, 60, 60, 4635, 300);
+    m_rechercher = bouton(sousRechercher, "btnRechercher", Couleur::Degrade | role::Commande, kRechercher, 60, 60,
+                          4635, 300);
     connect(m_rechercher, &TavBttn::clicked, this, &FenRechercher::basculerRecherche);
-    auto* sousDossiers = creerPanneau(fond, QStringLiteral("FondSousDossiers"));
+    auto* sousDossiers = creerPanneau(fond, QStringLiteral("FondSousDossiers"), Couleur::DegradeInverse);
     placer(sousDossiers, 90, 1290, 4755, 420);
-    m_sousDossiersBouton = bouton(sousDossiers, "CmdRechercherDansSousRepertoires", kSousDossiersExclus,
+    m_sousDossiersBouton = bouton(sousDossiers, "CmdRechercherDansSousRepertoires", role::Commande, kSousDossiersExclus,
                                   60, 60, 4635, 300);
     connect(m_sousDossiersBouton, &TavBttn::clicked, this, &FenRechercher::basculerSousDossiers);
 }
 
 void FenRechercher::construireAffichage()
 {
-    auto* affichage = creerPanneau(this, QStringLiteral("FondAffichage"), QStringLiteral("Mode d'affichage"));
+    auto* affichage = creerPanneau(this, QStringLiteral("FondAffichage"), Couleur::Degrade | Couleur::Textes,
+                                   QStringLiteral("Mode d'affichage"));
     placer(affichage, 3240, 2355, 2460, 885);
     struct BoutonAffichage {
         const char* nom;
@@ -220,13 +218,14 @@ void FenRechercher::construireAffichage()
     for (const BoutonAffichage& b : boutons) {
         auto* bouton = new BoutonVue(b.vue, affichage);
         bouton->setObjectName(QString::fromLatin1(b.nom));
+        donnerRoles(bouton, role::Aucun);
         placer(bouton, gauche, 315, 540, 480);
         installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
         const VuesResultats::Vue vue = b.vue;
         connect(bouton, &TavBttn::clicked, this, [this, vue] { m_vues->setVue(vue); });
         gauche += 570;
     }
-    m_compte = creerPanneau(this, QStringLiteral("Forme3"));
+    m_compte = creerPanneau(this, QStringLiteral("Forme3"), Couleur::Degrade | Couleur::Textes);
     m_compte->setCaptionalign(Qt::AlignBottom | Qt::AlignLeft);
     placer(m_compte, 5760, 2355, 2415, 885);
 }

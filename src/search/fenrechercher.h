@@ -5,6 +5,8 @@
 // can be closed at any moment: a running search is stopped first.
 #pragma once
 
+#include "ui/couleurs.h"
+
 #include <QWidget>
 
 #include <string>
@@ -54,7 +56,8 @@ private:
     void construireCadre();
     void construireCritere(TavPanel* fond);
     void construireAffichage();
-    TavBttn* bouton(QWidget* parent, const char* nom, const QString& caption, int g, int h, int l, int ht);
+    TavBttn* bouton(QWidget* parent, const char* nom, RolesCouleur roles, const QString& caption, int g, int h, int l,
+                    int ht);
     void remplirLecteurs();
     void changerLecteur(int index);
     void remettreLecteur();

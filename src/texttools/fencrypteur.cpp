@@ -5,7 +5,6 @@
 #include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "ui/tavbttn.h"
@@ -33,6 +32,7 @@ Zone* zone(QWidget* parent, const char* nom, const QString& nomAccessible)
     auto* z = new Zone(parent);
     z->setObjectName(QString::fromLatin1(nom));
     z->setAccessibleName(nomAccessible);
+    donnerRoles(z, role::Champ);
     z->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return z;
 }
@@ -59,43 +59,32 @@ std::optional<Message> encoder(const QString& texte, const QString& quoi, const 
                    IconeMessage::Exclamation};
 }
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 6735, 120, Couleur::DegradeInverse},
+    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, 1},
+    {"Forme3", 6615, 435, 120, 6255, Couleur::DegradeInverse, 1},
+    {"Forme4", 120, 3705, 6495, 75, Couleur::Degrade},
+    {"Forme6", 120, 6090, 6495, 75, Couleur::DegradeInverse},
+    {"Forme5", 0, 6690, 6735, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("FenCrypteur"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 4, .sujetDroit = 0});
-    setWindowTitle(QStringLiteral("Crypteur"));
-    chrome->deplace()->setCaption(QStringLiteral("Cryptage/décryptage"));
-    placer(chrome->deplace(), 0, 0, 6135, 315);
-    placer(chrome->aide(), 6135, 0, 300, 315);
-    placer(chrome->fermer(), 6435, 0, 300, 315);
-    construireCadre();
+    new Chrome(this, general, {.nom = "FenCrypteur", .titre = QStringLiteral("Crypteur"),
+                               .legende = QStringLiteral("Cryptage/décryptage"), .largeur = 6735, .hauteur = 6810,
+                               .options = {.aide = true, .sujetGauche = 4}, .bandes = bandes});
     construireCle();
     construireResultat();
     construireIcones();
-    appliquerCouleursFenetre(this, general.couleurs);
-    setFixedSize(tw(6735), tw(6810));
+    appliquerCouleurs(this, general.couleurs);
 }
 
 FenCrypteur::~FenCrypteur()
 {
     if (m_enCours)
         QGuiApplication::restoreOverrideCursor();
-}
-
-void FenCrypteur::construireCadre()
-{
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme4")), 120, 3705, 6495, 75);
-    placer(creerForme(this, QStringLiteral("Forme6")), 120, 6090, 6495, 75);
-    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6690, 6735, 120);
 }
 
 void FenCrypteur::construireCle()
@@ -108,7 +97,7 @@ void FenCrypteur::construireCle()
     m_cle->setMaxLength(std::numeric_limits<int>::max());
     etiquette->setBuddy(m_cle);
     placer(m_cle, 1710, 495, 3300, 315);
-    TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), QStringLiteral("*"));
+    TavBttn* cache = creerBouton(this, QStringLiteral("CmdCache"), role::Commande, QStringLiteral("*"));
     placer(cache, 5055, 495, 360, 315);
     installerBulle(cache, m_general, QStringLiteral("Montrer/masquer la clé"));
     cache->setAccessibleName(cache->bulle());
@@ -122,7 +111,7 @@ void FenCrypteur::construireCle()
     m_texte->setTexteExact(QStringLiteral("Tapez ici le texte à crypter.\r\n"));
     placer(m_texte, 240, 930, 6255, 2070);
 
-    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"), Couleur::Degrade);
     placer(fond, 240, 3075, 6255, 555);
     construireMode(fond);
 }
@@ -131,13 +120,14 @@ void FenCrypteur::construireMode(QWidget* fond)
 {
     m_crypter = caseMode(fond, "CheckCrypter", QStringLiteral("Cryptage"));
     placer(m_crypter, 135, 150, 240, 255);
-    TavBttn* lblCrypter = creerBouton(fond, QStringLiteral("LblCrypter"), QStringLiteral("Cryptage"));
+    TavBttn* lblCrypter = creerBouton(fond, QStringLiteral("LblCrypter"), role::Commande, QStringLiteral("Cryptage"));
     placer(lblCrypter, 390, 120, 1350, 315);
     m_decrypter = caseMode(fond, "CheckDecrypter", QStringLiteral("Décryptage"));
     placer(m_decrypter, 1905, 150, 240, 255);
-    TavBttn* lblDecrypter = creerBouton(fond, QStringLiteral("LblDecrypter"), QStringLiteral("Décryptage"));
+    TavBttn* lblDecrypter =
+        creerBouton(fond, QStringLiteral("LblDecrypter"), role::Commande, QStringLiteral("Décryptage"));
     placer(lblDecrypter, 2160, 120, 1350, 315);
-    m_executer = creerBouton(fond, QStringLiteral("CmdCrypter"));
+    m_executer = creerBouton(fond, QStringLiteral("CmdCrypter"), role::Commande);
     placer(m_executer, 3855, 120, 2280, 315);
 
     // Whatever ticks or unticks a box, by hand or from code, the other one
@@ -152,7 +142,7 @@ void FenCrypteur::construireMode(QWidget* fond)
 
 void FenCrypteur::construireResultat()
 {
-    m_fondResult = creerPanneau(this, QStringLiteral("FondResult"));
+    m_fondResult = creerPanneau(this, QStringLiteral("FondResult"), Couleur::Degrade | Couleur::Textes);
     m_fondResult->setEncadre(false);
     placer(m_fondResult, 240, 3855, 6255, 300);
     m_resultat = zone<VueTexte>(this, "txtResult", QStringLiteral("Texte crypté/décrypté"));
@@ -162,7 +152,7 @@ void FenCrypteur::construireResultat()
 
 TavBttn* FenCrypteur::icone(const char* nom, const char* image, const char* bulle, int gauche)
 {
-    TavBttn* b = creerBouton(this, QString::fromLatin1(nom));
+    TavBttn* b = creerBouton(this, QString::fromLatin1(nom), role::Aucun);
     b->setPicture(QStringLiteral(":/texttools/icones/%1.svg").arg(QLatin1String(image)));
     installerBulle(b, m_general, QString::fromUtf8(bulle));
     // These hints hold a slash of their own: the whole hint names the button.

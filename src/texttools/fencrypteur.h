@@ -41,7 +41,6 @@ Q_SIGNALS:
     void calculTermine();
 
 private:
-    void construireCadre();
     void construireCle();
     void construireMode(QWidget* fond);
     void construireResultat();

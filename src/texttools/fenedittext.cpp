@@ -2,7 +2,6 @@
 
 #include "texttools/zonetexte.h"
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "ui/raisons.h"
@@ -42,36 +41,29 @@ std::optional<QString> refusTropGros(const QString& fileName)
 }
 
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 7815, 120, Couleur::DegradeInverse},
+    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, 1},
+    {"Forme3", 7695, 435, 120, 6255, Couleur::DegradeInverse, 1},
+    {"Forme4", 120, 1035, 7575, 75, Couleur::Degrade},
+    {"Forme5", 0, 6690, 7815, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("FenEditText"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    m_chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 6, .sujetDroit = 0});
-    setWindowTitle(QStringLiteral("Editeur de texte"));
-    m_chrome->deplace()->setCaption(kTitre);
-    placer(m_chrome->deplace(), 0, 0, 7215, 315);
-    placer(m_chrome->aide(), 7215, 0, 300, 315);
-    placer(m_chrome->fermer(), 7515, 0, 300, 315);
-
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 7815, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 7695, 435, 120, 6255);
+    m_chrome = new Chrome(this, general, {.nom = "FenEditText", .titre = QStringLiteral("Editeur de texte"),
+                                          .legende = kTitre, .largeur = 7815, .hauteur = 6810,
+                                          .options = {.aide = true, .sujetGauche = 6}, .bandes = bandes});
     construireCommandes();
-    placer(creerForme(this, QStringLiteral("Forme4")), 120, 1035, 7575, 75);
     m_edit = new ZoneTexte(this);
     m_edit->setObjectName(QStringLiteral("txtEdit"));
     m_edit->setAccessibleName(QStringLiteral("Texte édité"));
+    donnerRoles(m_edit, role::Champ);
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     placer(m_edit, 120, 1110, 7575, 5580);
-    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6690, 7815, 120);
-
-    appliquerCouleursFenetre(this, general.couleurs);
-    setFixedSize(tw(7815), tw(6810));
+    appliquerCouleurs(this, general.couleurs);
 
     const struct {
         QKeySequence::StandardKey touches;
@@ -85,7 +77,7 @@ FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt
 
 void FenEditText::construireCommandes()
 {
-    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"), Couleur::Degrade);
     placer(fond, 120, 435, 7575, 600);
     struct Commande {
         const char* nom;
@@ -101,14 +93,14 @@ void FenEditText::construireCommandes()
     };
     int gauche = 75;
     for (const Commande& c : commandes) {
-        TavBttn* b = creerBouton(fond, QString::fromLatin1(c.nom));
+        TavBttn* b = creerBouton(fond, QString::fromLatin1(c.nom), role::Aucun);
         b->setPicture(QStringLiteral(":/texttools/icones/%1.svg").arg(QLatin1String(c.image)));
         installerBulle(b, m_general, QString::fromUtf8(c.bulle));
         placer(b, gauche, 60, 600, 480);
         connect(b, &TavBttn::clicked, this, c.action);
         gauche += 615;
     }
-    placer(creerForme(fond, QStringLiteral("Forme6")), gauche + 60, 105, 7500 - gauche - 60, 390);
+    placer(creerForme(fond, QStringLiteral("Forme6"), Couleur::DegradeInverse), gauche + 60, 105, 7440 - gauche, 390);
 }
 
 void FenEditText::setTitre(const QString& fichier)

@@ -3,7 +3,6 @@
 #include "texttools/chargementtexte.h"
 #include "texttools/vuetexte.h"
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
 #include "ui/tavbttn.h"
@@ -19,34 +18,27 @@ namespace {
 
 const QString kTitre = QStringLiteral("Rechercher un texte dans un fichier");
 
+const Bande bandes[] = {
+    {"Forme2", 0, 315, 6735, 120, Couleur::Degrade},
+    {"Forme1", 0, 435, 120, 4560, Couleur::DegradeInverse, 1},
+    {"Forme3", 6615, 435, 120, 4560, Couleur::DegradeInverse, 1},
+    {"Forme4", 0, 4995, 6735, 120, Couleur::Degrade},
+    {"Forme5", 0, 6585, 6735, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 FenRechercheTxt::FenRechercheTxt(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("FenRechercheTxt"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 5, .sujetDroit = 0});
-    setWindowTitle(kTitre);
-    chrome->deplace()->setCaption(kTitre);
-    placer(chrome->deplace(), 0, 0, 6135, 315);
-    placer(chrome->aide(), 6135, 0, 300, 315);
-    placer(chrome->fermer(), 6435, 0, 300, 315);
+    new Chrome(this, general, {.nom = "FenRechercheTxt", .titre = kTitre, .largeur = 6735, .hauteur = 6825,
+                               .options = {.aide = true, .sujetGauche = 5}, .bandes = bandes});
     construireCadre();
-    appliquerCouleursFenetre(this, general.couleurs);
-    setFixedSize(tw(6735), tw(6825));
+    appliquerCouleurs(this, general.couleurs);
 }
 
 void FenRechercheTxt::construireCadre()
 {
-    placer(creerForme(this, QStringLiteral("Forme2")), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 435, 120, 4560);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 4560);
-    placer(creerForme(this, QStringLiteral("Forme4")), 0, 4995, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme5")), 0, 6585, 6735, 120);
-    TavPanel* bas = creerPanneau(this, QStringLiteral("Forme7"));
+    TavPanel* bas = creerPanneau(this, QStringLiteral("Forme7"), Couleur::Degrade);
     bas->setEncadre(false);
     bas->setGradientsens(0);
     placer(bas, 0, 6705, 6735, 120);
@@ -54,10 +46,11 @@ void FenRechercheTxt::construireCadre()
     m_zone = new VueTexte(this);
     m_zone->setObjectName(QStringLiteral("Rtb1"));
     m_zone->setAccessibleName(QStringLiteral("Texte du fichier"));
+    donnerRoles(m_zone, role::Champ);
     m_zone->installEventFilter(this);
     placer(m_zone, 120, 435, 6495, 4560);
 
-    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"));
+    TavPanel* fond = creerPanneau(this, QStringLiteral("FondCommandes"), Couleur::Degrade);
     placer(fond, 0, 5115, 6735, 1470);
     construireCommandes(fond);
 }
@@ -78,14 +71,15 @@ void FenRechercheTxt::construireCommandes(TavPanel* fond)
     connect(m_casse, &QCheckBox::toggled, this, [this](bool exacte) {
         m_comparaison = exacte ? ordalis::CaseMode::Exact : ordalis::CaseMode::IgnoreCase;
     });
-    TavBttn* libelle = creerBouton(fond, QStringLiteral("LblCasse"), QStringLiteral("Respecter la casse"));
+    TavBttn* libelle =
+        creerBouton(fond, QStringLiteral("LblCasse"), role::Commande, QStringLiteral("Respecter la casse"));
     libelle->setCaptionalign(Qt::AlignLeft);
     libelle->setGradientcolorstart(Qt::transparent);
     libelle->setGradientcolorend(Qt::transparent);
     placer(libelle, 420, 930, 2400, 300);
     connect(libelle, &TavBttn::clicked, m_casse, [this] { m_casse->setChecked(!m_casse->isChecked()); });
 
-    placer(creerForme(fond, QStringLiteral("Forme6"), 1), 4110, 120, 60, 1230);
+    placer(creerForme(fond, QStringLiteral("Forme6"), Couleur::DegradeInverse, 1), 4110, 120, 60, 1230);
     connect(commande(fond, "CmdFichier", "fichier", "Choix du fichier", 4320), &TavBttn::clicked, this,
             &FenRechercheTxt::choisirFichier);
     connect(commande(fond, "CmdRechercher", "rechercher", "Commencer la recherche", 5115), &TavBttn::clicked, this,
@@ -96,7 +90,7 @@ void FenRechercheTxt::construireCommandes(TavPanel* fond)
 
 TavBttn* FenRechercheTxt::commande(TavPanel* fond, const char* nom, const char* image, const char* bulle, int gauche)
 {
-    TavBttn* b = creerBouton(fond, QString::fromLatin1(nom));
+    TavBttn* b = creerBouton(fond, QString::fromLatin1(nom), role::Aucun);
     b->setPicture(QStringLiteral(":/texttools/recherche/%1.svg").arg(QLatin1String(image)));
     installerBulle(b, m_general, QString::fromUtf8(bulle));
     placer(b, gauche, 315, 720, 720);

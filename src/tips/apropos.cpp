@@ -2,7 +2,6 @@
 
 #include "tips/feuilleapropos.h"
 #include "ui/chrome.h"
-#include "ui/couleurs.h"
 #include "ui/general.h"
 #include "ui/tavbttn.h"
 #include "ui/ui.h"
@@ -45,27 +44,25 @@ const QList<LigneApropos>& lignesApropos()
     return lignes;
 }
 
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 5340, 165, Couleur::DegradeInverse},
+    {"Forme2", 0, 480, 465, 2595, Couleur::Degrade, 1},
+    {"Forme3", 4860, 480, 480, 2595, Couleur::DegradeInverse, 1},
+    {"Forme4", 0, 3075, 5340, 105, Couleur::Degrade},
+    {"Forme5", 0, 3180, 465, 375, Couleur::DegradeInverse, 1},
+    {"Forme6", 4860, 3180, 480, 375, Couleur::DegradeInverse, 1},
+};
+
 }  // namespace
 
 Apropos::Apropos(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
-    setObjectName(QStringLiteral("Apropos"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    installerAccessibiliteFeuille();
-    setFixedSize(tw(5340), tw(3555));
-    construireCadre();
+    new Chrome(this, general, {.nom = "Apropos", .titre = QStringLiteral("A propos..."),
+                               .legende = QStringLiteral("A propos de Ordalis..."), .largeur = 5340, .hauteur = 3555,
+                               .bandes = bandes});
+    construireSite();
     construireFeuille();
-    appliquerCouleursFenetre(this, general.couleurs);
-    // The page button dresses as the close button.
-    if (auto* site = findChild<TavBttn*>(QStringLiteral("CmdSite"))) {
-        site->setGradientcolorstart(versQColor(general.couleurs.debut));
-        site->setGradientcolorend(versQColor(general.couleurs.fin));
-        site->setForecolor(versQColor(general.couleurs.texteBoutons));
-        site->setHighlightcolor(versQColor(general.couleurs.lumiere));
-    }
+    appliquerCouleurs(this, general.couleurs);
     m_minuterie = new QTimer(this);
     m_minuterie->setObjectName(QStringLiteral("Minuterie1"));
     m_minuterie->setInterval(50);
@@ -73,24 +70,12 @@ Apropos::Apropos(General& general, QWidget* parent) : QWidget(parent, Qt::Window
     m_minuterie->start();
 }
 
-void Apropos::construireCadre()
+void Apropos::construireSite()
 {
-    auto* chrome = new Chrome(this, m_general, {});
-    setWindowTitle(QStringLiteral("A propos..."));
-    chrome->deplace()->setCaption(QStringLiteral("A propos de Ordalis..."));
-    placer(chrome->deplace(), 0, 0, 5040, 315);
-    placer(chrome->fermer(), 5040, 0, 300, 315);
-
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 5340, 165);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 480, 465, 2595);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 4860, 480, 480, 2595);
-    placer(creerForme(this, QStringLiteral("Forme4")), 0, 3075, 5340, 105);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 0, 3180, 465, 375);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 4860, 3180, 480, 375);
-
     const QString caption = adresseSite.isEmpty() ? QStringLiteral("Aide de Ordalis...")
                                                   : QStringLiteral("Visitez notre site : ") + adresseSite;
-    TavBttn* site = creerBouton(this, QStringLiteral("CmdSite"), caption);
+    // The page button dresses as the close button.
+    TavBttn* site = creerBouton(this, QStringLiteral("CmdSite"), role::Titre, caption);
     placer(site, 585, 3225, 4155, 285);
     connect(site, &TavBttn::clicked, this, &Apropos::ouvrirSite);
 }
@@ -106,6 +91,7 @@ void Apropos::construireFeuille()
     cadre->setBackgroundRole(QPalette::Base);
     cadre->setAutoFillBackground(true);
     cadre->setAccessibleName(QStringLiteral("A propos de Ordalis..."));
+    donnerRoles(cadre, Couleur::Visu);
     placer(cadre, 585, 600, 4155, 2355);
 
     auto* vue = new QWidget(cadre);
@@ -113,6 +99,7 @@ void Apropos::construireFeuille()
     vue->setGeometry(cadre->contentsRect());
     const int hauteurVue = vue->height();
     m_feuille = new FeuilleApropos(vue, lignesApropos(), hauteurVue, vue->width());
+    donnerRoles(m_feuille, role::Champ);
     // Below its text the sheet still fills the viewport.
     m_feuille->setGeometry(0, 0, vue->width(), m_feuille->finDuTexte() + hauteurVue);
     connect(m_feuille, &FeuilleApropos::basculer, this, &Apropos::basculerDefilement);

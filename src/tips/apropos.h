@@ -27,7 +27,7 @@ public Q_SLOTS:
     void basculerDefilement();
 
 private:
-    void construireCadre();
+    void construireSite();
     void construireFeuille();
     void ouvrirSite();
 

@@ -1,6 +1,6 @@
 #include "tips/conseils.h"
 
-#include "ui/couleurs.h"
+#include "ui/chrome.h"
 #include "ui/general.h"
 #include "ui/reglages.h"
 #include "ui/tavbttn.h"
@@ -13,7 +13,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QWindow>
 #include <chrono>
 #include <cstdint>
 #include <random>
@@ -37,49 +36,31 @@ QString versQ(std::u16string_view texte)
     return QString::fromUtf16(texte.data(), qsizetype(texte.size()));
 }
 
+// Bands that alternate their direction with their neighbours.
+const Bande bandes[] = {
+    {"Forme1", 0, 315, 5880, 120, Couleur::DegradeInverse},
+    {"Forme2", 0, 435, 480, 1230, Couleur::Degrade, 1},
+    {"Forme3", 0, 1665, 480, 1215, Couleur::DegradeInverse, 1},
+    {"Forme6", 5400, 435, 480, 1230, Couleur::Degrade, 1},
+    {"Forme7", 5400, 1665, 480, 1215, Couleur::DegradeInverse, 1},
+    {"Forme4", 0, 2880, 5880, 120, Couleur::Degrade},
+    {"Forme5", 0, 3480, 5880, 120, Couleur::DegradeInverse},
+};
+
 }  // namespace
 
 Conseils::Conseils(General& general, QWidget* parent, const QString& fichier, ordalis::TipList::Random hasard)
     : QWidget(parent, Qt::Window), m_general(general), m_hasard(hasard ? std::move(hasard) : hasardHorloge())
 {
-    setObjectName(QStringLiteral("Conseils"));
-    setWindowFlag(Qt::FramelessWindowHint);
-    setWindowTitle(QStringLiteral("Ordalis... - Conseil du jour"));
-    QFont f = font();
-    f.setPointSizeF(8.0);
-    setFont(f);
-    installerAccessibiliteTavBttn();
-    setFixedSize(tw(5880), tw(3600));
-    construire();
-    appliquerCouleursFenetre(this, general.couleurs);
+    new Chrome(this, general, {.nom = "Conseils", .titre = QStringLiteral("Ordalis... - Conseil du jour"),
+                               .largeur = 5880, .hauteur = 3600, .options = {.fermer = false}, .bandes = bandes});
+    construireConseil();
+    construireCommandes();
+    appliquerCouleurs(this, general.couleurs);
     lireInterrupteur();
     const QString chemin = fichier.isEmpty() ? QDir(General::dossierDonnees()).filePath(nomFichier) : fichier;
     if (!LoadTips(chemin))
         m_texte->setText(versQ(ordalis::missingTipsMessage(nomFichier.toStdU16String())));
-}
-
-void Conseils::construire()
-{
-    TavBttn* titre = creerBouton(this, QStringLiteral("CmdDeplaceFen"), windowTitle());
-    titre->setCursor(Qt::SizeAllCursor);
-    titre->setFocusPolicy(Qt::NoFocus);
-    installerBulle(titre, m_general, QStringLiteral("Déplacement de la fenêtre"));
-    connect(titre, &TavBttn::mouseDown, this, [this] {
-        if (QWindow* w = windowHandle())
-            w->startSystemMove();
-    });
-    placer(titre, 0, 0, 5880, 315);
-
-    // Bands that alternate their direction with their neighbours.
-    placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 0, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 5400, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme7"), 1), 5400, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme4")), 0, 2880, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme5")), 0, 3480, 5880, 120);
-    construireConseil();
-    construireCommandes();
 }
 
 void Conseils::construireConseil()
@@ -91,16 +72,17 @@ void Conseils::construireConseil()
     cadre->setBackgroundRole(QPalette::Base);
     cadre->setAutoFillBackground(true);
     cadre->setAccessibleName(QStringLiteral("Conseil du jour"));
+    donnerRoles(cadre, Couleur::Visu);
     placer(cadre, 600, 555, 4680, 2205);
 
-    QLabel* titre = creerEtiquette(cadre, QStringLiteral("Label1"), QStringLiteral("Le saviez-vous..."));
+    QLabel* titre = creerEtiquette(cadre, QStringLiteral("Label1"), QStringLiteral("Le saviez-vous..."), role::Aucun);
     QFont gras = titre->font();
     gras.setBold(true);
     gras.setPointSizeF(10.0);
     titre->setFont(gras);
     placer(titre, 120, 90, 4440, 300);
 
-    m_texte = creerEtiquette(cadre, QStringLiteral("lblTipText"), QString());
+    m_texte = creerEtiquette(cadre, QStringLiteral("lblTipText"), QString(), role::Champ);
     m_texte->setWordWrap(true);
     m_texte->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_texte->setTextFormat(Qt::PlainText);
@@ -113,14 +95,16 @@ void Conseils::construireCommandes()
 {
     m_demarrage = new QCheckBox(QStringLiteral("Afficher les conseils à l'ouverture"), this);
     m_demarrage->setObjectName(QStringLiteral("chkLoadTipsAtStartup"));
+    donnerRoles(m_demarrage, Couleur::Fond);
     placer(m_demarrage, 90, 3060, 3195, 360);
     connect(m_demarrage, &QCheckBox::toggled, this, &Conseils::basculerInterrupteur);
 
-    TavBttn* suivant = creerBouton(this, QStringLiteral("CmdNextTip"), QStringLiteral("Conseil suivant"));
+    TavBttn* suivant = creerBouton(this, QStringLiteral("CmdNextTip"), role::Panneau | Couleur::Lumiere,
+                                    QStringLiteral("Conseil suivant"));
     placer(suivant, 3330, 3060, 1560, 345);
     connect(suivant, &TavBttn::clicked, this, &Conseils::CmdNextTip);
 
-    TavBttn* ok = creerBouton(this, QStringLiteral("CmdOK"), QStringLiteral("OK"));
+    TavBttn* ok = creerBouton(this, QStringLiteral("CmdOK"), role::Titre, QStringLiteral("OK"));
     placer(ok, 4935, 3060, 855, 345);
     connect(ok, &TavBttn::clicked, this, &QWidget::close);
     setFocusProxy(ok);

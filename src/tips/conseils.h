@@ -36,7 +36,6 @@ public:
     void CmdNextTip();
 
 private:
-    void construire();
     void construireConseil();
     void construireCommandes();
     void lireInterrupteur();

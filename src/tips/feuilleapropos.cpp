@@ -142,9 +142,5 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
 
 void installerAccessibiliteFeuille()
 {
-    static bool fait = false;
-    if (!fait) {
-        QAccessible::installFactory(fabrique);
-        fait = true;
-    }
+    QAccessible::installFactory(fabrique);
 }

@@ -54,6 +54,6 @@ private:
     QSvgRenderer* m_icone;
 };
 
-// Makes screen readers see the sheet as text with a Press action. Installed
-// once.
+// Makes screen readers see the sheet as text with a Press action. Called
+// once at start, before any window.
 void installerAccessibiliteFeuille();

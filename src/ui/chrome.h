@@ -1,11 +1,17 @@
-// The chrome every window shares: a title area that drags the window with
-// any mouse button, a close button, and for some windows a minimise button
-// and a help button that opens one topic on the left button and another on
-// the right one.
+// The frame every window shares: the 8-point font, a fixed size, a title
+// row whose title area drags the window with any mouse button, with at its
+// right end, 300 twips each, a minimise button (main window), a help button
+// that opens one topic on the left button and another on the right one, and
+// a close button; then the decoration bands. The window names itself and
+// sets its title through it; it applies the colours (appliquerCouleurs)
+// once its own controls exist.
 #pragma once
+
+#include "ui/couleurs.h"
 
 #include <QObject>
 #include <QString>
+#include <span>
 
 class General;
 class QWidget;
@@ -14,17 +20,36 @@ class TavBttn;
 struct OptionsChrome {
     bool principale = false;  // close ends the program; has a minimise button
     bool aide = false;        // has its own help button in the title row
+    bool fermer = true;       // has a close button
     int sujetGauche = 0;      // help topic of the left button (0 = contents)
     int sujetDroit = 0;       // help topic of the right button
+};
+
+// A band of the decoration, in twips. `sens` 1 runs the gradient downwards.
+struct Bande {
+    const char* nom;
+    int gauche, haut, largeur, hauteur;
+    RolesCouleur roles;
+    int sens = 0;
+};
+
+struct Cadre {
+    const char* nom = "";      // the window's object name
+    QString titre{};           // the window's title; empty: the program's
+    QString legende{};         // the title row's caption; empty: the title
+    int largeur = 0;           // twips
+    int hauteur = 0;
+    OptionsChrome options{};
+    std::span<const Bande> bandes{};
 };
 
 class Chrome : public QObject {
     Q_OBJECT
 public:
-    Chrome(QWidget* fenetre, General& general, const OptionsChrome& options);
+    Chrome(QWidget* fenetre, General& general, const Cadre& cadre);
 
     TavBttn* deplace() const { return m_deplace; }
-    TavBttn* fermer() const { return m_fermer; }
+    TavBttn* fermer() const { return m_fermer; }    // null without close
     TavBttn* reduire() const { return m_reduire; }  // null unless main window
     TavBttn* aide() const { return m_aide; }         // null without help
 
@@ -32,10 +57,13 @@ public:
     void brancherAide(TavBttn* bouton, int sujetGauche, int sujetDroit, const QString& bulle);
 
 private:
+    void creerBoutons(const OptionsChrome& options);
+    void placerTitre(int largeur);
+
     QWidget* m_fenetre;
     General& m_general;
     TavBttn* m_deplace;
-    TavBttn* m_fermer;
+    TavBttn* m_fermer = nullptr;
     TavBttn* m_reduire = nullptr;
     TavBttn* m_aide = nullptr;
 };

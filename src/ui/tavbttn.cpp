@@ -227,9 +227,5 @@ QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
 
 void installerAccessibiliteTavBttn()
 {
-    static bool fait = false;
-    if (!fait) {
-        QAccessible::installFactory(fabrique);
-        fait = true;
-    }
+    QAccessible::installFactory(fabrique);
 }

@@ -86,5 +86,6 @@ private:
 };
 
 // Makes screen readers' Press action queue the click, so that a command
-// opening a modal window does not hold the caller. Installed once.
+// opening a modal window does not hold the caller. Called once at start,
+// before any window.
 void installerAccessibiliteTavBttn();

@@ -2,6 +2,8 @@
 // hints.
 #pragma once
 
+#include "ui/couleurs.h"
+
 #include <QRect>
 #include <QString>
 #include <string_view>
@@ -23,13 +25,14 @@ inline QString versQString(std::string_view texte)
 constexpr int tw(int twips) { return twips / 15; }
 void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur);
 
-TavBttn* creerBouton(QWidget* parent, const QString& nom, const QString& caption = {});
+// Each control is created with its colour roles; entry fields are role::Champ.
+TavBttn* creerBouton(QWidget* parent, const QString& nom, RolesCouleur roles, const QString& caption = {});
 // A band of the window's decoration: no input, no focus, not read aloud.
-TavBttn* creerForme(QWidget* parent, const QString& nom, int sens = 0);
-TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& caption = {});
+TavBttn* creerForme(QWidget* parent, const QString& nom, RolesCouleur roles, int sens = 0);
+TavPanel* creerPanneau(QWidget* parent, const QString& nom, RolesCouleur roles, const QString& caption = {});
 // An entry field named `nom`, read aloud as `nomAccessible`.
 QLineEdit* creerChamp(QWidget* parent, const QString& nom, const QString& nomAccessible, const QString& texte = {});
-QLabel* creerEtiquette(QWidget* parent, const QString& nom, const QString& texte);
+QLabel* creerEtiquette(QWidget* parent, const QString& nom, const QString& texte, RolesCouleur roles = Couleur::Textes);
 
 // Each hover sets the button's tooltip to `bulle` while the hints are on and
 // to the empty text otherwise.

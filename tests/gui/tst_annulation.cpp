@@ -37,7 +37,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init()
     {
         banc = std::make_unique<BancFenPrin>();

@@ -6,9 +6,13 @@
 #include "support/banc.h"
 #include "tips/apropos.h"
 #include "tips/conseils.h"
+#include "search/fenrechercher.h"
 #include "texttools/fencrypteur.h"
+#include "texttools/fenedittext.h"
+#include "texttools/fenrecherchetxt.h"
 #include "tips/feuilleapropos.h"
 #include "ui/aide.h"
+#include "ui/couleurs.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 
@@ -60,7 +64,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init()
     {
         banc = std::make_unique<BancFenPrin>();
@@ -312,6 +316,59 @@ private Q_SLOTS:
         QCOMPARE(clics.size(), 2);
         if (fenetre == u"FenPrin")
             QVERIFY(!fen()->popUpInfos()->isVisible());  // shown, then hidden again
+    }
+
+    // Every window gets the same frame: its title row ends with its buttons, 300 twips each, from right to left;
+    // and every gradient button, panel, band and line is given its colour roles when it is created (one without
+    // would keep the colours it was built with whatever the user chooses).
+    void cadreDeChaqueFenetre_data()
+    {
+        QTest::addColumn<QString>("fenetre");
+        QTest::addColumn<QStringList>("boutonsDuTitre");  // from the right
+        const QStringList outil = {u"CmdFermer"_qs, u"CmdAide"_qs};
+        QTest::newRow("principale") << "FenPrin" << QStringList{u"CmdFermer"_qs, u"CmdReduire"_qs};
+        QTest::newRow("recherche") << "FenRechercher" << outil;
+        QTest::newRow("crypteur") << "FenCrypteur" << outil;
+        QTest::newRow("texte") << "FenRechercheTxt" << outil;
+        QTest::newRow("éditeur") << "FenEditText" << outil;
+        QTest::newRow("conseils") << "Conseils" << QStringList();
+        QTest::newRow("à propos") << "Apropos" << QStringList{u"CmdFermer"_qs};
+    }
+    void cadreDeChaqueFenetre()
+    {
+        QFETCH(QString, fenetre);
+        QFETCH(QStringList, boutonsDuTitre);
+        banc->ouvrirSansDossier();
+        General& g = *env->general;
+        const std::map<QString, std::function<QWidget*()>> fabriques = {
+            {u"FenPrin"_qs, [&] { return nullptr; }},
+            {u"FenRechercher"_qs, [&] { return new FenRechercher(g); }},
+            {u"FenCrypteur"_qs, [&] { return new FenCrypteur(g); }},
+            {u"FenRechercheTxt"_qs, [&] { return new FenRechercheTxt(g); }},
+            {u"FenEditText"_qs, [&] { return new FenEditText(g); }},
+            {u"Conseils"_qs, [&] { return new Conseils(g, nullptr, QString(), [] { return 0.0; }); }},
+            {u"Apropos"_qs, [&] { return new Apropos(g); }},
+        };
+        outil.reset(fabriques.at(fenetre)());
+        QWidget* dans = outil ? outil.get() : fen();
+        QCOMPARE(dans->objectName(), fenetre);
+        QCOMPARE(dans->font().pointSizeF(), 8.0);
+        int droite = dans->width();
+        for (const QString& nom : boutonsDuTitre) {
+            droite -= 20;
+            QCOMPARE(dans->findChild<TavBttn*>(nom, Qt::FindDirectChildrenOnly)->geometry(), QRect(droite, 0, 20, 21));
+        }
+        QCOMPARE(bouton("CmdDeplaceFen", dans)->geometry(), QRect(0, 0, droite, 21));
+        int decors = 0;
+        for (QWidget* w : dans->findChildren<QWidget*>()) {
+            const QMetaObject* m = w->metaObject();
+            if (m->indexOfProperty("gradientcolorstart") < 0 && m->indexOfProperty("forecolor") < 0)
+                continue;
+            ++decors;
+            QVERIFY2(w->property(kRolesCouleur).isValid(),
+                     qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(m->className()), w->objectName())));
+        }
+        QVERIFY(decors >= 8);
     }
 };
 

@@ -78,7 +78,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init() { env = std::make_unique<Environnement>(); }
     void cleanup()
     {

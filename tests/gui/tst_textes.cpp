@@ -90,7 +90,7 @@ private:
     int debut() const { return int(zone()->selectionDebut()); }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init() { env = std::make_unique<Environnement>(); }
     void cleanup()
     {

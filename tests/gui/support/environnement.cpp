@@ -1,13 +1,24 @@
 #include "support/environnement.h"
 
+#include "tips/feuilleapropos.h"
+#include "ui/tavbttn.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
+
+void preparerProgrammeDeTest()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    installerAccessibiliteTavBttn();
+    installerAccessibiliteFeuille();
+}
 
 Reponse DialoguesScriptes::message(QWidget*, const Message& m)
 {

@@ -49,6 +49,11 @@ private:
     }
 };
 
+// What the program's main does before its first window, and the test mode
+// of the standard paths. Each test program calls it once, from its
+// initTestCase.
+void preparerProgrammeDeTest();
+
 struct Environnement {
     Environnement();
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
