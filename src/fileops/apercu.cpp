@@ -1,6 +1,7 @@
 #include "fileops/apercu.h"
 
 #include "core/platform/platform.h"
+#include "ui/couleurs.h"
 #include "ui/tavpanel.h"
 #include "ui/ui.h"
 
@@ -129,7 +130,7 @@ std::vector<ordalis::PlannedRename> planActuel(const std::string& dossier, const
 
 Apercu::Apercu(QWidget* fenetre)
     : QWidget(fenetre), m_fenetre(fenetre), m_cadre(creerPanneau(this, QStringLiteral("FondApercu"),
-                                                                 QStringLiteral("Aperçu"))),
+                                                                 role::Panneau, QStringLiteral("Aperçu"))),
       m_commandes(new QComboBox(m_cadre)), m_liste(new QListView(m_cadre)), m_bilan(new QLabel(m_cadre)),
       m_modele(new ModeleApercu(this))
 {
@@ -145,6 +146,7 @@ Apercu::Apercu(QWidget* fenetre)
     placer(m_commandes, 90, 330, kLargeur - 240, 330);
     connect(m_commandes, &QComboBox::activated, this, &Apercu::commandeChangee);
     m_liste->setObjectName(QStringLiteral("LstApercu"));
+    donnerRoles(m_liste, role::Champ);
     m_liste->setAccessibleName(QStringLiteral("Aperçu : ancien nom, nouveau nom, état"));
     m_liste->setUniformItemSizes(true);
     m_liste->setModel(m_modele);

@@ -43,7 +43,7 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase() { preparerProgrammeDeTest(); }
     void init() { banc = std::make_unique<BancFenPrin>(); }
     void cleanup() { banc.reset(); }
 
