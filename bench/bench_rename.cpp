@@ -7,6 +7,7 @@
 #include "core/platform/platform.h"
 #include "core/renamejournal.h"
 #include "core/renameplan.h"
+#include "core/renamepreview.h"
 
 #include <algorithm>
 #include <chrono>
@@ -50,8 +51,14 @@ double timeOurs(const fs::path& folder, const std::vector<std::string>& names, s
 {
     const std::vector<bool> selected(names.size(), true);
     const auto start = Clock::now();
-    const auto plan = ordalis::operationsThatChangeAName(
-        ordalis::planNumberedRename(names, selected, "Vac", "001", "0000"));
+    // As the command does: the folder listed, the plan worked out over it, the renames it predicts.
+    std::vector<ordalis::platform::DirEntry> entries;
+    ordalis::platform::listDirectory(folder.string(), entries);
+    std::vector<std::string> present;
+    for (auto& entry : entries)
+        present.push_back(std::move(entry.name));
+    const ordalis::RenameRequest request{false, names, selected, "Vac", "001", "0000", ""};
+    const auto plan = ordalis::renamesOf(ordalis::planRequest(request, present, false));
     ordalis::RenameJournal journal((folder.parent_path() / "last.journal").string(), folder.string(), plan);
     renamed = ordalis::applyRenamePlan(folder.string(), plan, {}, &journal);
     return milliseconds(Clock::now() - start);

@@ -24,7 +24,11 @@ TEST(FileWorkers, EveryJobRunsOnceAndPendingCountsRunningJobs)
     constexpr int kJobs = 20000;
     std::vector<std::atomic<int>> runs(kJobs);
     {
+        EXPECT_EQ(FileWorkers(1).threads(), 1u);
+        const unsigned picked = FileWorkers(0).threads();
+        EXPECT_TRUE(picked >= 1 && picked <= 4) << picked;
         FileWorkers workers(3);
+        EXPECT_EQ(workers.threads(), 3u);
         std::vector<FileWorkers::Job> batch;
         for (int i = 0; i < kJobs; ++i) {
             auto job = [&runs, i] {

@@ -13,12 +13,14 @@
 #include "tips/feuilleapropos.h"
 #include "ui/aide.h"
 #include "ui/couleurs.h"
+#include "ui/dialogues.h"
 #include "ui/tavbttn.h"
 #include "ui/tavpanel.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTextBrowser>
 #include <QtTest>
 #include <functional>
@@ -118,9 +120,58 @@ private Q_SLOTS:
         }
     }
 
+    // The system's own message boxes: the button clicked is the answer; the default one is the message's.
+    void boitesDuSysteme_data()
+    {
+        QTest::addColumn<int>("boutons");
+        QTest::addColumn<int>("clic");
+        QTest::addColumn<int>("reponse");
+        QTest::newRow("Oui") << int(BoutonsMessage::OuiNon) << int(QMessageBox::Yes) << int(Reponse::Oui);
+        QTest::newRow("Non") << int(BoutonsMessage::OuiNon) << int(QMessageBox::No) << int(Reponse::Non);
+        QTest::newRow("Annuler") << int(BoutonsMessage::OuiNonAnnuler) << int(QMessageBox::Cancel) << int(Reponse::Annuler);
+        QTest::newRow("Recommencer") << int(BoutonsMessage::RecommencerAnnuler) << int(QMessageBox::Retry)
+                                     << int(Reponse::Recommencer);
+        QTest::newRow("OK") << int(BoutonsMessage::Ok) << int(QMessageBox::Ok) << int(Reponse::Ok);
+    }
+    void boitesDuSysteme()
+    {
+        QFETCH(int, boutons);
+        QFETCH(int, clic);
+        QFETCH(int, reponse);
+        bool montree = false, defautJuste = false;
+        QTimer::singleShot(0, this, [&] {
+            QMessageBox* boite = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+                    boite = b;
+            QAbstractButton* bouton = boite ? boite->button(QMessageBox::StandardButton(clic)) : nullptr;
+            montree = bouton != nullptr;
+            defautJuste = montree && boite->defaultButton() == bouton;
+            if (montree)
+                bouton->click();
+            else if (boite)
+                boite->done(0);
+        });
+        DialoguesQt dialogues;
+        const Reponse r = dialogues.message(nullptr, {u"Titre"_qs, u"Texte"_qs, IconeMessage::Question,
+                                                      BoutonsMessage(boutons), Reponse(reponse)});
+        QVERIFY(montree);
+        QCOMPARE(int(r), reponse);
+        QVERIFY(defautJuste);
+    }
+
+    // Beside an installed program, the data folder is the one of the installation.
+    void donneesInstallees()
+    {
+        const QString installe = QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/../share/ordalis"_qs);
+        if (!QFileInfo(installe).isDir())
+            QSKIP("the build has not laid out its data folder");
+        QCOMPARE(General::dossierDonnees(), installe);
+    }
+
     void aideGaucheEtDroite()
     {
-        for (const char* page : {"index.html", "sujet1.html"})
+        for (const char* page : {"index.html", "sujet1.html", "sujet4.html"})
             env->creerFichier(QStringLiteral("aide/") + QLatin1String(page), "<p>aide</p>");
         env->general->CheminAide = env->chemin(QStringLiteral("aide/index.html"));
         banc->ouvrirSansDossier();
@@ -142,6 +193,11 @@ private Q_SLOTS:
                 [&] { menuVisibleALaPage = fen()->popUpInfos()->isVisible(); });
         QTest::mouseClick(bouton("CmdAide"), Qt::LeftButton);
         QVERIFY(!menuVisibleALaPage && !fen()->popUpInfos()->isVisible());
+        QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("index.html"));
+        FenCrypteur outil(*env->general);  // a tool window: its own topic on the left, the contents on the right
+        QTest::mouseClick(bouton("CmdAide", &outil), Qt::LeftButton);
+        QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("sujet4.html"));
+        QTest::mouseClick(bouton("CmdAide", &outil), Qt::RightButton);
         QCOMPARE(QFileInfo(aide->pageAffichee()).fileName(), QStringLiteral("index.html"));
     }
 

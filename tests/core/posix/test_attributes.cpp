@@ -99,6 +99,7 @@ TEST_F(XattrFolder, NothingStoredReadsAsWindowsWould)
 {
     EXPECT_EQ(attributesOf(make("plain")), kArchive);
     EXPECT_EQ(attributesOf(make(".cache")), kArchive | kHidden);
+    EXPECT_EQ(attributesOf(make(".a")), kArchive | kHidden);
     EXPECT_EQ(attributesOf(make("locked", 0444)), kArchive | kReadOnly);
     fs::create_directory(dir_.path() / "folder");
     EXPECT_EQ(attributesOf(dir_.file("folder")), 0u);

@@ -90,6 +90,7 @@ TEST(PropertiesLines, SizeFolderAttributesAndDates)
     for (const auto& [bytes, line] : sizes)
         EXPECT_EQ(sizeLine(bytes), line) << bytes;
     EXPECT_EQ(folderCaption("C:\\Photos\\a.txt", '\\'), "C:\\Photos");
+    EXPECT_EQ(folderCaption("/a.txt", '/'), "/");
     EXPECT_EQ(propertiesAttributeText(0x801, true), "Lecture seule");  // compressed read-only
     EXPECT_EQ(attributesLine(0x27, false), "Attributs : Normal");
     TimeZone zone("Europe/Paris");

@@ -163,10 +163,16 @@ TEST(SaveKeeps, LinksFollowedPipesRefused)
     fs::create_symlink("nouveau.txt", dir.path() / "pendant");
     ASSERT_EQ(::mkfifo(dir.file("tube").c_str(), 0644), 0);
     EXPECT_FALSE(saveTextFile(dir.file("lien"), kNewText, kLf));
+    const mode_t umask = ::umask(027);
     EXPECT_FALSE(saveTextFile(dir.file("pendant"), kNewText, kLf));
+    ::umask(umask);
+    struct stat created{};
+    ASSERT_EQ(::stat(dir.file("nouveau.txt").c_str(), &created), 0);
+    EXPECT_EQ(created.st_mode & 07777, 0640u);  // as any new file: what the umask leaves of 0666
     EXPECT_EQ(saveTextFile(dir.file("tube"), kNewText, kLf), FileRefusal::NotRegularFile);
     DecodedText read;
     EXPECT_EQ(readTextFile(dir.file("tube"), read), FileRefusal::NotRegularFile);
+    EXPECT_EQ(readTextFile(dir.path().string(), read), std::errc::is_a_directory);
     EXPECT_EQ(dir.read("texte.txt"), kNew);
     EXPECT_EQ(dir.read("nouveau.txt"), kNew);
     EXPECT_TRUE(fs::is_symlink(dir.path() / "lien") && fs::is_symlink(dir.path() / "pendant"));
