@@ -1,14 +1,10 @@
 #include "fileops/marchedossier.h"
 
 #include "fileops/contexte.h"
-#include "fileops/navigateur.h"
 #include "fileops/progression.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
-
 #include "ui/tavpanel.h"
-
-#include <QListWidget>
 
 namespace {
 
@@ -35,13 +31,7 @@ MarcheDossier::MarcheDossier(ContexteFichiers& contexte, const std::string& raci
 {
     m_contexte.masquerMenu();
     m_contexte.suspension->suspendre(true);
-    m_comptage = QThread::create([this, racine] {
-        std::vector<std::string> chemins;
-        m_compte = ordalis::countFiles(racine, &chemins, &m_annulerComptage);
-        m_chemins.reserve(qsizetype(chemins.size()));
-        for (const std::string& c : chemins)
-            m_chemins.push_back(QString::fromStdString(c));
-    });
+    m_comptage = QThread::create([this, racine] { m_compte = ordalis::countFiles(racine, nullptr, &m_annulerComptage); });
     connect(m_comptage, &QThread::finished, this, &MarcheDossier::demarrerMarche);
     m_comptage->start();
 }
@@ -65,10 +55,6 @@ void MarcheDossier::demarrerMarche()
 {
     if (m_fini)
         return;
-    QListWidget* list1 = m_contexte.navigateur->list1();
-    list1->clear();
-    list1->addItems(m_chemins);
-    m_chemins.clear();
     m_barre = std::make_unique<Progression>(m_contexte.progression, m_compte);
     connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
     m_minuterie.start(0);

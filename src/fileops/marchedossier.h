@@ -13,7 +13,6 @@
 #include "core/treewalk.h"
 
 #include <QObject>
-#include <QStringList>
 #include <QThread>
 #include <QTimer>
 #include <atomic>
@@ -62,7 +61,6 @@ private:
     std::unique_ptr<Progression> m_barre;
     QThread* m_comptage = nullptr;
     std::atomic<bool> m_annulerComptage{false};
-    QStringList m_chemins;  // written by the counting thread only
     std::uint64_t m_compte = 0;
     std::uint64_t m_fait = 0;
     std::uint64_t m_operations = 0;  // files handed to the command
