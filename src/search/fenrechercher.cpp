@@ -357,7 +357,5 @@ void FenRechercher::closeEvent(QCloseEvent* event)
 {
     if (!m_libre)
         arreter();
-    m_sousDossiers = false;
-    m_sousDossiersBouton->setCaption(kSousDossiersExclus);
     QWidget::closeEvent(event);
 }
