@@ -31,30 +31,17 @@ MarcheDossier::MarcheDossier(ContexteFichiers& contexte, const std::string& raci
 {
     m_contexte.masquerMenu();
     m_contexte.suspension->suspendre(true);
-    m_comptage = QThread::create([this, racine] { m_compte = ordalis::countFiles(racine, nullptr, &m_annulerComptage); });
-    connect(m_comptage, &QThread::finished, this, &MarcheDossier::demarrerMarche);
-    m_comptage->start();
+    m_comptage.demarrer([this, racine](const std::atomic<bool>& arret, const Tache::Rapport& rapporter) {
+        const std::uint64_t compte = ordalis::countFiles(racine, nullptr, &arret);
+        rapporter([this, compte] { demarrerMarche(compte); });
+    });
 }
 
-MarcheDossier::~MarcheDossier()
-{
-    attendreComptage();
-}
+MarcheDossier::~MarcheDossier() = default;
 
-void MarcheDossier::attendreComptage()
+void MarcheDossier::demarrerMarche(std::uint64_t compte)
 {
-    if (!m_comptage)
-        return;
-    m_annulerComptage = true;
-    m_comptage->wait();
-    delete m_comptage;
-    m_comptage = nullptr;
-}
-
-void MarcheDossier::demarrerMarche()
-{
-    if (m_fini)
-        return;
+    m_compte = compte;
     m_barre = std::make_unique<Progression>(m_contexte.progression, m_compte);
     connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
     m_minuterie.start(0);
@@ -87,7 +74,7 @@ void MarcheDossier::arreter()
         return;
     if (!m_dansEtape)  // else the step in progress ends the walk itself
         m_marche.stop();
-    attendreComptage();
+    m_comptage.arreter();
     m_travaux.wait();
     finir(true);
 }

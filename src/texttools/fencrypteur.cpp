@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QThread>
 #include <algorithm>
 #include <limits>
 
@@ -84,7 +83,7 @@ FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt
 
 FenCrypteur::~FenCrypteur()
 {
-    if (m_enCours)
+    if (m_calcul.enCours())
         QGuiApplication::restoreOverrideCursor();
 }
 
@@ -193,7 +192,7 @@ void FenCrypteur::choisirMode(bool crypter)
 
 void FenCrypteur::executer()
 {
-    if (m_enCours)
+    if (m_calcul.enCours())
         return;  // the result of the run under way comes first
     const QString cle = m_cle->text();
     if (std::all_of(cle.cbegin(), cle.cend(), [](QChar c) { return c == QLatin1Char(' '); })) {
@@ -203,15 +202,11 @@ void FenCrypteur::executer()
         Q_EMIT calculTermine();
         return;
     }
-    m_enCours = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     auto calcul = std::make_shared<Calcul>();
-    QThread* fil = QThread::create([calcul, crypter = m_crypter->isChecked(), cle, texte = m_texte->texteExact()] {
-        *calcul = calculer(crypter, cle, texte);
-    });
-    connect(fil, &QThread::finished, this, [this, calcul] { afficher(*calcul); });
-    connect(fil, &QThread::finished, fil, &QObject::deleteLater);
-    fil->start();
+    m_calcul.demarrer([calcul, crypter = m_crypter->isChecked(), cle, texte = m_texte->texteExact()](
+                          const std::atomic<bool>&, const Tache::Rapport&) { *calcul = calculer(crypter, cle, texte); },
+                      [this, calcul] { afficher(*calcul); });
 }
 
 FenCrypteur::Calcul FenCrypteur::calculer(bool crypter, const QString& cle, const QString& texte)
@@ -232,7 +227,6 @@ FenCrypteur::Calcul FenCrypteur::calculer(bool crypter, const QString& cle, cons
 void FenCrypteur::afficher(Calcul& calcul)
 {
     QGuiApplication::restoreOverrideCursor();
-    m_enCours = false;
     if (calcul.refus) {
         m_general.dialogues().message(this, *calcul.refus);
     } else {

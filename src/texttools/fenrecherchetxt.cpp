@@ -145,13 +145,13 @@ void FenRechercheTxt::choisirFichier()
     }
     m_mot->setFocus();
     setCursor(Qt::WaitCursor);
-    const int lecture = ++m_lecture;
-    chargerTexte(*chemin, this, [this, lecture](TexteCharge& charge) {
-        if (lecture != m_lecture)
-            return;  // a later choice replaces this one
-        unsetCursor();
-        afficher(charge);
-        Q_EMIT chargementTermine();
+    m_chargement.demarrer([this, lu = *chemin](const std::atomic<bool>&, const Tache::Rapport& rapporter) {
+        auto charge = std::make_shared<TexteCharge>(lireTexte(lu));
+        rapporter([this, charge] {
+            unsetCursor();
+            afficher(*charge);
+            Q_EMIT chargementTermine();
+        });
     });
 }
 
