@@ -213,7 +213,7 @@ void FenPrin::construireBarreIcones()
         if (bouton->objectName() == QLatin1String("CmdAide")) {
             // The menu goes before the help window opens.
             connect(bouton, &TavBttn::clicked, this, &FenPrin::masquerMenu);
-            m_chrome->brancherAide(bouton, 0, 1, QString::fromUtf8(b.bulle));
+            m_chrome->brancherAide(bouton, SujetAide::Sommaire, SujetAide::FenetrePrincipale, QString::fromUtf8(b.bulle));
         } else {
             installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
         }

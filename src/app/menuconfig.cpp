@@ -113,16 +113,15 @@ void MenuConfiguration::lireInterrupteurs()
     }
     m_fenetre.ProcCoulDefUtil();
 
-    m_general.InfoBulles = r.lire(Cles::sectionBulles, Cles::cleBulles, QStringLiteral("Oui")) == QLatin1String("Oui");
+    m_general.InfoBulles = r.lireOuiNon(Cles::sectionBulles, Cles::cleBulles);
     m_fenetre.bouton(QStringLiteral("CmdBulAide"))->setCaption(legendeBulles + (m_general.InfoBulles ? marque : QString()));
-    m_general.ConseilDemarrage = r.lire(Cles::sectionConseils, Cles::cleConseils, QStringLiteral("Oui"));
+    m_general.ConseilDemarrage = r.lireOuiNon(Cles::sectionConseils, Cles::cleConseils);
     rafraichirConseils();
 }
 
 void MenuConfiguration::rafraichirConseils()
 {
-    const bool oui = m_general.ConseilDemarrage == QLatin1String("Oui");
-    m_fenetre.bouton(QStringLiteral("CmdConseilDem"))->setCaption(legendeConseils + (oui ? marque : QString()));
+    m_fenetre.bouton(QStringLiteral("CmdConseilDem"))->setCaption(legendeConseils + (m_general.ConseilDemarrage ? marque : QString()));
 }
 
 void MenuConfiguration::ProcChangeCoul(int role)
@@ -155,17 +154,15 @@ void MenuConfiguration::basculerBulles()
     m_fenetre.masquerMenu();
     m_general.InfoBulles = !m_general.InfoBulles;
     m_fenetre.bouton(QStringLiteral("CmdBulAide"))->setCaption(legendeBulles + (m_general.InfoBulles ? marque : QString()));
-    m_general.reglages().ecrire(Cles::sectionBulles, Cles::cleBulles,
-                                m_general.InfoBulles ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    m_general.reglages().ecrireOuiNon(Cles::sectionBulles, Cles::cleBulles, m_general.InfoBulles);
 }
 
 void MenuConfiguration::basculerConseils()
 {
     m_fenetre.masquerMenu();
-    const bool oui = m_general.ConseilDemarrage == QLatin1String("Oui");
-    m_general.ConseilDemarrage = oui ? QStringLiteral("Non") : QStringLiteral("Oui");
+    m_general.ConseilDemarrage = !m_general.ConseilDemarrage;
     rafraichirConseils();
-    m_general.reglages().ecrire(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
+    m_general.reglages().ecrireOuiNon(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
 }
 
 void MenuConfiguration::desinstaller()

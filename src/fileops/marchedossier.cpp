@@ -104,7 +104,7 @@ void MarcheDossier::finir(bool arretee)
         m_barre->terminer();
     m_contexte.suspension->suspendre(false);
     if (!arretee)
-        m_contexte.general.JouerSon(19);
+        m_contexte.general.JouerSon(General::SonFin);
     Q_EMIT terminee();
     deleteLater();
 }

@@ -106,7 +106,7 @@ FenRechercher::FenRechercher(General& general, QWidget* parent)
     setFont(f);
     installerAccessibiliteTavBttn();
     setFixedSize(tw(8355), tw(6585));
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 3, .sujetDroit = 0});
+    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = SujetAide::Recherche});
     setWindowTitle(kTitre);
     chrome->deplace()->setCaption(kTitre);
     placer(chrome->deplace(), 0, 0, 7755, 315);

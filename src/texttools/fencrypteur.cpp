@@ -67,7 +67,7 @@ FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt
     f.setPointSizeF(8.0);
     setFont(f);
     installerAccessibiliteTavBttn();
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 4, .sujetDroit = 0});
+    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = SujetAide::Cryptage});
     setWindowTitle(QStringLiteral("Crypteur"));
     chrome->deplace()->setCaption(QStringLiteral("Cryptage/décryptage"));
     placer(chrome->deplace(), 0, 0, 6135, 315);
@@ -241,5 +241,5 @@ void FenCrypteur::copier(const QString& texte)
     QClipboard* presse = QGuiApplication::clipboard();
     presse->clear();
     presse->setText(texte);
-    m_general.JouerSon(19);
+    m_general.JouerSon(General::SonFin);
 }

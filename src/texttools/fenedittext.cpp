@@ -51,7 +51,7 @@ FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt
     f.setPointSizeF(8.0);
     setFont(f);
     installerAccessibiliteTavBttn();
-    m_chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 6, .sujetDroit = 0});
+    m_chrome = new Chrome(this, general, {.aide = true, .sujetGauche = SujetAide::MiniEditeur});
     setWindowTitle(QStringLiteral("Editeur de texte"));
     m_chrome->deplace()->setCaption(kTitre);
     placer(m_chrome->deplace(), 0, 0, 7215, 315);

@@ -28,7 +28,7 @@ FenRechercheTxt::FenRechercheTxt(General& general, QWidget* parent) : QWidget(pa
     f.setPointSizeF(8.0);
     setFont(f);
     installerAccessibiliteTavBttn();
-    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = 5, .sujetDroit = 0});
+    auto* chrome = new Chrome(this, general, {.aide = true, .sujetGauche = SujetAide::RechercheTexte});
     setWindowTitle(kTitre);
     chrome->deplace()->setCaption(kTitre);
     placer(chrome->deplace(), 0, 0, 6135, 315);
@@ -140,7 +140,7 @@ void FenRechercheTxt::choisirFichier()
     demande.filtre = QStringLiteral("Fichier texte ( *.txt  );;Tous les fichiers (*)");
     const std::optional<QString> chemin = m_general.dialogues().ouvrirFichier(this, demande);
     if (!chemin || chemin->isEmpty()) {
-        m_general.JouerSon(19);
+        m_general.JouerSon(General::SonFin);
         return;
     }
     m_mot->setFocus();

@@ -143,7 +143,7 @@ void Apropos::basculerDefilement()
 void Apropos::ouvrirSite()
 {
     if (adresseSite.isEmpty())
-        m_general.afficherAide(this, 0);
+        m_general.afficherAide(this, SujetAide::Sommaire);
     else
         QDesktopServices::openUrl(QUrl(adresseSite));
 }

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString oui = QStringLiteral("Oui");
-const QString non = QStringLiteral("Non");
 const QString nomFichier = QStringLiteral("Conseils.txt");
 
 ordalis::TipList::Random hasardHorloge()
@@ -128,15 +126,15 @@ void Conseils::construireCommandes()
 
 void Conseils::lireInterrupteur()
 {
-    m_general.ConseilDemarrage = m_general.reglages().lire(Cles::sectionConseils, Cles::cleConseils, oui);
+    m_general.ConseilDemarrage = m_general.reglages().lireOuiNon(Cles::sectionConseils, Cles::cleConseils);
     const QSignalBlocker lecture(m_demarrage);  // reading is no change
-    m_demarrage->setChecked(m_general.ConseilDemarrage == oui);
+    m_demarrage->setChecked(m_general.ConseilDemarrage);
 }
 
 void Conseils::basculerInterrupteur(bool coche)
 {
-    m_general.ConseilDemarrage = coche ? oui : non;
-    m_general.reglages().ecrire(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
+    m_general.ConseilDemarrage = coche;
+    m_general.reglages().ecrireOuiNon(Cles::sectionConseils, Cles::cleConseils, coche);
 }
 
 bool Conseils::LoadTips(const QString& fichier)

@@ -43,7 +43,7 @@ Chrome::Chrome(QWidget* fenetre, General& general, const OptionsChrome& options)
     }
 }
 
-void Chrome::brancherAide(TavBttn* bouton, int sujetGauche, int sujetDroit, const QString& bulle)
+void Chrome::brancherAide(TavBttn* bouton, SujetAide sujetGauche, SujetAide sujetDroit, const QString& bulle)
 {
     installerBulle(bouton, m_general, bulle);
     bouton->setActionDroite(true);

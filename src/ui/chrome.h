@@ -4,6 +4,8 @@
 // the right one.
 #pragma once
 
+#include "ui/general.h"
+
 #include <QObject>
 #include <QString>
 
@@ -14,8 +16,8 @@ class TavBttn;
 struct OptionsChrome {
     bool principale = false;  // close ends the program; has a minimise button
     bool aide = false;        // has its own help button in the title row
-    int sujetGauche = 0;      // help topic of the left button (0 = contents)
-    int sujetDroit = 0;       // help topic of the right button
+    SujetAide sujetGauche = SujetAide::Sommaire;  // help topic of the left button
+    SujetAide sujetDroit = SujetAide::Sommaire;   // help topic of the right button
 };
 
 class Chrome : public QObject {
@@ -29,7 +31,7 @@ public:
     TavBttn* aide() const { return m_aide; }         // null without help
 
     // Wires a help button (the main window's sits in its icon bar).
-    void brancherAide(TavBttn* bouton, int sujetGauche, int sujetDroit, const QString& bulle);
+    void brancherAide(TavBttn* bouton, SujetAide sujetGauche, SujetAide sujetDroit, const QString& bulle);
 
 private:
     QWidget* m_fenetre;
