@@ -176,10 +176,10 @@ void FenPrin::dropEvent(QDropEvent* event)
 void FenPrin::construireCadre()
 {
     placer(creerForme(this, QStringLiteral("Forme4")), 0, 315, 8460, 315);
-    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 2295, 600, 1650);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 7860, 615, 600, 1680);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 7860, 2295, 600, 1650);
+    placer(creerForme(this, QStringLiteral("Forme1"), Qt::Vertical), 0, 615, 600, 1680);
+    placer(creerForme(this, QStringLiteral("Forme2"), Qt::Vertical), 0, 2295, 600, 1650);
+    placer(creerForme(this, QStringLiteral("Forme5"), Qt::Vertical), 7860, 615, 600, 1680);
+    placer(creerForme(this, QStringLiteral("Forme6"), Qt::Vertical), 7860, 2295, 600, 1650);
     placer(creerForme(this, QStringLiteral("Forme3")), 0, 3945, 8460, 255);
     placer(creerForme(this, QStringLiteral("Forme7")), 0, 4815, 8460, 195);
     placer(creerForme(this, QStringLiteral("Forme8")), 0, 5010, 8460, 195);

@@ -137,9 +137,9 @@ TavBttn* FenRechercher::bouton(QWidget* parent, const char* nom, const QString& 
 void FenRechercher::construireCadre()
 {
     placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 8355, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6000);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 8235, 435, 120, 3000);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 8235, 3435, 120, 3000);
+    placer(creerForme(this, QStringLiteral("Forme2"), Qt::Vertical), 0, 435, 120, 6000);
+    placer(creerForme(this, QStringLiteral("Forme5"), Qt::Vertical), 8235, 435, 120, 3000);
+    placer(creerForme(this, QStringLiteral("Forme6"), Qt::Vertical), 8235, 3435, 120, 3000);
     placer(creerForme(this, QStringLiteral("Forme4")), 180, 3300, 7995, 45);
     auto* bas = creerPanneau(this, QStringLiteral("Forme7"));
     bas->setEncadre(false);

@@ -90,8 +90,8 @@ FenCrypteur::~FenCrypteur()
 void FenCrypteur::construireCadre()
 {
     placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme2"), Qt::Vertical), 0, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme3"), Qt::Vertical), 6615, 435, 120, 6255);
     placer(creerForme(this, QStringLiteral("Forme4")), 120, 3705, 6495, 75);
     placer(creerForme(this, QStringLiteral("Forme6")), 120, 6090, 6495, 75);
     placer(creerForme(this, QStringLiteral("Forme5")), 0, 6690, 6735, 120);

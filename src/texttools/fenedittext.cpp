@@ -59,8 +59,8 @@ FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt
     placer(m_chrome->fermer(), 7515, 0, 300, 315);
 
     placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 7815, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 120, 6255);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 7695, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme2"), Qt::Vertical), 0, 435, 120, 6255);
+    placer(creerForme(this, QStringLiteral("Forme3"), Qt::Vertical), 7695, 435, 120, 6255);
     construireCommandes();
     placer(creerForme(this, QStringLiteral("Forme4")), 120, 1035, 7575, 75);
     m_edit = new ZoneTexte(this);

@@ -42,13 +42,13 @@ FenRechercheTxt::FenRechercheTxt(General& general, QWidget* parent) : QWidget(pa
 void FenRechercheTxt::construireCadre()
 {
     placer(creerForme(this, QStringLiteral("Forme2")), 0, 315, 6735, 120);
-    placer(creerForme(this, QStringLiteral("Forme1"), 1), 0, 435, 120, 4560);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 6615, 435, 120, 4560);
+    placer(creerForme(this, QStringLiteral("Forme1"), Qt::Vertical), 0, 435, 120, 4560);
+    placer(creerForme(this, QStringLiteral("Forme3"), Qt::Vertical), 6615, 435, 120, 4560);
     placer(creerForme(this, QStringLiteral("Forme4")), 0, 4995, 6735, 120);
     placer(creerForme(this, QStringLiteral("Forme5")), 0, 6585, 6735, 120);
     TavPanel* bas = creerPanneau(this, QStringLiteral("Forme7"));
     bas->setEncadre(false);
-    bas->setGradientsens(0);
+    bas->setGradientsens(Qt::Horizontal);
     placer(bas, 0, 6705, 6735, 120);
 
     m_zone = new VueTexte(this);
@@ -85,7 +85,7 @@ void FenRechercheTxt::construireCommandes(TavPanel* fond)
     placer(libelle, 420, 930, 2400, 300);
     connect(libelle, &TavBttn::clicked, m_casse, [this] { m_casse->setChecked(!m_casse->isChecked()); });
 
-    placer(creerForme(fond, QStringLiteral("Forme6"), 1), 4110, 120, 60, 1230);
+    placer(creerForme(fond, QStringLiteral("Forme6"), Qt::Vertical), 4110, 120, 60, 1230);
     connect(commande(fond, "CmdFichier", "fichier", "Choix du fichier", 4320), &TavBttn::clicked, this,
             &FenRechercheTxt::choisirFichier);
     connect(commande(fond, "CmdRechercher", "rechercher", "Commencer la recherche", 5115), &TavBttn::clicked, this,

@@ -82,11 +82,11 @@ void Apropos::construireCadre()
     placer(chrome->fermer(), 5040, 0, 300, 315);
 
     placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 5340, 165);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 480, 465, 2595);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 4860, 480, 480, 2595);
+    placer(creerForme(this, QStringLiteral("Forme2"), Qt::Vertical), 0, 480, 465, 2595);
+    placer(creerForme(this, QStringLiteral("Forme3"), Qt::Vertical), 4860, 480, 480, 2595);
     placer(creerForme(this, QStringLiteral("Forme4")), 0, 3075, 5340, 105);
-    placer(creerForme(this, QStringLiteral("Forme5"), 1), 0, 3180, 465, 375);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 4860, 3180, 480, 375);
+    placer(creerForme(this, QStringLiteral("Forme5"), Qt::Vertical), 0, 3180, 465, 375);
+    placer(creerForme(this, QStringLiteral("Forme6"), Qt::Vertical), 4860, 3180, 480, 375);
 
     const QString caption = adresseSite.isEmpty() ? QStringLiteral("Aide de Ordalis...")
                                                   : QStringLiteral("Visitez notre site : ") + adresseSite;

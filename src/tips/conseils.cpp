@@ -70,10 +70,10 @@ void Conseils::construire()
 
     // Bands that alternate their direction with their neighbours.
     placer(creerForme(this, QStringLiteral("Forme1")), 0, 315, 5880, 120);
-    placer(creerForme(this, QStringLiteral("Forme2"), 1), 0, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme3"), 1), 0, 1665, 480, 1215);
-    placer(creerForme(this, QStringLiteral("Forme6"), 1), 5400, 435, 480, 1230);
-    placer(creerForme(this, QStringLiteral("Forme7"), 1), 5400, 1665, 480, 1215);
+    placer(creerForme(this, QStringLiteral("Forme2"), Qt::Vertical), 0, 435, 480, 1230);
+    placer(creerForme(this, QStringLiteral("Forme3"), Qt::Vertical), 0, 1665, 480, 1215);
+    placer(creerForme(this, QStringLiteral("Forme6"), Qt::Vertical), 5400, 435, 480, 1230);
+    placer(creerForme(this, QStringLiteral("Forme7"), Qt::Vertical), 5400, 1665, 480, 1215);
     placer(creerForme(this, QStringLiteral("Forme4")), 0, 2880, 5880, 120);
     placer(creerForme(this, QStringLiteral("Forme5")), 0, 3480, 5880, 120);
     construireConseil();

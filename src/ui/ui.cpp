@@ -20,7 +20,7 @@ TavBttn* creerBouton(QWidget* parent, const QString& nom, const QString& caption
     return b;
 }
 
-TavBttn* creerForme(QWidget* parent, const QString& nom, int sens)
+TavBttn* creerForme(QWidget* parent, const QString& nom, Qt::Orientation sens)
 {
     auto* b = creerBouton(parent, nom);
     b->setDecoratif(true);

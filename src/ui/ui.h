@@ -25,7 +25,7 @@ void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur);
 
 TavBttn* creerBouton(QWidget* parent, const QString& nom, const QString& caption = {});
 // A band of the window's decoration: no input, no focus, not read aloud.
-TavBttn* creerForme(QWidget* parent, const QString& nom, int sens = 0);
+TavBttn* creerForme(QWidget* parent, const QString& nom, Qt::Orientation sens = Qt::Horizontal);
 TavPanel* creerPanneau(QWidget* parent, const QString& nom, const QString& caption = {});
 // An entry field named `nom`, read aloud as `nomAccessible`.
 QLineEdit* creerChamp(QWidget* parent, const QString& nom, const QString& nomAccessible, const QString& texte = {});
