@@ -61,10 +61,10 @@ const BoutonIcone barreIcones[] = {
 
 const Bande bandes[] = {
     {"Forme4", 0, 315, 8460, 315, Couleur::DegradeInverse},
-    {"Forme1", 0, 615, 600, 1680, Couleur::Degrade, 1},
-    {"Forme2", 0, 2295, 600, 1650, Couleur::DegradeInverse, 1},
-    {"Forme5", 7860, 615, 600, 1680, Couleur::Degrade, 1},
-    {"Forme6", 7860, 2295, 600, 1650, Couleur::DegradeInverse, 1},
+    {"Forme1", 0, 615, 600, 1680, Couleur::Degrade, Qt::Vertical},
+    {"Forme2", 0, 2295, 600, 1650, Couleur::DegradeInverse, Qt::Vertical},
+    {"Forme5", 7860, 615, 600, 1680, Couleur::Degrade, Qt::Vertical},
+    {"Forme6", 7860, 2295, 600, 1650, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme3", 0, 3945, 8460, 255, Couleur::Degrade},
     {"Forme7", 0, 4815, 8460, 195, Couleur::Degrade},
     {"Forme8", 0, 5010, 8460, 195, Couleur::DegradeInverse},
@@ -210,7 +210,7 @@ void FenPrin::construireBarreIcones()
         if (b.membre == &I::aide) {
             // The menu goes before the help window opens.
             connect(bouton, &TavBttn::clicked, this, &FenPrin::masquerMenu);
-            m_chrome->brancherAide(bouton, 0, 1, QString::fromUtf8(b.bulle));
+            m_chrome->brancherAide(bouton, SujetAide::Sommaire, SujetAide::FenetrePrincipale, QString::fromUtf8(b.bulle));
         } else {
             installerBulle(bouton, m_general, QString::fromUtf8(b.bulle));
         }

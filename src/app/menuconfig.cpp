@@ -114,15 +114,15 @@ void MenuConfiguration::lireInterrupteurs()
     }
     m_fenetre.ProcCoulDefUtil();
 
-    m_general.InfoBulles = r.lire(Cles::sectionBulles, Cles::cleBulles, QStringLiteral("Oui")) == QLatin1String("Oui");
-    m_general.ConseilDemarrage = r.lire(Cles::sectionConseils, Cles::cleConseils, QStringLiteral("Oui"));
+    m_general.InfoBulles = r.lireOuiNon(Cles::sectionBulles, Cles::cleBulles);
+    m_general.ConseilDemarrage = r.lireOuiNon(Cles::sectionConseils, Cles::cleConseils);
     rafraichirInterrupteurs();
 }
 
 void MenuConfiguration::rafraichirInterrupteurs()
 {
     m_bulles->setCaption(legendeBulles + (m_general.InfoBulles ? marque : QString()));
-    m_conseils->setCaption(legendeConseils + (m_general.ConseilDemarrage == u"Oui" ? marque : QString()));
+    m_conseils->setCaption(legendeConseils + (m_general.ConseilDemarrage ? marque : QString()));
 }
 
 void MenuConfiguration::ProcChangeCoul(int role)
@@ -155,16 +155,15 @@ void MenuConfiguration::basculerBulles()
     m_fenetre.masquerMenu();
     m_general.InfoBulles = !m_general.InfoBulles;
     rafraichirInterrupteurs();
-    m_general.reglages().ecrire(Cles::sectionBulles, Cles::cleBulles,
-                                m_general.InfoBulles ? QStringLiteral("Oui") : QStringLiteral("Non"));
+    m_general.reglages().ecrireOuiNon(Cles::sectionBulles, Cles::cleBulles, m_general.InfoBulles);
 }
 
 void MenuConfiguration::basculerConseils()
 {
     m_fenetre.masquerMenu();
-    m_general.ConseilDemarrage = m_general.ConseilDemarrage == u"Oui" ? QStringLiteral("Non") : QStringLiteral("Oui");
+    m_general.ConseilDemarrage = !m_general.ConseilDemarrage;
     rafraichirInterrupteurs();
-    m_general.reglages().ecrire(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
+    m_general.reglages().ecrireOuiNon(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
 }
 
 void MenuConfiguration::desinstaller()

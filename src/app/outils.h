@@ -32,7 +32,7 @@ public:
     // The mini text editor.
     FenEditText* ouvrirEditeur();
 
-    // The tips window, modal, when the tips switch says "Oui" (start-up).
+    // The tips window, modal, when the tips switch is on (start-up).
     void conseilsAuDemarrage();
     // The about window, modal ("A propos..." of the menu).
     void ouvrirApropos();

@@ -30,7 +30,7 @@ void afficherModale(QWidget* principale, Fabrique creer)
 
 void Outils::conseilsAuDemarrage()
 {
-    if (m_general.ConseilDemarrage != QLatin1String("Oui"))
+    if (!m_general.ConseilDemarrage)
         return;
     afficherModale<Conseils>(m_principale, [this] { return new Conseils(m_general, m_principale); });
 }

@@ -68,5 +68,5 @@ void appliquerAuxSelectionnes(ContexteFichiers& contexte, const std::function<vo
             action(chemin);
         }
     }
-    general.JouerSon(19);
+    general.JouerSon(General::SonFin);
 }

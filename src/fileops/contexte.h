@@ -33,7 +33,6 @@ class Suspension {
 public:
     void inscrire(std::initializer_list<QWidget*> controles);
     void suspendre(bool suspendre);
-    bool active() const { return m_active; }
 
 private:
     std::vector<QPointer<QWidget>> m_controles;

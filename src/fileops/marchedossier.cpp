@@ -1,7 +1,6 @@
 #include "fileops/marchedossier.h"
 
 #include "fileops/contexte.h"
-#include "fileops/navigateur.h"
 #include "fileops/progression.h"
 #include "ui/dialogues.h"
 #include "core/browser.h"
@@ -23,40 +22,17 @@ MarcheDossier::MarcheDossier(ContexteFichiers& contexte, const std::string& raci
 {
     m_contexte.masquerMenu();
     m_contexte.suspension->suspendre(true);
-    m_comptage = QThread::create([this, racine] {
-        std::vector<std::string> chemins;
-        m_compte = ordalis::countFiles(racine, &chemins, &m_annulerComptage);
-        m_chemins.reserve(qsizetype(chemins.size()));
-        for (const std::string& c : chemins)
-            m_chemins.push_back(QString::fromStdString(c));
+    m_comptage.demarrer([this, racine](const std::atomic<bool>& arret, const Tache::Rapport& rapporter) {
+        const std::uint64_t compte = ordalis::countFiles(racine, nullptr, &arret);
+        rapporter([this, compte] { demarrerMarche(compte); });
     });
-    connect(m_comptage, &QThread::finished, this, &MarcheDossier::demarrerMarche);
-    m_comptage->start();
 }
 
-MarcheDossier::~MarcheDossier()
-{
-    attendreComptage();
-}
+MarcheDossier::~MarcheDossier() = default;
 
-void MarcheDossier::attendreComptage()
+void MarcheDossier::demarrerMarche(std::uint64_t compte)
 {
-    if (!m_comptage)
-        return;
-    m_annulerComptage = true;
-    m_comptage->wait();
-    delete m_comptage;
-    m_comptage = nullptr;
-}
-
-void MarcheDossier::demarrerMarche()
-{
-    if (m_fini)
-        return;
-    QListWidget* list1 = m_contexte.navigateur->list1();
-    list1->clear();
-    list1->addItems(m_chemins);
-    m_chemins.clear();
+    m_compte = compte;
     m_barre = std::make_unique<Progression>(m_contexte.progression, m_compte);
     connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
     m_minuterie.start(0);
@@ -89,7 +65,7 @@ void MarcheDossier::arreter()
         return;
     if (!m_dansEtape)  // else the step in progress ends the walk itself
         m_marche.stop();
-    attendreComptage();
+    m_comptage.arreter();
     m_travaux.wait();
     finir(true);
 }
@@ -119,7 +95,7 @@ void MarcheDossier::finir(bool arretee)
         m_barre->terminer();
     m_contexte.suspension->suspendre(false);
     if (!arretee)
-        m_contexte.general.JouerSon(19);
+        m_contexte.general.JouerSon(General::SonFin);
     Q_EMIT terminee();
     deleteLater();
 }

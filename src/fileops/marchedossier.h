@@ -11,12 +11,10 @@
 
 #include "core/fileworkers.h"
 #include "core/treewalk.h"
+#include "ui/tache.h"
 
 #include <QObject>
-#include <QStringList>
-#include <QThread>
 #include <QTimer>
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -49,10 +47,9 @@ Q_SIGNALS:
 
 private:
     MarcheDossier(ContexteFichiers& contexte, const std::string& racine, Preparation preparation);
-    void demarrerMarche();
+    void demarrerMarche(std::uint64_t compte);
     void etape();
     void finir(bool arretee);
-    void attendreComptage();
 
     ContexteFichiers& m_contexte;
     ordalis::TreeWalk m_marche;
@@ -60,9 +57,7 @@ private:
     ordalis::FileWorkers m_travaux;
     QTimer m_minuterie;
     std::unique_ptr<Progression> m_barre;
-    QThread* m_comptage = nullptr;
-    std::atomic<bool> m_annulerComptage{false};
-    QStringList m_chemins;  // written by the counting thread only
+    Tache m_comptage;
     std::uint64_t m_compte = 0;
     std::uint64_t m_fait = 0;
     std::uint64_t m_operations = 0;  // files handed to the command

@@ -23,7 +23,7 @@
 Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
     : QObject(fenetre), m_general(general), m_lecteur(new ListeLecteurs(fenetre)),
       m_repertoire(new ListeDossiers(fenetre)), m_fichier(new QListView(cadre)), m_modele(new ModeleFichiers(this)),
-      m_list1(new QListWidget(fenetre)), m_cadre(cadre)
+      m_cadre(cadre)
 {
     m_lecteur->setObjectName(QStringLiteral("Lecteur"));
     m_lecteur->setAccessibleName(QStringLiteral("Lecteurs"));
@@ -35,8 +35,6 @@ Navigateur::Navigateur(QWidget* fenetre, TavPanel* cadre, General& general)
     m_fichier->setUniformItemSizes(true);
     m_fichier->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_fichier->setModel(m_modele);
-    m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->hide();
     m_cadre->setCaption(versQString(ordalis::kAucunFichier));
 
     remplirLecteurs();
@@ -194,12 +192,7 @@ void Navigateur::majSelection()
     if (courant.isValid())
         m_general.FichierCourant = chemin(m_modele->nom(courant.row()));
     const std::vector<bool> choix = selection();
-    QStringList choisis;
-    for (std::size_t i = 0; i < choix.size(); ++i)
-        if (choix[i])
-            choisis << versQString(m_modele->nom(int(i)));
-    m_list1->clear();
-    m_list1->addItems(choisis);
-    m_cadre->setCaption(QString::fromStdString(ordalis::selectionCaption(std::size_t(choisis.size()))));
+    const auto choisis = std::size_t(std::count(choix.cbegin(), choix.cend(), true));
+    m_cadre->setCaption(QString::fromStdString(ordalis::selectionCaption(choisis)));
     Q_EMIT selectionChange();
 }

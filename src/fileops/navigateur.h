@@ -1,9 +1,8 @@
 // The three-level folder browser of the main window: the volume list
 // `Lecteur`, the folder list `Repertoire` and the multi-selection file list
-// `Fichier`, kept in step, with the selection count on `NbFichiers` and the
-// names of the selected files in the hidden list `List1`. Folder and file
-// names are kept as the bytes the system gave, so a name that is not valid
-// UTF-8 is shown with a replacement character and still acted on.
+// `Fichier`, kept in step, with the selection count on `NbFichiers`. Folder
+// and file names are kept as the bytes the system gave, so a name that is
+// not valid UTF-8 is shown with a replacement character and still acted on.
 #pragma once
 
 #include <QObject>
@@ -32,7 +31,6 @@ public:
     QComboBox* lecteur() const { return m_lecteur; }
     QListWidget* repertoire() const;
     QListView* fichier() const { return m_fichier; }
-    QListWidget* list1() const { return m_list1; }
 
     // The folder shown, as text and as the system's path.
     QString dossier() const;
@@ -85,7 +83,6 @@ private:
     ListeDossiers* m_repertoire;
     QListView* m_fichier;
     ModeleFichiers* m_modele;
-    QListWidget* m_list1;
     TavPanel* m_cadre;
     std::string m_dossier;
     QString m_motif = QStringLiteral("*.*");

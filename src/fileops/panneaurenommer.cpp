@@ -134,7 +134,7 @@ void PanneauRenommer::construireExtensions()
               2445, 420);
     TavBttn* aide = commande("CmdAideRename", QString(), 2280, 15, 300, "Aide sur l'option 'Renommer'");
     aide->setPicture(QStringLiteral(":/icons/aide.svg"));
-    connect(aide, &TavBttn::clicked, this, [this] { m_contexte.general.afficherAide(m_contexte.fenetre, 2); });
+    connect(aide, &TavBttn::clicked, this, [this] { m_contexte.general.afficherAide(m_contexte.fenetre, SujetAide::Renommer); });
 }
 
 void PanneauRenommer::construireApercu()

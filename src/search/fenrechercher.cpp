@@ -95,9 +95,9 @@ QString ligneCompte(int n)
 
 const Bande bandes[] = {
     {"Forme1", 0, 315, 8355, 120, Couleur::Degrade},
-    {"Forme2", 0, 435, 120, 6000, Couleur::DegradeInverse, 1},
-    {"Forme5", 8235, 435, 120, 3000, Couleur::Degrade, 1},
-    {"Forme6", 8235, 3435, 120, 3000, Couleur::DegradeInverse, 1},
+    {"Forme2", 0, 435, 120, 6000, Couleur::DegradeInverse, Qt::Vertical},
+    {"Forme5", 8235, 435, 120, 3000, Couleur::Degrade, Qt::Vertical},
+    {"Forme6", 8235, 3435, 120, 3000, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme4", 180, 3300, 7995, 45, Couleur::DegradeInverse},
 };
 
@@ -108,7 +108,7 @@ FenRechercher::FenRechercher(General& general, QWidget* parent)
       m_moteur(new MoteurRecherche(this))
 {
     new Chrome(this, general, {.nom = "FenRechercher", .titre = kTitre, .largeur = 8355, .hauteur = 6585,
-                               .options = {.aide = true, .sujetGauche = 3}, .bandes = bandes});
+                               .options = {.aide = true, .sujetGauche = SujetAide::Recherche}, .bandes = bandes});
     construireCadre();
     connect(m_moteur, &MoteurRecherche::lot, this, [this](const std::shared_ptr<LotResultats>& lot) {
         m_modele->ajouter(std::move(*lot));
@@ -356,7 +356,5 @@ void FenRechercher::closeEvent(QCloseEvent* event)
 {
     if (!m_libre)
         arreter();
-    m_sousDossiers = false;
-    m_sousDossiersBouton->setCaption(kSousDossiersExclus);
     QWidget::closeEvent(event);
 }

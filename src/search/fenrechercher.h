@@ -33,7 +33,6 @@ public:
     // stops it.
     void basculerRecherche();
     bool rechercheLibre() const { return m_libre; }
-    bool sousDossiersInclus() const { return m_sousDossiers; }
 
     // The start folder (chxRepertoire's current path), as the system gives it.
     const std::string& dossier() const { return m_dossier; }

@@ -35,7 +35,6 @@ public:
     // A header click: sorting is on from now on, by `colonne`, in the
     // direction opposite to the previous one.
     void cliquerEntete(int colonne);
-    bool estTrie() const { return m_trie; }
     int colonneTri() const { return m_colonne; }
     Qt::SortOrder sensTri() const { return m_sens; }
 

@@ -7,7 +7,6 @@
 #include <QImageReader>
 
 #include <mutex>
-#include <thread>
 
 namespace {
 
@@ -46,27 +45,35 @@ QImage lireIconeFichier(const std::string& chemin, QByteArray& cle)
     return image;
 }
 
+namespace {
+
+// On the search's thread: the batch gets the pictures of its icon files.
+std::shared_ptr<LotResultats> avecIcones(std::vector<ordalis::SearchRow>&& lignes, const std::atomic<bool>& arret)
+{
+    auto lot = std::make_shared<LotResultats>();
+    for (std::size_t i = 0; i < lignes.size() && !arret; ++i) {
+        if (!estFichierIcone(lignes[i].name))
+            continue;
+        IconePropre icone;
+        icone.ligne = i;
+        icone.image = lireIconeFichier(lignes[i].key, icone.cle);
+        if (!icone.image.isNull())
+            lot->icones.push_back(std::move(icone));
+    }
+    lot->lignes = std::move(lignes);
+    return lot;
+}
+
+}  // namespace
+
 struct MoteurRecherche::Motif {
     std::mutex verrou;
     std::string texte;
 };
 
-// One search, shared by its thread and, until it is stopped, its engine.
-struct MoteurRecherche::Travail {
-    std::atomic<bool> arret{false};
-    std::mutex verrou;
-    MoteurRecherche* moteur = nullptr;  // null once stopped; under `verrou`
-    Recherche recherche;
-};
-
 MoteurRecherche::MoteurRecherche(QObject* parent, Recherche recherche)
     : QObject(parent), m_recherche(std::move(recherche)), m_motif(std::make_shared<Motif>())
 {
-}
-
-MoteurRecherche::~MoteurRecherche()
-{
-    arreter();
 }
 
 void MoteurRecherche::setMotif(const QString& motif)
@@ -77,67 +84,15 @@ void MoteurRecherche::setMotif(const QString& motif)
 
 void MoteurRecherche::demarrer(const std::string& dossier, bool sousDossiers)
 {
-    arreter();
-    m_travail = std::make_shared<Travail>();
-    m_travail->moteur = this;
-    m_travail->recherche = m_recherche;
     ordalis::SearchOptions options{dossier, sousDossiers, [motif = m_motif] {
         const std::lock_guard<std::mutex> verrou(motif->verrou);
         return motif->texte;
     }};
-    std::thread(&MoteurRecherche::travailler, m_travail, std::move(options)).detach();
-}
-
-void MoteurRecherche::arreter()
-{
-    if (!m_travail)
-        return;
-    m_travail->arret = true;
-    const std::lock_guard<std::mutex> verrou(m_travail->verrou);
-    m_travail->moteur = nullptr;  // what is already queued finds it gone
-    m_travail.reset();
-}
-
-void MoteurRecherche::poster(const std::shared_ptr<Travail>& travail, std::function<void(MoteurRecherche*)> geste)
-{
-    const std::lock_guard<std::mutex> verrou(travail->verrou);
-    if (!travail->moteur)
-        return;
-    QMetaObject::invokeMethod(travail->moteur, [travail, geste = std::move(geste)] {
-        MoteurRecherche* moteur = nullptr;
-        {
-            const std::lock_guard<std::mutex> v(travail->verrou);
-            moteur = travail->moteur;
-        }
-        if (moteur)
-            geste(moteur);
-    }, Qt::QueuedConnection);
-}
-
-void MoteurRecherche::travailler(std::shared_ptr<Travail> travail, ordalis::SearchOptions options)
-{
-    travail->recherche(options, travail->arret, [&travail](std::vector<ordalis::SearchRow>&& lignes) {
-        livrer(travail, std::move(lignes));
-    });
-    poster(travail, [travail](MoteurRecherche* moteur) {
-        moteur->m_travail.reset();
-        Q_EMIT moteur->terminee();
-    });
-}
-
-// On the search's thread: the batch gets the pictures of its icon files.
-void MoteurRecherche::livrer(const std::shared_ptr<Travail>& travail, std::vector<ordalis::SearchRow>&& lignes)
-{
-    auto lot = std::make_shared<LotResultats>();
-    for (std::size_t i = 0; i < lignes.size() && !travail->arret; ++i) {
-        if (!estFichierIcone(lignes[i].name))
-            continue;
-        IconePropre icone;
-        icone.ligne = i;
-        icone.image = lireIconeFichier(lignes[i].key, icone.cle);
-        if (!icone.image.isNull())
-            lot->icones.push_back(std::move(icone));
-    }
-    lot->lignes = std::move(lignes);
-    poster(travail, [lot](MoteurRecherche* moteur) { Q_EMIT moteur->lot(lot); });
+    m_tache.demarrer([this, recherche = m_recherche, options = std::move(options)](const std::atomic<bool>& arret,
+                                                                                  const Tache::Rapport& rapporter) {
+        recherche(options, arret, [&](std::vector<ordalis::SearchRow>&& lignes) {
+            std::shared_ptr<LotResultats> lot = avecIcones(std::move(lignes), arret);
+            rapporter([this, lot] { Q_EMIT this->lot(lot); });
+        });
+    }, [this] { Q_EMIT terminee(); });
 }

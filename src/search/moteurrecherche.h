@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/filesearch.h"
+#include "ui/tache.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -37,9 +38,8 @@ public:
     using Recherche = std::function<void(const ordalis::SearchOptions&, const std::atomic<bool>&,
                                          const ordalis::SearchBatchHandler&)>;
 
+    // Its destruction stops a running search without waiting for it.
     explicit MoteurRecherche(QObject* parent = nullptr, Recherche recherche = ordalis::searchFiles);
-    // Stops a running search without waiting for it.
-    ~MoteurRecherche() override;
 
     // The pattern of the folders entered from now on.
     void setMotif(const QString& motif);
@@ -49,8 +49,8 @@ public:
     // which may be held by the system (a slow disk, a lost network share):
     // the thread ends on its own and whatever it still finds is dropped. No
     // batch is delivered after this call, not even one already on its way.
-    void arreter();
-    bool enCours() const { return bool(m_travail); }
+    void arreter() { m_tache.arreter(); }
+    bool enCours() const { return m_tache.enCours(); }
 
 Q_SIGNALS:
     void lot(std::shared_ptr<LotResultats> lot);
@@ -59,16 +59,10 @@ Q_SIGNALS:
 
 private:
     struct Motif;
-    struct Travail;
-
-    static void travailler(std::shared_ptr<Travail> travail, ordalis::SearchOptions options);
-    static void livrer(const std::shared_ptr<Travail>& travail, std::vector<ordalis::SearchRow>&& lignes);
-    // Runs `geste` on the window's thread unless the search was stopped meanwhile.
-    static void poster(const std::shared_ptr<Travail>& travail, std::function<void(MoteurRecherche*)> geste);
 
     Recherche m_recherche;
     std::shared_ptr<Motif> m_motif;
-    std::shared_ptr<Travail> m_travail;  // the running search, if any
+    Tache m_tache;
 };
 
 // The picture of an icon file, read from its bytes: the first image it

@@ -4,12 +4,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QObject>
-#include <QThread>
 
-namespace {
-
-TexteCharge lire(const QString& chemin)
+TexteCharge lireTexte(const QString& chemin)
 {
     TexteCharge r;
     const QFileInfo info(chemin);
@@ -27,15 +23,4 @@ TexteCharge lire(const QString& chemin)
     r.texte = std::move(decode.text);
     r.lignes = indexerLignes(r.texte, false);
     return r;
-}
-
-}  // namespace
-
-void chargerTexte(const QString& chemin, QObject* contexte, std::function<void(TexteCharge&)> fin)
-{
-    auto resultat = std::make_shared<TexteCharge>();
-    QThread* fil = QThread::create([chemin, resultat] { *resultat = lire(chemin); });
-    QObject::connect(fil, &QThread::finished, contexte, [resultat, fin = std::move(fin)] { fin(*resultat); });
-    QObject::connect(fil, &QThread::finished, fil, &QObject::deleteLater);
-    fil->start();
 }

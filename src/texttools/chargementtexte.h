@@ -1,18 +1,13 @@
-// Reading a text file for the text search window without holding the
-// event loop: the file is read, decoded and its lines indexed on a thread
-// of its own, and the result is handed back on the caller's thread.
+// Reading a text file for the text search window: the file is read,
+// decoded and its lines indexed, off the event loop.
 #pragma once
 
 #include "texttools/vuetexte.h"
 
 #include <QString>
 #include <QtGlobal>
-#include <functional>
-#include <memory>
 #include <string>
 #include <system_error>
-
-class QObject;
 
 // Larger files are refused without being read: the window holds their text
 // in UTF-16, twice their size at least.
@@ -29,6 +24,5 @@ struct TexteCharge {
     LignesTexte lignes;
 };
 
-// Starts reading `chemin`; `fin` is then called on the thread of
-// `contexte`, or never when `contexte` is destroyed first.
-void chargerTexte(const QString& chemin, QObject* contexte, std::function<void(TexteCharge&)> fin);
+// Reads `chemin`; may wait on the system, so never on the interface thread.
+TexteCharge lireTexte(const QString& chemin);

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QThread>
 #include <algorithm>
 #include <limits>
 
@@ -61,8 +60,8 @@ std::optional<Message> encoder(const QString& texte, const QString& quoi, const 
 
 const Bande bandes[] = {
     {"Forme1", 0, 315, 6735, 120, Couleur::DegradeInverse},
-    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, 1},
-    {"Forme3", 6615, 435, 120, 6255, Couleur::DegradeInverse, 1},
+    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, Qt::Vertical},
+    {"Forme3", 6615, 435, 120, 6255, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme4", 120, 3705, 6495, 75, Couleur::Degrade},
     {"Forme6", 120, 6090, 6495, 75, Couleur::DegradeInverse},
     {"Forme5", 0, 6690, 6735, 120, Couleur::DegradeInverse},
@@ -74,7 +73,7 @@ FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt
 {
     new Chrome(this, general, {.nom = "FenCrypteur", .titre = QStringLiteral("Crypteur"),
                                .legende = QStringLiteral("Cryptage/décryptage"), .largeur = 6735, .hauteur = 6810,
-                               .options = {.aide = true, .sujetGauche = 4}, .bandes = bandes});
+                               .options = {.aide = true, .sujetGauche = SujetAide::Cryptage}, .bandes = bandes});
     construireCle();
     construireResultat();
     construireIcones();
@@ -83,7 +82,7 @@ FenCrypteur::FenCrypteur(General& general, QWidget* parent) : QWidget(parent, Qt
 
 FenCrypteur::~FenCrypteur()
 {
-    if (m_enCours)
+    if (m_calcul.enCours())
         QGuiApplication::restoreOverrideCursor();
 }
 
@@ -183,7 +182,7 @@ void FenCrypteur::choisirMode(bool crypter)
 
 void FenCrypteur::executer()
 {
-    if (m_enCours)
+    if (m_calcul.enCours())
         return;  // the result of the run under way comes first
     const QString cle = m_cle->text();
     if (std::all_of(cle.cbegin(), cle.cend(), [](QChar c) { return c == QLatin1Char(' '); })) {
@@ -193,15 +192,11 @@ void FenCrypteur::executer()
         Q_EMIT calculTermine();
         return;
     }
-    m_enCours = true;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     auto calcul = std::make_shared<Calcul>();
-    QThread* fil = QThread::create([calcul, crypter = m_crypter->isChecked(), cle, texte = m_texte->texteExact()] {
-        *calcul = calculer(crypter, cle, texte);
-    });
-    connect(fil, &QThread::finished, this, [this, calcul] { afficher(*calcul); });
-    connect(fil, &QThread::finished, fil, &QObject::deleteLater);
-    fil->start();
+    m_calcul.demarrer([calcul, crypter = m_crypter->isChecked(), cle, texte = m_texte->texteExact()](
+                          const std::atomic<bool>&, const Tache::Rapport&) { *calcul = calculer(crypter, cle, texte); },
+                      [this, calcul] { afficher(*calcul); });
 }
 
 FenCrypteur::Calcul FenCrypteur::calculer(bool crypter, const QString& cle, const QString& texte)
@@ -222,7 +217,6 @@ FenCrypteur::Calcul FenCrypteur::calculer(bool crypter, const QString& cle, cons
 void FenCrypteur::afficher(Calcul& calcul)
 {
     QGuiApplication::restoreOverrideCursor();
-    m_enCours = false;
     if (calcul.refus) {
         m_general.dialogues().message(this, *calcul.refus);
     } else {
@@ -237,5 +231,5 @@ void FenCrypteur::copier(const QString& texte)
     QClipboard* presse = QGuiApplication::clipboard();
     presse->clear();
     presse->setText(texte);
-    m_general.JouerSon(19);
+    m_general.JouerSon(General::SonFin);
 }

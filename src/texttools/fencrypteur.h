@@ -15,6 +15,7 @@
 
 #include "texttools/vuetexte.h"
 #include "ui/dialogues.h"
+#include "ui/tache.h"
 
 #include <QWidget>
 #include <optional>
@@ -70,5 +71,5 @@ private:
     QCheckBox* m_decrypter = nullptr;
     TavBttn* m_executer = nullptr;
     TavPanel* m_fondResult = nullptr;
-    bool m_enCours = false;  // a run is under way
+    Tache m_calcul;
 };

@@ -43,8 +43,8 @@ std::optional<QString> refusTropGros(const QString& fileName)
 
 const Bande bandes[] = {
     {"Forme1", 0, 315, 7815, 120, Couleur::DegradeInverse},
-    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, 1},
-    {"Forme3", 7695, 435, 120, 6255, Couleur::DegradeInverse, 1},
+    {"Forme2", 0, 435, 120, 6255, Couleur::Degrade, Qt::Vertical},
+    {"Forme3", 7695, 435, 120, 6255, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme4", 120, 1035, 7575, 75, Couleur::Degrade},
     {"Forme5", 0, 6690, 7815, 120, Couleur::DegradeInverse},
 };
@@ -55,7 +55,7 @@ FenEditText::FenEditText(General& general, QWidget* parent) : QWidget(parent, Qt
 {
     m_chrome = new Chrome(this, general, {.nom = "FenEditText", .titre = QStringLiteral("Editeur de texte"),
                                           .legende = kTitre, .largeur = 7815, .hauteur = 6810,
-                                          .options = {.aide = true, .sujetGauche = 6}, .bandes = bandes});
+                                          .options = {.aide = true, .sujetGauche = SujetAide::MiniEditeur}, .bandes = bandes});
     construireCommandes();
     m_edit = new ZoneTexte(this);
     m_edit->setObjectName(QStringLiteral("txtEdit"));

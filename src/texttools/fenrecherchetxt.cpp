@@ -20,8 +20,8 @@ const QString kTitre = QStringLiteral("Rechercher un texte dans un fichier");
 
 const Bande bandes[] = {
     {"Forme2", 0, 315, 6735, 120, Couleur::Degrade},
-    {"Forme1", 0, 435, 120, 4560, Couleur::DegradeInverse, 1},
-    {"Forme3", 6615, 435, 120, 4560, Couleur::DegradeInverse, 1},
+    {"Forme1", 0, 435, 120, 4560, Couleur::DegradeInverse, Qt::Vertical},
+    {"Forme3", 6615, 435, 120, 4560, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme4", 0, 4995, 6735, 120, Couleur::Degrade},
     {"Forme5", 0, 6585, 6735, 120, Couleur::DegradeInverse},
 };
@@ -31,7 +31,7 @@ const Bande bandes[] = {
 FenRechercheTxt::FenRechercheTxt(General& general, QWidget* parent) : QWidget(parent, Qt::Window), m_general(general)
 {
     new Chrome(this, general, {.nom = "FenRechercheTxt", .titre = kTitre, .largeur = 6735, .hauteur = 6825,
-                               .options = {.aide = true, .sujetGauche = 5}, .bandes = bandes});
+                               .options = {.aide = true, .sujetGauche = SujetAide::RechercheTexte}, .bandes = bandes});
     construireCadre();
     appliquerCouleurs(this, general.couleurs);
 }
@@ -40,7 +40,7 @@ void FenRechercheTxt::construireCadre()
 {
     TavPanel* bas = creerPanneau(this, QStringLiteral("Forme7"), Couleur::Degrade);
     bas->setEncadre(false);
-    bas->setGradientsens(0);
+    bas->setGradientsens(Qt::Horizontal);
     placer(bas, 0, 6705, 6735, 120);
 
     m_zone = new VueTexte(this);
@@ -79,7 +79,7 @@ void FenRechercheTxt::construireCommandes(TavPanel* fond)
     placer(libelle, 420, 930, 2400, 300);
     connect(libelle, &TavBttn::clicked, m_casse, [this] { m_casse->setChecked(!m_casse->isChecked()); });
 
-    placer(creerForme(fond, QStringLiteral("Forme6"), Couleur::DegradeInverse, 1), 4110, 120, 60, 1230);
+    placer(creerForme(fond, QStringLiteral("Forme6"), Couleur::DegradeInverse, Qt::Vertical), 4110, 120, 60, 1230);
     connect(commande(fond, "CmdFichier", "fichier", "Choix du fichier", 4320), &TavBttn::clicked, this,
             &FenRechercheTxt::choisirFichier);
     connect(commande(fond, "CmdRechercher", "rechercher", "Commencer la recherche", 5115), &TavBttn::clicked, this,
@@ -134,18 +134,18 @@ void FenRechercheTxt::choisirFichier()
     demande.filtre = QStringLiteral("Fichier texte ( *.txt  );;Tous les fichiers (*)");
     const std::optional<QString> chemin = m_general.dialogues().ouvrirFichier(this, demande);
     if (!chemin || chemin->isEmpty()) {
-        m_general.JouerSon(19);
+        m_general.JouerSon(General::SonFin);
         return;
     }
     m_mot->setFocus();
     setCursor(Qt::WaitCursor);
-    const int lecture = ++m_lecture;
-    chargerTexte(*chemin, this, [this, lecture](TexteCharge& charge) {
-        if (lecture != m_lecture)
-            return;  // a later choice replaces this one
-        unsetCursor();
-        afficher(charge);
-        Q_EMIT chargementTermine();
+    m_chargement.demarrer([this, lu = *chemin](const std::atomic<bool>&, const Tache::Rapport& rapporter) {
+        auto charge = std::make_shared<TexteCharge>(lireTexte(lu));
+        rapporter([this, charge] {
+            unsetCursor();
+            afficher(*charge);
+            Q_EMIT chargementTermine();
+        });
     });
 }
 

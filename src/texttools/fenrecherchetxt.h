@@ -11,6 +11,7 @@
 #pragma once
 
 #include "core/textfind.h"
+#include "ui/tache.h"
 
 #include <QWidget>
 #include <cstdint>
@@ -52,5 +53,5 @@ private:
     QCheckBox* m_casse = nullptr;
     ordalis::CaseMode m_comparaison = ordalis::CaseMode::IgnoreCase;
     std::int32_t m_derniere = 0;  // 1-based position of the last find, 0 before any
-    int m_lecture = 0;            // number of the latest read started
+    Tache m_chargement;           // the latest file chosen, read
 };

@@ -26,7 +26,6 @@ public:
     explicit ZoneTexte(QWidget* parent = nullptr);
 
     void setImagesDeControle(bool actives);
-    bool imagesDeControle() const { return m_images; }
     // Whether Tab moves the focus on instead of typing a tab.
     void setTabChangesFocus(bool change) { m_tabChangeFocus = change; }
     void setReadOnly(bool lectureSeule);

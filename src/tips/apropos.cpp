@@ -46,11 +46,11 @@ const QList<LigneApropos>& lignesApropos()
 
 const Bande bandes[] = {
     {"Forme1", 0, 315, 5340, 165, Couleur::DegradeInverse},
-    {"Forme2", 0, 480, 465, 2595, Couleur::Degrade, 1},
-    {"Forme3", 4860, 480, 480, 2595, Couleur::DegradeInverse, 1},
+    {"Forme2", 0, 480, 465, 2595, Couleur::Degrade, Qt::Vertical},
+    {"Forme3", 4860, 480, 480, 2595, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme4", 0, 3075, 5340, 105, Couleur::Degrade},
-    {"Forme5", 0, 3180, 465, 375, Couleur::DegradeInverse, 1},
-    {"Forme6", 4860, 3180, 480, 375, Couleur::DegradeInverse, 1},
+    {"Forme5", 0, 3180, 465, 375, Couleur::DegradeInverse, Qt::Vertical},
+    {"Forme6", 4860, 3180, 480, 375, Couleur::DegradeInverse, Qt::Vertical},
 };
 
 }  // namespace
@@ -130,7 +130,7 @@ void Apropos::basculerDefilement()
 void Apropos::ouvrirSite()
 {
     if (adresseSite.isEmpty())
-        m_general.afficherAide(this, 0);
+        m_general.afficherAide(this, SujetAide::Sommaire);
     else
         QDesktopServices::openUrl(QUrl(adresseSite));
 }

@@ -19,8 +19,6 @@
 
 namespace {
 
-const QString oui = QStringLiteral("Oui");
-const QString non = QStringLiteral("Non");
 const QString nomFichier = QStringLiteral("Conseils.txt");
 
 ordalis::TipList::Random hasardHorloge()
@@ -39,10 +37,10 @@ QString versQ(std::u16string_view texte)
 // Bands that alternate their direction with their neighbours.
 const Bande bandes[] = {
     {"Forme1", 0, 315, 5880, 120, Couleur::DegradeInverse},
-    {"Forme2", 0, 435, 480, 1230, Couleur::Degrade, 1},
-    {"Forme3", 0, 1665, 480, 1215, Couleur::DegradeInverse, 1},
-    {"Forme6", 5400, 435, 480, 1230, Couleur::Degrade, 1},
-    {"Forme7", 5400, 1665, 480, 1215, Couleur::DegradeInverse, 1},
+    {"Forme2", 0, 435, 480, 1230, Couleur::Degrade, Qt::Vertical},
+    {"Forme3", 0, 1665, 480, 1215, Couleur::DegradeInverse, Qt::Vertical},
+    {"Forme6", 5400, 435, 480, 1230, Couleur::Degrade, Qt::Vertical},
+    {"Forme7", 5400, 1665, 480, 1215, Couleur::DegradeInverse, Qt::Vertical},
     {"Forme4", 0, 2880, 5880, 120, Couleur::Degrade},
     {"Forme5", 0, 3480, 5880, 120, Couleur::DegradeInverse},
 };
@@ -112,15 +110,15 @@ void Conseils::construireCommandes()
 
 void Conseils::lireInterrupteur()
 {
-    m_general.ConseilDemarrage = m_general.reglages().lire(Cles::sectionConseils, Cles::cleConseils, oui);
+    m_general.ConseilDemarrage = m_general.reglages().lireOuiNon(Cles::sectionConseils, Cles::cleConseils);
     const QSignalBlocker lecture(m_demarrage);  // reading is no change
-    m_demarrage->setChecked(m_general.ConseilDemarrage == oui);
+    m_demarrage->setChecked(m_general.ConseilDemarrage);
 }
 
 void Conseils::basculerInterrupteur(bool coche)
 {
-    m_general.ConseilDemarrage = coche ? oui : non;
-    m_general.reglages().ecrire(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
+    m_general.ConseilDemarrage = coche;
+    m_general.reglages().ecrireOuiNon(Cles::sectionConseils, Cles::cleConseils, coche);
 }
 
 bool Conseils::LoadTips(const QString& fichier)

@@ -27,11 +27,11 @@ FenAide::FenAide(QWidget* parent) : QWidget(parent, Qt::Window), m_navigateur(ne
     resize(640, 520);
 }
 
-QString FenAide::pageSujet(const QString& cheminAide, int sujet)
+QString FenAide::pageSujet(const QString& cheminAide, SujetAide sujet)
 {
-    if (sujet <= 0)
+    if (sujet == SujetAide::Sommaire)
         return cheminAide;
-    return QFileInfo(cheminAide).absoluteDir().filePath(QStringLiteral("sujet%1.html").arg(sujet));
+    return QFileInfo(cheminAide).absoluteDir().filePath(QStringLiteral("sujet%1.html").arg(int(sujet)));
 }
 
 QString FenAide::pageAffichee() const
@@ -40,7 +40,7 @@ QString FenAide::pageAffichee() const
 }
 
 void FenAide::afficher(Dialogues& dialogues, const QString& titre, const QString& cheminAide,
-                       QWidget* depuis, int sujet)
+                       QWidget* depuis, SujetAide sujet)
 {
     const QString page = pageSujet(cheminAide, sujet);
     if (!QFileInfo::exists(page)) {

@@ -72,7 +72,7 @@ void Chrome::placerTitre(int largeur)
     placer(m_deplace, 0, 0, droite, 315);
 }
 
-void Chrome::brancherAide(TavBttn* bouton, int sujetGauche, int sujetDroit, const QString& bulle)
+void Chrome::brancherAide(TavBttn* bouton, SujetAide sujetGauche, SujetAide sujetDroit, const QString& bulle)
 {
     installerBulle(bouton, m_general, bulle);
     bouton->setActionDroite(true);

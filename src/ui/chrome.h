@@ -8,6 +8,7 @@
 #pragma once
 
 #include "ui/couleurs.h"
+#include "ui/general.h"
 
 #include <QObject>
 #include <QString>
@@ -21,16 +22,16 @@ struct OptionsChrome {
     bool principale = false;  // close ends the program; has a minimise button
     bool aide = false;        // has its own help button in the title row
     bool fermer = true;       // has a close button
-    int sujetGauche = 0;      // help topic of the left button (0 = contents)
-    int sujetDroit = 0;       // help topic of the right button
+    SujetAide sujetGauche = SujetAide::Sommaire;  // help topic of the left button
+    SujetAide sujetDroit = SujetAide::Sommaire;   // help topic of the right button
 };
 
-// A band of the decoration, in twips. `sens` 1 runs the gradient downwards.
+// A band of the decoration, in twips; a vertical one runs its gradient downwards.
 struct Bande {
     const char* nom;
     int gauche, haut, largeur, hauteur;
     RolesCouleur roles;
-    int sens = 0;
+    Qt::Orientation sens = Qt::Horizontal;
 };
 
 struct Cadre {
@@ -54,7 +55,7 @@ public:
     TavBttn* aide() const { return m_aide; }         // null without help
 
     // Wires a help button (the main window's sits in its icon bar).
-    void brancherAide(TavBttn* bouton, int sujetGauche, int sujetDroit, const QString& bulle);
+    void brancherAide(TavBttn* bouton, SujetAide sujetGauche, SujetAide sujetDroit, const QString& bulle);
 
 private:
     void creerBoutons(const OptionsChrome& options);

@@ -29,14 +29,12 @@ QString General::dossierDonnees()
     return bin.absolutePath();
 }
 
-void General::JouerSon(int numero)
+void General::JouerSon(Son son)
 {
     if (m_son) {
-        m_son(numero);
+        m_son(son);
         return;
     }
-    if (numero != 19)
-        return;
     // One effect for the whole run; play() returns at once and an absent
     // audio device only makes it silent.
     static QSoundEffect* effet = [] {
@@ -48,7 +46,7 @@ void General::JouerSon(int numero)
     effet->play();
 }
 
-void General::afficherAide(QWidget* depuis, int sujet)
+void General::afficherAide(QWidget* depuis, SujetAide sujet)
 {
     FenAide::afficher(m_dialogues, TitreProgramme, CheminAide, depuis, sujet);
 }

@@ -14,6 +14,9 @@ class Dialogues;
 class Reglages;
 class QWidget;
 
+// The help pages: the contents, then one topic per window or panel.
+enum class SujetAide { Sommaire, FenetrePrincipale, Renommer, Recherche, Cryptage, RechercheTexte, MiniEditeur };
+
 // The seven interface colours, 0x00BBGGRR.
 struct Couleurs {
     ordalis::Colour debut = 0x808000;         // gradient start
@@ -36,7 +39,7 @@ public:
     QString TitreProgramme = QStringLiteral("Ordalis...");
     QString CheminAide;            // the help contents page
     bool InfoBulles = true;
-    QString ConseilDemarrage = QStringLiteral("Oui");
+    bool ConseilDemarrage = true;  // the tips window at start-up
     Couleurs couleurs;
     std::string FichierCourant;  // full path as the system gives it
 
@@ -44,13 +47,14 @@ public:
     // beside the program's bin/ folder, or the program's own folder.
     static QString dossierDonnees();
 
-    // Plays the embedded sound `numero` without blocking; silent where
-    // there is no audio output. Tests replace it with `remplacerSon`.
-    void JouerSon(int numero);
+    enum Son { SonFin = 19 };  // the end of a command
+
+    // Plays an embedded sound without blocking; silent where there is no
+    // audio output. Tests replace it with `remplacerSon`.
+    void JouerSon(Son son);
     void remplacerSon(std::function<void(int)> lecteur) { m_son = std::move(lecteur); }
 
-    // Opens the help window on the contents (topic 0) or a topic 1 to 6.
-    void afficherAide(QWidget* depuis, int sujet);
+    void afficherAide(QWidget* depuis, SujetAide sujet);
 
 private:
     Dialogues& m_dialogues;

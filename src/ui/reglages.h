@@ -14,6 +14,9 @@ public:
     // The stored text, or `defaut` when the key, section or store is absent.
     virtual QString lire(const QString& section, const QString& cle, const QString& defaut) const = 0;
     virtual void ecrire(const QString& section, const QString& cle, const QString& valeur) = 0;
+    // A switch stored as "Oui" or "Non": absent, it is on; any other text is off.
+    bool lireOuiNon(const QString& s, const QString& c) const { return lire(s, c, QStringLiteral("Oui")) == QLatin1String("Oui"); }
+    void ecrireOuiNon(const QString& s, const QString& c, bool oui) { ecrire(s, c, oui ? QStringLiteral("Oui") : QStringLiteral("Non")); }
     // Removes the whole application entry; false when that failed.
     virtual bool supprimerTout() = 0;
 };

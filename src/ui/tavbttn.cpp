@@ -37,7 +37,7 @@ void TavBttn::setForecolor(const QColor& c) { m_fore = c; update(); }
 void TavBttn::setGradientcolorstart(const QColor& c) { m_start = c; update(); }
 void TavBttn::setGradientcolorend(const QColor& c) { m_end = c; update(); }
 void TavBttn::setHighlightcolor(const QColor& c) { m_highlight = c; update(); }
-void TavBttn::setGradientsens(int sens) { m_sens = sens; update(); }
+void TavBttn::setGradientsens(Qt::Orientation sens) { m_sens = sens; update(); }
 
 void TavBttn::setPicture(const QString& svgResource)
 {
@@ -89,7 +89,7 @@ void TavBttn::peindreFond(QPainter& p, const QRect& r) const
     const bool actif = isEnabled() || m_decoratif;
     const QColor a = actif ? m_start : grise(m_start);
     const QColor b = actif ? m_end : grise(m_end);
-    QLinearGradient g(r.topLeft(), m_sens == 0 ? r.topRight() : r.bottomLeft());
+    QLinearGradient g(r.topLeft(), m_sens == Qt::Horizontal ? r.topRight() : r.bottomLeft());
     g.setColorAt(0, a);
     g.setColorAt(1, b);
     p.fillRect(r, g);

@@ -33,8 +33,7 @@ public:
     QColor highlightcolor() const { return m_highlight; }
     void setHighlightcolor(const QColor& c);
 
-    // 0: from left to right; 1: from top to bottom.
-    void setGradientsens(int sens);
+    void setGradientsens(Qt::Orientation sens);  // from the left or from the top
     // An SVG resource drawn centred (picture-only buttons) or at the left.
     void setPicture(const QString& svgResource);
     void setCaptionalign(Qt::Alignment align) { m_align = align; update(); }
@@ -76,7 +75,7 @@ private:
     QColor m_start{0x00, 0x80, 0x80};
     QColor m_end{0xE0, 0xE0, 0xE0};
     QColor m_highlight{0x6C, 0xFF, 0xDE};
-    int m_sens = 0;
+    Qt::Orientation m_sens = Qt::Horizontal;
     Qt::Alignment m_align = Qt::AlignCenter;
     bool m_survol = false;
     bool m_decoratif = false;

@@ -29,7 +29,7 @@ void TavPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QRect r = rect();
-    QLinearGradient g(r.topLeft(), m_sens == 0 ? r.topRight() : r.bottomLeft());
+    QLinearGradient g(r.topLeft(), m_sens == Qt::Horizontal ? r.topRight() : r.bottomLeft());
     // The start colour lights the caption strip only; the body runs from
     // the middle of the two colours towards the end colour, so that texts
     // stay readable over the whole panel.

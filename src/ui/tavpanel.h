@@ -33,7 +33,7 @@ public:
     // Qt::AlignTop (default) or Qt::AlignBottom, combined with left/centre.
     void setCaptionalign(Qt::Alignment align) { m_align = align; update(); }
     void setEncadre(bool encadre) { m_encadre = encadre; update(); }
-    void setGradientsens(int sens) { m_sens = sens; update(); }
+    void setGradientsens(Qt::Orientation sens) { m_sens = sens; update(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,5 +46,5 @@ private:
     QColor m_cadre{0x00, 0xD2, 0xD2};
     Qt::Alignment m_align = Qt::AlignTop | Qt::AlignLeft;
     bool m_encadre = true;
-    int m_sens = 1;
+    Qt::Orientation m_sens = Qt::Vertical;
 };

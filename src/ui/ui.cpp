@@ -21,7 +21,7 @@ TavBttn* creerBouton(QWidget* parent, const QString& nom, RolesCouleur roles, co
     return b;
 }
 
-TavBttn* creerForme(QWidget* parent, const QString& nom, RolesCouleur roles, int sens)
+TavBttn* creerForme(QWidget* parent, const QString& nom, RolesCouleur roles, Qt::Orientation sens)
 {
     auto* b = creerBouton(parent, nom, roles);
     b->setDecoratif(true);

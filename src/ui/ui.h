@@ -28,7 +28,7 @@ void placer(QWidget* w, int gauche, int haut, int largeur, int hauteur);
 // Each control is created with its colour roles; entry fields are role::Champ.
 TavBttn* creerBouton(QWidget* parent, const QString& nom, RolesCouleur roles, const QString& caption = {});
 // A band of the window's decoration: no input, no focus, not read aloud.
-TavBttn* creerForme(QWidget* parent, const QString& nom, RolesCouleur roles, int sens = 0);
+TavBttn* creerForme(QWidget* parent, const QString& nom, RolesCouleur roles, Qt::Orientation sens = Qt::Horizontal);
 TavPanel* creerPanneau(QWidget* parent, const QString& nom, RolesCouleur roles, const QString& caption = {});
 // An entry field named `nom`, read aloud as `nomAccessible`.
 QLineEdit* creerChamp(QWidget* parent, const QString& nom, const QString& nomAccessible, const QString& texte = {});

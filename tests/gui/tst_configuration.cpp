@@ -270,7 +270,7 @@ private Q_SLOTS:
         QTRY_VERIFY(fenetresOuvertes<Conseils>().isEmpty());
         fen()->activateWindow();
         QTRY_COMPARE(bouton("CmdConseilDem")->caption(), QStringLiteral("Conseils au démarrage"));
-        env->general->ConseilDemarrage = QStringLiteral("Oui");  // a new start knows only what is stored
+        env->general->ConseilDemarrage = true;  // a new start knows only what is stored
         demarrerProgramme();
         QVERIFY(fen()->isVisible() && fenetresOuvertes<Conseils>().isEmpty());
     }
