@@ -6,12 +6,12 @@
 #include "ui/ui.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
 #include <QStyledItemDelegate>
-#include <QThreadPool>
+
+#include <memory>
 
 namespace {
 
@@ -93,28 +93,27 @@ CalculApercu::CalculApercu(QObject* parent, Resultat resultat) : QObject(parent)
 void CalculApercu::demander(std::string dossier, ordalis::RenameRequest demande)
 {
     m_attente.emplace(std::move(dossier), std::move(demande));
-    if (!m_enCours)
+    if (!m_tache.enCours())
         lancer();
 }
 
 void CalculApercu::lancer()
 {
-    m_enCours = true;
     auto [dossier, demande] = std::move(*m_attente);
     m_attente.reset();
-    QThreadPool::globalInstance()->start([moi = QPointer<CalculApercu>(this), dossier = std::move(dossier),
-                                          demande = std::move(demande)]() mutable {
-        auto lignes = planActuel(dossier, demande);
-        QMetaObject::invokeMethod(QCoreApplication::instance(), [moi, lignes = std::move(lignes)]() mutable {
-            if (!moi)
-                return;
-            moi->m_enCours = false;
-            if (moi->m_attente)
-                moi->lancer();  // rows already old: the newest request is on its way
-            else
-                moi->m_resultat(std::move(lignes));
+    m_tache.demarrer(
+        [this, dossier = std::move(dossier), demande = std::move(demande)](const std::atomic<bool>&,
+                                                                          const Tache::Rapport& rapporter) {
+            auto lignes = std::make_shared<std::vector<ordalis::PlannedRename>>(planActuel(dossier, demande));
+            rapporter([this, lignes] {
+                if (!m_attente)  // else already old: the newest request follows
+                    m_resultat(std::move(*lignes));
+            });
+        },
+        [this] {
+            if (m_attente)
+                lancer();
         });
-    });
 }
 
 std::vector<ordalis::PlannedRename> planActuel(const std::string& dossier, const ordalis::RenameRequest& demande)

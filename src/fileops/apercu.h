@@ -6,9 +6,9 @@
 #pragma once
 
 #include "core/renamepreview.h"
+#include "ui/tache.h"
 
 #include <QAbstractListModel>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -42,8 +42,8 @@ enum class CommandeRenommage { Renommer, RenommerTous, Extension, ExtensionTous 
 
 // Works out the rows off the interface thread: the folder listed again, then
 // the request's plan over its names. Only the newest request is computed
-// once the one running ends; the rows of a computation arrive on the
-// interface thread, never after this object is gone.
+// once the one running ends, and only its rows arrive (on the interface
+// thread, never after this object is gone).
 class CalculApercu : public QObject {
     Q_OBJECT
 public:
@@ -55,8 +55,8 @@ private:
     void lancer();
 
     Resultat m_resultat;
-    bool m_enCours = false;
     std::optional<std::pair<std::string, ordalis::RenameRequest>> m_attente;
+    Tache m_tache;
 };
 
 // The rows of `demande` over the folder as it is now: what a command carries

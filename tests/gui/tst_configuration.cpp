@@ -146,7 +146,7 @@ private Q_SLOTS:
                     boite = b;
             QAbstractButton* bouton = boite ? boite->button(QMessageBox::StandardButton(clic)) : nullptr;
             montree = bouton != nullptr;
-            defautJuste = montree && boite->defaultButton() == bouton;
+            defautJuste = montree && static_cast<QAbstractButton*>(boite->defaultButton()) == bouton;
             if (montree)
                 bouton->click();
             else if (boite)
