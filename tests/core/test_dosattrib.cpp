@@ -52,6 +52,7 @@ TEST(DosAttrib, ReadsEveryStoredForm)
         {"Version5AttributesWithoutTheirFlagComeFromTheText",
          "30 78 34 00 05 00 05 00 10 00 00 00 22 00 00 00" + kC, DosRecord{0x04, kCreation}},
         {"PlainHexTextWithNul", "30 78 32 32 00", DosRecord{0x22, 0}},
+        {"PlainHexTextUpperCase", "30 78 32 41 00", DosRecord{0x2A, 0}},
         {"UnknownVersionFallsBackToTheText", "30 78 36 00 09 00 09 00 00 00 00 00", DosRecord{0x06, 0}},
         {"TruncatedRecordFallsBackToTheText", kV3 + " 00 00", DosRecord{0x22, 0}},
         {"LevelDifferentFromVersion", "00 00 05 00 03 00 00 00 11 00 00 00 22 00 00 00" + kC, std::nullopt},

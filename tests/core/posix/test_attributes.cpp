@@ -162,10 +162,12 @@ TEST_F(XattrFolder, CreationTimeAndAttributesShareTheRecord)
     std::uint8_t value[128] = {};
     ASSERT_EQ(::getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value), ssize_t(expected.size()));
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), value));
+    FileTime creation = kCreation;
     for (const std::uint32_t attributes : {6u, 0u}) {
         ASSERT_FALSE(platform::setAttributes(path, attributes));
-        EXPECT_EQ(timesOf(path).creation, kCreation) << "after " << attributes;
-        ASSERT_FALSE(platform::setFileTimes(path, kCreation, kWrite + 10));
+        EXPECT_EQ(timesOf(path).creation, creation) << "after " << attributes;
+        creation += 10'000'000;  // another time, so that the record is written again
+        ASSERT_FALSE(platform::setFileTimes(path, creation, kWrite + 10));
         EXPECT_EQ(attributesOf(path), attributes);
     }
 }
