@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QtTest>
 #include <functional>
@@ -146,7 +147,7 @@ private Q_SLOTS:
                     boite = b;
             QAbstractButton* bouton = boite ? boite->button(QMessageBox::StandardButton(clic)) : nullptr;
             montree = bouton != nullptr;
-            defautJuste = montree && static_cast<QAbstractButton*>(boite->defaultButton()) == bouton;
+            defautJuste = montree && boite->defaultButton() == bouton;
             if (montree)
                 bouton->click();
             else if (boite)
