@@ -144,7 +144,7 @@ void PanneauRenommer::construireApercu()
         if (m_apercu->isVisible())
             m_apercu->afficher(std::move(lignes));
     });
-    TavBttn* ouvrir = commande("CmdApercu", QString(), 1950, 15, 300, "Aperçu des nouveaux noms");
+    TavBttn* ouvrir = commande("CmdApercu", QString(), 2235, 1020, 300, "Aperçu des nouveaux noms");
     ouvrir->setPicture(QStringLiteral(":/icons/apercu.svg"));
     ouvrir->setAccessibleName(QStringLiteral("Aperçu"));
     connect(ouvrir, &TavBttn::clicked, this, [this] {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <numeric>
 #include <string>
@@ -79,8 +80,13 @@ TEST(Rename, FolderAfterwards)
         const test::TempDir folder("ordalis-rename-");
         create(folder, c.existing);
         create(folder, c.names);
-        if (folder.names().size() != c.existing.size() + c.names.size())
-            continue;  // this system cannot hold one of the starting names (con.x on Windows)
+        const auto held = folder.names();
+        const auto holds = [&held](const std::string& name) {
+            return std::find(held.begin(), held.end(), name) != held.end();
+        };
+        if (held.size() != c.existing.size() + c.names.size() || !std::all_of(c.names.begin(), c.names.end(), holds))
+            continue;  // this system cannot hold one of the starting names as given (con.x, or a name beyond the
+                       // code page of the test's own narrow paths, on Windows)
         const auto plan = c.start == "-" ? planExtensionChange(c.names, c.selected, c.extension)
                                          : planNumberedRename(c.names, c.selected, c.base, c.start, c.format);
         std::string preview;
