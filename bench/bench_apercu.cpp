@@ -4,6 +4,7 @@
 // longest hold of the event loop over the whole run. For scale, the same
 // plan worked out once by the core alone, the folder listed included.
 #include "app/fenprin.h"
+#include "bench_clock.h"
 #include "bench_fenetre.h"
 #include "core/platform/platform.h"
 #include "core/renamepreview.h"
@@ -30,14 +31,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::milliseconds;
 constexpr int kFiles = 10000;
 constexpr int kEdits = 200;
-
-double milliseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 void makeFiles(const std::string& folder)
 {
@@ -114,8 +111,7 @@ int main(int argc, char** argv)
         delais.push_back(milliseconds(Clock::now() - debut));
     }
     const qint64 tenue = pouls.arreter();
-    std::sort(delais.begin(), delais.end());
-    const double mediane = delais[delais.size() / 2], pire = delais.back();
+    const double mediane = bench::median(delais), pire = *std::max_element(delais.begin(), delais.end());
 
     ordalis::RenameRequest request{false, fen.navigateur()->noms(), std::vector<bool>(kFiles, true), "Vac", "001",
                                    "000", ""};
