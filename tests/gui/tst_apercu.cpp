@@ -82,7 +82,9 @@ private Q_SLOTS:
         Q_EMIT b->mouseHover();
         QTRY_COMPARE(lignes(), attendu);
         QCOMPARE(bilan(), resume);
+        const CommandeRenommage montree = apercu()->commande();
         b->click();
+        QCOMPARE(apercu()->commande(), montree);  // the command run is the one shown
         for (const QString& ligne : attendu) {
             const QString ancien = ligne.section(u'>', 0, 0);
             const QString nouveau = ligne.section(u'>', 1).section(u':', 0, 0);
