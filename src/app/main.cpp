@@ -1,5 +1,6 @@
 // Ordalis... — a toolbox for the files of a folder.
 #include "app/demarrage.h"
+#include "ui/dessin.h"
 #include "ui/dialogues.h"
 #include "app/fenprin.h"
 #include "app/ouverture.h"
@@ -31,7 +32,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ordalis..."));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ordalis.svg")));
+    QApplication::setWindowIcon(iconeDessin(QStringLiteral(":/icons/ordalis.svg")));
     // The desktop entry's name, so that docks and task bars tie the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ordalis.Ordalis"));
     QApplication::setQuitOnLastWindowClosed(false);

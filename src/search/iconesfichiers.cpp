@@ -1,5 +1,7 @@
 #include "search/iconesfichiers.h"
 
+#include "ui/dessin.h"
+
 #include <QPixmap>
 
 namespace {
@@ -28,7 +30,7 @@ void IconesFichiers::vider()
     m_parExtension.clear();
     m_parNomIcone.clear();
     m_parContenu.clear();
-    m_icones.push_back(QIcon(QStringLiteral(":/icons/fichier.svg")));
+    m_icones.push_back(iconeDessin(QStringLiteral(":/icons/fichier.svg")));
 }
 
 int IconesFichiers::stocker(const QIcon& icone)

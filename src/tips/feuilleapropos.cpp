@@ -1,12 +1,13 @@
 #include "tips/feuilleapropos.h"
 
+#include "ui/dessin.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMap>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr int kMarge = 4;  // left free at each side of the lines
 
 FeuilleApropos::FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int debut, int largeur)
     : QWidget(parent), m_lignes(std::move(lignes)), m_debut(debut),
-      m_icone(new QSvgRenderer(QStringLiteral(":/icons/ordalis.svg"), this))
+      m_icone(std::make_unique<Dessin>(QStringLiteral(":/icons/ordalis.svg")))
 {
     setObjectName(QStringLiteral("Image2"));
     resize(largeur, height());
@@ -27,6 +28,8 @@ FeuilleApropos::FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int 
     setCursor(Qt::PointingHandCursor);
     setAccessibleDescription(QStringLiteral("Un clic arrête ou reprend le défilement"));
 }
+
+FeuilleApropos::~FeuilleApropos() = default;
 
 QFont FeuilleApropos::police(int points)
 {

@@ -12,8 +12,9 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
-class QSvgRenderer;
+class Dessin;
 
 struct LigneApropos {
     QString texte;
@@ -25,6 +26,7 @@ class FeuilleApropos : public QWidget {
 public:
     // `largeur`: the sheet's width, fixed.
     FeuilleApropos(QWidget* parent, QList<LigneApropos> lignes, int debut, int largeur);
+    ~FeuilleApropos() override;
 
     // Verdana bold, or a bold sans-serif of similar width where it is absent.
     static QFont police(int points);
@@ -51,7 +53,7 @@ private:
     QList<QFont> m_polices;  // one per line, fitted to the width
     QList<QRect> m_zones;    // where each line is drawn
     int m_debut;
-    QSvgRenderer* m_icone;
+    std::unique_ptr<Dessin> m_icone;
 };
 
 // Makes screen readers see the sheet as text with a Press action. Called

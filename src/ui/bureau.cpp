@@ -3,13 +3,9 @@
 #include "core/platform/platform.h"
 #include "core/volumes.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCall>
 #include <QDir>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -44,18 +40,6 @@ QString volumeDe(const QString& chemin)
             meilleur = r;
     }
     return meilleur;
-}
-
-void afficherProprietesBureau(const std::string& chemin)
-{
-    if (ordalis::platform::showShellProperties(chemin))
-        return;
-    QDBusMessage appel = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItemProperties"));
-    const QUrl url = QUrl::fromLocalFile(QString::fromUtf8(chemin.data(), qsizetype(chemin.size())));
-    appel << QStringList{url.toString()} << QString();
-    QDBusConnection::sessionBus().asyncCall(appel);
 }
 
 QString cheminVerrouUtilisateur()

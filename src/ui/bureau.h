@@ -1,6 +1,6 @@
 // What the program asks of the desktop it runs on: the volumes a user would
-// pick, the file manager's properties dialog, and the per-user lock that
-// tells whether another copy runs.
+// pick, the file manager's properties dialog, the end-of-command sound, and
+// the per-user lock that tells whether another copy runs.
 #pragma once
 
 #include <QString>
@@ -23,6 +23,10 @@ QString volumeDe(const QString& chemin);
 // the desktop file manager's (freedesktop FileManager1 over D-Bus), without
 // waiting; where neither exists nothing happens.
 void afficherProprietesBureau(const std::string& chemin);
+
+// Plays the sound that marks the end of a long command, without waiting;
+// a machine without audio stays silent.
+void jouerSonDeFin();
 
 // The lock file that marks a running copy for this user: in the runtime
 // folder, else in the temporary folder.

@@ -1,6 +1,7 @@
 #include "ui/general.h"
 
 #include "ui/aide.h"
+#include "ui/bureau.h"
 
 #include <algorithm>
 
@@ -8,8 +9,6 @@
 #include <QVariant>
 #include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
 #include <QWidget>
 
 General::General(Dialogues& dialogues, Reglages& reglages)
@@ -35,15 +34,7 @@ void General::JouerSon(Son son)
         m_son(son);
         return;
     }
-    // One effect for the whole run; play() returns at once and an absent
-    // audio device only makes it silent.
-    static QSoundEffect* effet = [] {
-        auto* e = new QSoundEffect(qApp);
-        e->setSource(QUrl(QStringLiteral("qrc:/sounds/fin.wav")));
-        e->setVolume(0.6f);
-        return e;
-    }();
-    effet->play();
+    jouerSonDeFin();
 }
 
 void General::afficherAide(QWidget* depuis, SujetAide sujet)

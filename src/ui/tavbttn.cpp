@@ -1,12 +1,13 @@
 #include "ui/tavbttn.h"
 
+#include "ui/dessin.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace {
 
@@ -41,8 +42,7 @@ void TavBttn::setGradientsens(Qt::Orientation sens) { m_sens = sens; update(); }
 
 void TavBttn::setPicture(const QString& svgResource)
 {
-    delete m_image;
-    m_image = new QSvgRenderer(svgResource, this);
+    m_image = std::make_unique<Dessin>(svgResource);
     update();
 }
 

@@ -7,8 +7,9 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <memory>
 
-class QSvgRenderer;
+class Dessin;
 
 class TavBttn : public QAbstractButton {
     Q_OBJECT
@@ -80,7 +81,7 @@ private:
     bool m_survol = false;
     bool m_decoratif = false;
     bool m_actionDroite = false;
-    QSvgRenderer* m_image = nullptr;
+    std::unique_ptr<Dessin> m_image;
     QString m_bulle;
 };
 

@@ -149,6 +149,11 @@ bool showShellProperties(const std::string& path);
 // False where the system has none (only the Windows shell has one).
 bool showShellFind();
 
+// Starts playing a WAVE sound held in memory that stays valid while it
+// plays, and returns at once; a machine without audio stays silent. False
+// where the system has no player of its own (the window layer plays it).
+bool playWave(std::string_view wave);
+
 // Reads the whole content of a regular file. Anything else is refused
 // without being opened for reading: a folder with std::errc::is_a_directory,
 // a pipe, device or socket with FileRefusal::NotRegularFile, so that the

@@ -6,6 +6,8 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include <mmsystem.h>
+
 namespace ordalis::platform {
 
 bool showShellProperties(const std::string& path)
@@ -23,6 +25,12 @@ bool showShellProperties(const std::string& path)
 bool showShellFind()
 {
     return ::SHFindFiles(nullptr, nullptr) != FALSE;
+}
+
+bool playWave(std::string_view wave)
+{
+    ::PlaySoundW(reinterpret_cast<LPCWSTR>(wave.data()), nullptr, SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    return true;
 }
 
 }  // namespace ordalis::platform
