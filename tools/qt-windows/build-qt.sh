@@ -7,6 +7,8 @@
 # version) provides moc, rcc and uic. Nothing is done when the cache already
 # holds a build of this version with these options; prints the prefix last.
 # Needs root the first time (a deb-src line and the build's packages).
+#   build-qt.sh            build unless the cache holds it, print the prefix
+#   build-qt.sh --cached   print the prefix if the cache holds it, else fail
 set -eu
 HERE=$(cd "$(dirname "$0")" && pwd)
 JOBS=${JOBS:-$(nproc)}
@@ -30,6 +32,7 @@ STAMP="$VERSION $(echo "$OPTIONS" | tr '\n' ' ') $(cksum <"$HERE/toolchain.cmake
 if [ -f "$PREFIX/ordalis-qt.stamp" ] && [ "$(cat "$PREFIX/ordalis-qt.stamp")" = "$STAMP" ]; then
     echo "$PREFIX"; exit 0
 fi
+[ "${1:-}" != --cached ] || exit 1
 
 PACKAGES="dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools"
 missing=""

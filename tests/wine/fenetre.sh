@@ -1,0 +1,33 @@
+#!/bin/sh
+# The Windows program's real main window under Wine, on a virtual display:
+# started on a folder, found by its title, photographed, then closed from
+# the keyboard; the program must end with status 0.
+#   fenetre.sh WINEPREFIX PROGRAM.exe SCREENSHOT.png
+set -eu
+export WINEPREFIX="$1" WINEDEBUG=-all TZ=Europe/Paris WINEDLLOVERRIDES="mscoree,mshtml="
+PROGRAM=$2
+SHOT=$3
+unset QT_QPA_PLATFORM
+DOSSIER=$(mktemp -d)
+trap 'rm -rf "$DOSSIER"' EXIT
+for n in 1 2 3; do echo "fichier $n" >"$DOSSIER/fichier $n.txt"; done
+export PROGRAM SHOT DOSSIER
+exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+    wine "$PROGRAM" "$(winepath -w "$DOSSIER")" &
+    programme=$!
+    fenetre=""
+    for essai in $(seq 120); do
+        fenetre=$(xdotool search --onlyvisible --name "^Ordalis" 2>/dev/null | head -n 1) && [ -n "$fenetre" ] && break
+        sleep 0.5
+    done
+    [ -n "$fenetre" ] || { echo "no main window shown within a minute" >&2; kill $programme; exit 1; }
+    sleep 2  # the start window gives way to the main window
+    fenetre=$(xdotool search --onlyvisible --name "^Ordalis" | head -n 1)
+    echo "window: $(xdotool getwindowname "$fenetre")"
+    xwd -silent -id "$fenetre" | xwdtopnm 2>/dev/null | pnmtopng >"$SHOT"
+    xdotool windowfocus --sync "$fenetre" key alt+F4
+    statut=0
+    wait $programme || statut=$?
+    echo "program ended with status $statut"
+    [ "$statut" = 0 ]
+'
