@@ -47,19 +47,25 @@ if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
 fi
 [ -z "$missing" ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 
-rm -rf "$WORK" "$PREFIX" && mkdir -p "$WORK"
+# A build cut short (the machine stopped) goes on where it was; any other
+# is started afresh.
+if [ ! -f "$WORK/build/build.ninja" ] || [ "$(cat "$WORK/ordalis-qt.stamp" 2>/dev/null)" != "$STAMP" ]; then
+    rm -rf "$WORK" "$PREFIX" && mkdir -p "$WORK"
+    cd "$WORK"
+    apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null
+    SRC=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+    # shellcheck disable=SC2086 # OPTIONS is a list of arguments
+    cmake -G Ninja -S "$SRC" -B build -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$HERE/toolchain.cmake" -DORDALIS_QT_PREFIX="$PREFIX" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_INSTALL_PREFIX="$PREFIX" $OPTIONS >configure.log
+    echo "$STAMP" >ordalis-qt.stamp
+fi
 cd "$WORK"
-apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null
-SRC=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 start=$(date +%s)
-# shellcheck disable=SC2086 # OPTIONS is a list of arguments
-cmake -G Ninja -S "$SRC" -B build -Wno-dev \
-    -DCMAKE_TOOLCHAIN_FILE="$HERE/toolchain.cmake" -DORDALIS_QT_PREFIX="$PREFIX" \
-    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$PREFIX" $OPTIONS >configure.log
-cmake --build build -j"$JOBS" >build.log
+cmake --build build -j"$JOBS" >>build.log
 cmake --install build >install.log
 echo "$STAMP" >"$PREFIX/ordalis-qt.stamp"
-echo "Qt $VERSION for Windows built in $(( ($(date +%s) - start) / 60 )) min" >&2
+echo "Qt $VERSION for Windows built in $(( ($(date +%s) - start) / 60 )) min (this run)" >&2
 cd / && rm -rf "$WORK"
 echo "$PREFIX"
