@@ -34,7 +34,8 @@ public:
     Pouls()
     {
         m_minuteur.setInterval(1);
-        QObject::connect(&m_minuteur, &QTimer::timeout, [this] { m_plusLong = std::max(m_plusLong, m_horloge.restart()); });
+        QObject::connect(&m_minuteur, &QTimer::timeout, &m_minuteur,
+                         [this] { m_plusLong = std::max(m_plusLong, m_horloge.restart()); });
     }
     void demarrer()
     {

@@ -52,7 +52,7 @@ public:
     LoopWatch()
     {
         timer_.setInterval(1);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
             longest_ = std::max(longest_, clock_.restart());
         });
     }

@@ -16,4 +16,13 @@ endif()
 if(WIN32)
     target_compile_definitions(ordalis_settings INTERFACE UNICODE _UNICODE NOMINMAX)
 endif()
-target_compile_definitions(ordalis_settings INTERFACE QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+# Qt mistakes caught at compile time: no implicit conversion of 8-bit strings
+# (their encoding must be stated), no connection to a functor without a
+# context object, no API deprecated up to 6.4. Qt 6.4 reads the deprecation
+# limit as QT_DISABLE_DEPRECATED_BEFORE, later releases as ..._UP_TO.
+target_compile_definitions(ordalis_settings INTERFACE
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CONTEXTLESS_CONNECT
+    QT_DISABLE_DEPRECATED_BEFORE=0x060400
+    QT_DISABLE_DEPRECATED_UP_TO=0x060400)

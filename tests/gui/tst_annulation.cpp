@@ -54,14 +54,17 @@ private Q_SLOTS:
         QTest::addColumn<int>("annulables");      // the files the question counts
         QTest::addColumn<QStringList>("apres");
         QTest::addColumn<QString>("bilan");
-        const QStringList rendus{"a.JPG", "b.txt", "c", "d.md"};
+        const QStringList rendus{QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c"),
+                                 QStringLiteral("d.md")};
         const QString tousRendus = QStringLiteral("4 fichiers ont retrouvé leur nom.");
         QTest::newRow("tout rendu") << QString() << 4 << rendus << tousRendus;
-        QTest::newRow("nom repris") << "reprendre" << 3 << QStringList{"Vac002.txt", "a.JPG", "b.txt", "c", "d.md"}
+        QTest::newRow("nom repris") << "reprendre" << 3 << QStringList{QStringLiteral("Vac002.txt"),
+                                                                       QStringLiteral("a.JPG"), QStringLiteral("b.txt"),
+                                                                       QStringLiteral("c"), QStringLiteral("d.md")}
                                     << "3 fichiers ont retrouvé leur nom.\n1 fichier garde son nom actuel "
                                        "(ancien nom déjà pris, ou fichier disparu) : Vac002.txt.";
         QTest::newRow("fichiers disparus, trois noms cités")
-            << "effacer" << 1 << QStringList{"a.JPG"}
+            << "effacer" << 1 << QStringList{QStringLiteral("a.JPG")}
             << "1 fichier a retrouvé son nom.\n3 fichiers gardent leur nom actuel "
                "(ancien nom déjà pris, ou fichier disparu) : Vac004.md, Vac003, Vac002.txt.";
         QTest::newRow("effacés derrière la question, trois noms sur quatre") << "effacer pendant la question" << 4
@@ -80,7 +83,8 @@ private Q_SLOTS:
         QFETCH(QString, bilan);
         banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c"), QStringLiteral("d.md")});
         renommerTout();
-        const QStringList renommes{"Vac001.jpg", "Vac002.txt", "Vac003", "Vac004.md"};
+        const QStringList renommes{QStringLiteral("Vac001.jpg"), QStringLiteral("Vac002.txt"), QStringLiteral("Vac003"),
+                                   QStringLiteral("Vac004.md")};
         if (entreTemps == u"reprendre")
             env->creerFichier(QStringLiteral("b.txt"), "nouveau");
         if (entreTemps == u"effacer" || entreTemps == u"tout effacer")
@@ -140,7 +144,7 @@ private Q_SLOTS:
         QTest::mouseClick(nom, Qt::LeftButton);
         QTest::keyClicks(nom, QStringLiteral("Vac"));
         QTest::mouseClick(bouton("CmdToutRenommer"), Qt::LeftButton);
-        QCOMPARE(banc->contenu(), (QStringList{"Vac001.txt", "Vac002.txt"}));
+        QCOMPARE(banc->contenu(), (QStringList{QStringLiteral("Vac001.txt"), QStringLiteral("Vac002.txt")}));
         QCOMPARE(fen()->focusWidget(), bouton("CmdToutRenommer"));  // the click took the focus
         ctrlZ(fen()->focusWidget());
         QCOMPARE(messages().size(), 1);
@@ -162,8 +166,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fermerLeCadre");
         QTest::addColumn<QString>("motif");
         QTest::addColumn<QStringList>("lignes");
-        QTest::newRow("filtre de l'extension") << false << "*.txt" << QStringList{"a.txt", "b.txt"};
-        QTest::newRow("cadre fermé entre-temps") << true << "*.*" << QStringList{"a.txt", "b.txt", "c.md"};
+        QTest::newRow("filtre de l'extension") << false << "*.txt" << QStringList{QStringLiteral("a.txt"),
+                                                                                  QStringLiteral("b.txt")};
+        QTest::newRow("cadre fermé entre-temps") << true << "*.*" << QStringList{QStringLiteral("a.txt"),
+                                                                                 QStringLiteral("b.txt"),
+                                                                                 QStringLiteral("c.md")};
     }
     void filtreRemisApresLAnnulation()
     {
@@ -175,7 +182,7 @@ private Q_SLOTS:
         saisir("txtExtension", QStringLiteral("txt"));
         saisir("txtNouvExtension", QStringLiteral("md"));
         bouton("CmdToutNExtension")->click();
-        QCOMPARE(banc->lignes(), (QStringList{"a.md", "b.md", "c.md"}));
+        QCOMPARE(banc->lignes(), (QStringList{QStringLiteral("a.md"), QStringLiteral("b.md"), QStringLiteral("c.md")}));
         if (fermerLeCadre)
             bouton("CmdRename")->click();
         env->dialogues.reponses = {Reponse::Oui};

@@ -55,19 +55,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("resume");
         const QString pris = QStringLiteral("refusé : le nom existe déjà");
         QTest::newRow("Renommer") << "CmdRenommer"
-                                  << QStringList{"b.txt>Vac002.txt:renommé", "c.Gif>Vac003.gif:" + pris}
+                                  << QStringList{QStringLiteral("b.txt>Vac002.txt:renommé"),
+                                                 QStringLiteral("c.Gif>Vac003.gif:") + pris}
                                   << "1 fichier sera renommé, 1 refusé, 0 inchangé";
         QTest::newRow("Tous, chaîne") << "CmdToutRenommer"
-                                      << QStringList{"a.JPG>Vac001.jpg:renommé", "b.txt>Vac002.txt:renommé",
-                                                     "c.Gif>Vac003.gif:" + pris, "Vac003.gif>Vac004.gif:renommé"}
+                                      << QStringList{QStringLiteral("a.JPG>Vac001.jpg:renommé"),
+                                                     QStringLiteral("b.txt>Vac002.txt:renommé"),
+                                                     QStringLiteral("c.Gif>Vac003.gif:") + pris,
+                                                     QStringLiteral("Vac003.gif>Vac004.gif:renommé")}
                                       << "3 fichiers seront renommés, 1 refusé, 0 inchangé";
         QTest::newRow("Changer") << "CmdNExtension"
-                                 << QStringList{"b.txt>b.gif:renommé", "c.Gif>c.gif:renommé"}
+                                 << QStringList{QStringLiteral("b.txt>b.gif:renommé"),
+                                                QStringLiteral("c.Gif>c.gif:renommé")}
                                  << "2 fichiers seront renommés, 0 refusé, 0 inchangé";
         QTest::newRow("Tous, même nom") << "CmdToutNExtension"
-                                        << QStringList{"a.JPG>a.gif:renommé", "b.txt>b.gif:renommé",
-                                                       "c.Gif>c.gif:renommé",
-                                                       "Vac003.gif>Vac003.gif:inchangé"}
+                                        << QStringList{QStringLiteral("a.JPG>a.gif:renommé"),
+                                                       QStringLiteral("b.txt>b.gif:renommé"),
+                                                       QStringLiteral("c.Gif>c.gif:renommé"),
+                                                       QStringLiteral("Vac003.gif>Vac003.gif:inchangé")}
                                         << "3 fichiers seront renommés, 0 refusé, 1 inchangé";
     }
     void chaqueCommande()
@@ -99,16 +104,18 @@ private Q_SLOTS:
         ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
         Q_EMIT bouton("CmdToutRenommer")->mouseHover();
         banc->champ("txtRename")->setText(QStringLiteral("X"));
-        QTRY_COMPARE(lignes(), (QStringList{"a.txt>X001.txt:renommé", "b.txt>X002.txt:renommé"}));
+        QTRY_COMPARE(lignes(), (QStringList{QStringLiteral("a.txt>X001.txt:renommé"),
+                                            QStringLiteral("b.txt>X002.txt:renommé")}));
         bouton("CmdNumFich")->click();  // 0001
-        QTRY_COMPARE(lignes(), (QStringList{"a.txt>X0001.txt:renommé", "b.txt>X0002.txt:renommé"}));
+        QTRY_COMPARE(lignes(), (QStringList{QStringLiteral("a.txt>X0001.txt:renommé"),
+                                            QStringLiteral("b.txt>X0002.txt:renommé")}));
         auto* commandes = apercu()->findChild<QComboBox*>(QStringLiteral("chxApercu"));
         commandes->setCurrentIndex(0);  // as the user picks it in the pane's own list
         Q_EMIT commandes->activated(0);
         banc->choisir({QStringLiteral("b.txt")});
-        QTRY_COMPARE(lignes(), QStringList{"b.txt>X0002.txt:renommé"});
+        QTRY_COMPARE(lignes(), QStringList{QStringLiteral("b.txt>X0002.txt:renommé")});
         banc->champ("txtIncrement")->setText(QStringLiteral("abc"));
-        QTRY_COMPARE(lignes(), QStringList{"b.txt>:refusé : la valeur de départ n'est pas un nombre"});
+        QTRY_COMPARE(lignes(), QStringList{QStringLiteral("b.txt>:refusé : la valeur de départ n'est pas un nombre")});
         QCOMPARE(bilan(), QStringLiteral("0 fichier sera renommé, 1 refusé, 0 inchangé"));
     }
 
@@ -118,10 +125,12 @@ private Q_SLOTS:
     {
         ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
         Q_EMIT bouton("CmdToutRenommer")->mouseHover();
-        QTRY_COMPARE(lignes(), (QStringList{"a.txt>Vac001.txt:renommé", "b.txt>Vac002.txt:renommé"}));
+        QTRY_COMPARE(lignes(), (QStringList{QStringLiteral("a.txt>Vac001.txt:renommé"),
+                                            QStringLiteral("b.txt>Vac002.txt:renommé")}));
         banc->env->creerFichier(QStringLiteral("Vac001.txt"), "autre");
         bouton("CmdToutRenommer")->click();
-        QCOMPARE(lignes(), (QStringList{"a.txt>Vac001.txt:refusé : le nom existe déjà", "b.txt>Vac002.txt:renommé"}));
+        QCOMPARE(lignes(), (QStringList{QStringLiteral("a.txt>Vac001.txt:refusé : le nom existe déjà"),
+                                        QStringLiteral("b.txt>Vac002.txt:renommé")}));
         QCOMPARE(banc->env->lire(QStringLiteral("Vac001.txt")), QByteArray("autre"));
         QCOMPARE(banc->env->lire(QStringLiteral("a.txt")), QByteArray("a.txt"));
         QCOMPARE(banc->env->lire(QStringLiteral("Vac002.txt")), QByteArray("b.txt"));

@@ -207,9 +207,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("contenu");
         QTest::addColumn<double>("hasard");
         QTest::addColumn<QStringList>("vus");
-        QTest::newRow("dernier") << QByteArray("un\r\ndeux\r\ntrois\r\n") << 0.99 << QStringList{"trois", "un", "deux", "trois"};
-        QTest::newRow("une seule ligne") << QByteArray("seul\r\n") << 0.7 << QStringList{"seul", "seul"};
-        QTest::newRow("ligne vide") << QByteArray("a\r\n\r\nb\r\n") << 0.0 << QStringList{"a", "", "b", "a"};
+        QTest::newRow("dernier") << QByteArray("un\r\ndeux\r\ntrois\r\n") << 0.99
+                                 << QStringList{QStringLiteral("trois"), QStringLiteral("un"), QStringLiteral("deux"),
+                                                QStringLiteral("trois")};
+        QTest::newRow("une seule ligne") << QByteArray("seul\r\n") << 0.7
+                                         << QStringList{QStringLiteral("seul"), QStringLiteral("seul")};
+        QTest::newRow("ligne vide") << QByteArray("a\r\n\r\nb\r\n") << 0.0
+                                    << QStringList{QStringLiteral("a"), QStringLiteral(""), QStringLiteral("b"),
+                                                   QStringLiteral("a")};
     }
     void conseilsPremierAuHasardPuisOrdreDuFichier()
     {

@@ -65,7 +65,8 @@ private Q_SLOTS:
 
     void selectionEtLegendes()
     {
-        banc->ouvrir({"a.txt", "b.txt", "c.doc", ".cache"});
+        banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.doc"),
+                      QStringLiteral(".cache")});
         QVERIFY(!bouton("CmdAttributs")->isEnabled() && !bouton("CmdProprietes")->isEnabled());
         QCOMPARE(banc->legende(), QStringLiteral(" Aucun fichier sélectionné"));
         QCOMPARE(banc->lignes().size(), 4);  // hidden files listed too
@@ -87,14 +88,15 @@ private Q_SLOTS:
     // The rename panel takes the whole-folder commands away; closing it resets the filter.
     void renommerLesFichiersChoisis()
     {
-        banc->ouvrir({"a.JPG", "b.txt", "c.Gif"});
+        banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c.Gif")});
         bouton("CmdRename")->click();
         QVERIFY(!bouton("CmdToutDateHeure")->isEnabled());
         saisir("txtRename", QStringLiteral("Vac"));
         bouton("CmdNumFich")->click();  // 001 -> 0001
-        banc->choisir({"b.txt", "c.Gif"});
+        banc->choisir({QStringLiteral("b.txt"), QStringLiteral("c.Gif")});
         bouton("CmdRenommer")->click();
-        QCOMPARE(banc->contenu(), (QStringList{"Vac0002.txt", "Vac0003.gif", "a.JPG"}));
+        QCOMPARE(banc->contenu(), (QStringList{QStringLiteral("Vac0002.txt"), QStringLiteral("Vac0003.gif"),
+                                               QStringLiteral("a.JPG")}));
         saisir("txtExtension", QStringLiteral("doc"));
         bouton("CmdRename")->click();
         QCOMPARE(fen()->navigateur()->motif(), QStringLiteral("*.*"));
@@ -103,7 +105,7 @@ private Q_SLOTS:
     // Bad date reported once and left; read-only files skipped; hidden folders walked, the filter ignored.
     void datesDeToutLeDossier()
     {
-        const QStringList fichiers{"a.txt", "S/b.txt", ".cache/d"};
+        const QStringList fichiers{QStringLiteral("a.txt"), QStringLiteral("S/b.txt"), QStringLiteral(".cache/d")};
         banc->ouvrir(fichiers + QStringList{QStringLiteral("lecture.txt")});
         QVERIFY(!p::setAttributes(env->chemin(QStringLiteral("lecture.txt")).toStdString(), 1));
         const auto avantLecture = temps(QStringLiteral("lecture.txt"));
@@ -127,7 +129,7 @@ private Q_SLOTS:
         env->creerFichier(QStringLiteral("gros.bin"), QByteArray(1025, 'x'));
         banc->ouvrir();
         auto* panneau = fen()->findChild<TavPanel*>(QStringLiteral("LblPropDate"));
-        banc->choisir({"gros.bin"});
+        banc->choisir({QStringLiteral("gros.bin")});
         bouton("CmdProprietes")->setFocus();
         QTest::keyClick(bouton("CmdProprietes"), Qt::Key_Space);  // as the pointer does
         QVERIFY(panneau->isVisible());
@@ -240,10 +242,12 @@ private Q_SLOTS:
         QLocale::setDefault(langue);
         for (const char* d : {"dossier_10", "Dossier_9", "\u00c0rchives"})
             QDir(env->dossier.path()).mkdir(QString::fromUtf8(d));
-        banc->ouvrir({"fichier_10", "Fichier_100", "fichier_9", "z\u00e8bre", "\u00c9t\u00e9", "\u00e9cho"});
+        banc->ouvrir({QStringLiteral("fichier_10"), QStringLiteral("Fichier_100"), QStringLiteral("fichier_9"),
+                      QStringLiteral("z\u00e8bre"), QStringLiteral("\u00c9t\u00e9"), QStringLiteral("\u00e9cho")});
         QLocale::setDefault(QLocale::system());
-        QCOMPARE(banc->lignes(), (QStringList{"\u00e9cho", "\u00c9t\u00e9", "fichier_9", "fichier_10", "Fichier_100",
-                                              "z\u00e8bre"}));
+        QCOMPARE(banc->lignes(), (QStringList{QStringLiteral("\u00e9cho"), QStringLiteral("\u00c9t\u00e9"),
+                                              QStringLiteral("fichier_9"), QStringLiteral("fichier_10"),
+                                              QStringLiteral("Fichier_100"), QStringLiteral("z\u00e8bre")}));
         QListWidget* dossiers = fen()->navigateur()->repertoire();
         QStringList chemin;  // the root, each folder down to the open one, which is current
         for (int i = 0; i <= dossiers->currentRow(); ++i)
@@ -252,7 +256,8 @@ private Q_SLOTS:
         QStringList sous;
         for (int i = dossiers->count() - 3; i < dossiers->count(); ++i)
             sous << dossiers->item(i)->text();
-        QCOMPARE(sous, (QStringList{"\u00c0rchives", "Dossier_9", "dossier_10"}));
+        QCOMPARE(sous, (QStringList{QStringLiteral("\u00c0rchives"), QStringLiteral("Dossier_9"),
+                                    QStringLiteral("dossier_10")}));
         bouton("CmdRename")->click();
         saisir("txtRename", QStringLiteral("Lot"));
         bouton("CmdToutRenommer")->click();
@@ -260,8 +265,9 @@ private Q_SLOTS:
         for (const QString& nom : banc->contenu())
             if (nom.startsWith(u"Lot"))
                 avant << nom + u'=' + QString::fromUtf8(env->lire(nom));
-        QCOMPARE(avant, (QStringList{"Lot001=\u00e9cho", "Lot002=\u00c9t\u00e9", "Lot003=fichier_9", "Lot004=fichier_10",
-                                     "Lot005=Fichier_100", "Lot006=z\u00e8bre"}));
+        QCOMPARE(avant, (QStringList{QStringLiteral("Lot001=\u00e9cho"), QStringLiteral("Lot002=\u00c9t\u00e9"),
+                                     QStringLiteral("Lot003=fichier_9"), QStringLiteral("Lot004=fichier_10"),
+                                     QStringLiteral("Lot005=Fichier_100"), QStringLiteral("Lot006=z\u00e8bre")}));
     }
 
     void nomQuiNEstPasDeLUtf8DateEtRenomme()
@@ -314,7 +320,7 @@ private Q_SLOTS:
         for (const char* nom : {"CheckLectureSeule", "CheckCache", "CheckSysteme", "CheckArchive"})
             if (fen()->findChild<QCheckBox*>(QLatin1String(nom))->isChecked())
                 coches << QLatin1String(nom);
-        QCOMPARE(coches, (QStringList{"CheckCache", "CheckSysteme"}));
+        QCOMPARE(coches, (QStringList{QStringLiteral("CheckCache"), QStringLiteral("CheckSysteme")}));
         if (!unFichier)
             return;
         banc->choisir({QStringLiteral("seul.txt")});

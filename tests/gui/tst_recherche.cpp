@@ -247,12 +247,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("entete");
         QTest::addColumn<QStringList>("croissant");
         QTest::newRow("Taille") << int(ModeleResultats::Taille)
-                                << QStringList{"b.txt", "c.txt", "d.txt", "a.txt"};  // 9, 20, 50, 100 bytes
+                                << QStringList{QStringLiteral("b.txt"), QStringLiteral("c.txt"),
+                                               QStringLiteral("d.txt"), QStringLiteral("a.txt")};  // 9, 20, 50, 100 bytes
         QTest::newRow("Date") << int(ModeleResultats::Date)
-                              << QStringList{"d.txt", "b.txt", "a.txt", "c.txt"};  // 2022, 2023-02, 2023-12, 2024
+                              << QStringList{QStringLiteral("d.txt"), QStringLiteral("b.txt"), QStringLiteral("a.txt"),
+                                             QStringLiteral("c.txt")};  // 2022, 2023-02, 2023-12, 2024
         // The time of day, the date breaking the tie of the two 08:00.
         QTest::newRow("Heure") << int(ModeleResultats::Heure)
-                               << QStringList{"d.txt", "c.txt", "b.txt", "a.txt"};  // 08:00, 08:00, 09:30, 23:10
+                               << QStringList{QStringLiteral("d.txt"), QStringLiteral("c.txt"), QStringLiteral("b.txt"),
+                                              QStringLiteral("a.txt")};  // 08:00, 08:00, 09:30, 23:10
     }
     void tris()
     {
@@ -290,10 +293,14 @@ private Q_SLOTS:
         ouvrir();
         chercher();
         cliquerEntete(ModeleResultats::Nom);
-        QCOMPARE(colonne(), (QStringList{"dix_ch.txt", "e.txt", "été.txt", "F9.txt", "f10.txt", "f100.txt", "neuf1.txt",
-                                         long100}));
+        QCOMPARE(colonne(), (QStringList{QStringLiteral("dix_ch.txt"), QStringLiteral("e.txt"),
+                                         QStringLiteral("été.txt"), QStringLiteral("F9.txt"), QStringLiteral("f10.txt"),
+                                         QStringLiteral("f100.txt"), QStringLiteral("neuf1.txt"), long100}));
         cliquerEntete(ModeleResultats::LongNom);
-        QCOMPARE(colonne(ModeleResultats::LongNom), (QStringList{"100", "10", "09", "08", "07", "07", "06", "05"}));
+        QCOMPARE(colonne(ModeleResultats::LongNom), (QStringList{QStringLiteral("100"), QStringLiteral("10"),
+                                                                 QStringLiteral("09"), QStringLiteral("08"),
+                                                                 QStringLiteral("07"), QStringLiteral("07"),
+                                                                 QStringLiteral("06"), QStringLiteral("05")}));
     }
 
     // "Dans le dossier" sorts by folder, whatever the names' order; the "Heure" column shows the time of day.
@@ -309,7 +316,7 @@ private Q_SLOTS:
         bouton("CmdRechercherDansSousRepertoires")->click();
         chercher();
         cliquerEntete(ModeleResultats::Dossier);
-        QCOMPARE(colonne(), (QStringList{"z.txt", "m.txt", "a.txt"}));
+        QCOMPARE(colonne(), (QStringList{QStringLiteral("z.txt"), QStringLiteral("m.txt"), QStringLiteral("a.txt")}));
         QCOMPARE(colonne(ModeleResultats::Heure).at(1), u"09:30"_qs);
     }
 

@@ -545,7 +545,7 @@ private Q_SLOTS:
         QElapsedTimer battement;
         qint64 plusLong = 0;
         QTimer pouls;
-        connect(&pouls, &QTimer::timeout, [&] { plusLong = std::max(plusLong, battement.restart()); });
+        connect(&pouls, &QTimer::timeout, &pouls, [&] { plusLong = std::max(plusLong, battement.restart()); });
         battement.start();
         pouls.start(10);
         choisir(u"ligne.txt"_qs);
