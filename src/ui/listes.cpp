@@ -88,13 +88,13 @@ void ListeDossiers::afficher(const std::string& dossier, const std::vector<ordal
     for (const auto& e : entrees) {
         if (!(e.isDirectory || e.isSymlink))
             continue;
-        if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::CheminComplet(dossier, e.name, sep)))
+        if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::joinPath(dossier, e.name, sep)))
             sous.push_back(e.name);
     }
     std::sort(sous.begin(), sous.end(), ordalis::naturalLess);
     for (const std::string& s : sous) {
         auto* item = new QListWidgetItem(ferme, affichable(s), this);
-        item->setData(Qt::UserRole, QByteArray::fromStdString(ordalis::CheminComplet(dossier, s, sep)));
+        item->setData(Qt::UserRole, QByteArray::fromStdString(ordalis::joinPath(dossier, s, sep)));
         item->setData(roleNiveau, niveau);
     }
 }
