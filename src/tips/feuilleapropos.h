@@ -13,6 +13,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAccessibleInterface;
+
 class QSvgRenderer;
 
 struct LigneApropos {
@@ -54,6 +56,6 @@ private:
     QSvgRenderer* m_icone;
 };
 
-// Makes screen readers see the sheet as text with a Press action. Called
-// once at start, before any window.
-void installerAccessibiliteFeuille();
+// The accessibility of the sheet, for QAccessible::installFactory: screen
+// readers see it as text with a Press action.
+QAccessibleInterface* accesFeuille(const QString& classe, QObject* objet);

@@ -143,20 +143,11 @@ private:
     }
 };
 
-QAccessibleInterface* fabriqueLecteurs(const QString& classe, QObject* objet)
+}  // namespace
+
+QAccessibleInterface* accesLecteurs(const QString& classe, QObject* objet)
 {
     if (classe == QLatin1String("ListeLecteurs") && objet && objet->isWidgetType())
         return new LecteursAccessible(static_cast<QComboBox*>(objet));
     return nullptr;
-}
-
-}  // namespace
-
-ListeLecteurs::ListeLecteurs(QWidget* parent) : QComboBox(parent)
-{
-    static const bool installe = [] {
-        QAccessible::installFactory(fabriqueLecteurs);
-        return true;
-    }();
-    Q_UNUSED(installe);
 }
