@@ -51,13 +51,13 @@ int main()
     std::vector<double> crypt, decrypt, translation;
     std::string cipher, back, other;
     for (int round = 0; round < kRounds; ++round) {
-        crypt.push_back(timed([&] { return ordalis::Crypter(clear, key); }, cipher));
-        decrypt.push_back(timed([&] { return ordalis::Decrypter(cipher, key); }, back));
+        crypt.push_back(timed([&] { return ordalis::encipher(clear, key); }, cipher));
+        decrypt.push_back(timed([&] { return ordalis::decipher(cipher, key); }, back));
         translation.push_back(timed([&] { return translated(clear, table); }, other));
     }
     const bool exact = back == clear;
     const double ratio = std::max(median(crypt), median(decrypt)) / median(translation);
-    std::printf("10 MB, median of %d rounds: Crypter %.1f ms, Decrypter %.1f ms, 256-entry byte translation "
+    std::printf("10 MB, median of %d rounds: encipher %.1f ms, decipher %.1f ms, 256-entry byte translation "
                 "%.1f ms; round trip %s\n",
                 kRounds, median(crypt), median(decrypt), median(translation), exact ? "exact" : "WRONG");
     std::printf("cipher: %.2f x a byte translation of the same 10 MB (goal <= 4 x)\n", ratio);

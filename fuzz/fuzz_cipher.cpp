@@ -19,13 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char& c : text)
         if (c == '\0')
             c = 1;
-    const std::string cipher = ordalis::Crypter(text, key);
+    const std::string cipher = ordalis::encipher(text, key);
     if (key.empty() || text.find_first_not_of(' ') == std::string::npos) {
         FUZZ_CHECK(cipher.empty());
         return 0;
     }
     FUZZ_CHECK(cipher.size() == text.size());
     FUZZ_CHECK(cipher.find('\0') == std::string::npos);
-    FUZZ_CHECK(ordalis::Decrypter(cipher, key) == text);
+    FUZZ_CHECK(ordalis::decipher(cipher, key) == text);
     return 0;
 }

@@ -51,11 +51,11 @@ std::string cheminJournalRenommage()
     if (etat.empty())
         return {};  // no journal, no undo: the commands still run
     const char sep = ordalis::platform::separator();
-    const std::string dossier = ordalis::CheminComplet(etat, "Ordalis...", sep);
+    const std::string dossier = ordalis::joinPath(etat, "Ordalis...", sep);
     std::error_code ec;  // a folder that cannot be made leaves the commands without a journal
     std::filesystem::create_directories(
         std::u8string(reinterpret_cast<const char8_t*>(dossier.data()), dossier.size()), ec);
-    return ordalis::CheminComplet(dossier, "dernier-renommage.journal", sep);
+    return ordalis::joinPath(dossier, "dernier-renommage.journal", sep);
 }
 
 bool annulerDernierRenommage(General& general, QWidget* parent, const std::string& journal)

@@ -5,7 +5,13 @@
 #include "app/outils.h"
 #include "ui/bureau.h"
 #include "ui/general.h"
+#include "ui/listes.h"
+#include "ui/tavbttn.h"
+#include "search/vuesresultats.h"
+#include "texttools/vuetexte.h"
+#include "tips/feuilleapropos.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -16,6 +22,12 @@ InstanceUnique::InstanceUnique(const QString& cheminVerrou)
     m_verrou = std::make_unique<QLockFile>(chemin);
     m_verrou->setStaleLockTime(0);  // only a dead owner makes a lock stale
     m_acquise = m_verrou->tryLock(0);
+}
+
+void installerAccessibilite()
+{
+    for (auto* fabrique : {accesTavBttn, accesLecteurs, accesVueTexte, accesEntete, accesFeuille})
+        QAccessible::installFactory(fabrique);
 }
 
 bool accepterNouvelleInstance(General& general)

@@ -23,6 +23,10 @@ private:
     bool m_acquise = false;
 };
 
+// Installs what screen readers see of the custom widgets of every layer.
+// Called once at start, before any window.
+void installerAccessibilite();
+
 // Asks whether a new copy should run (Yes/No, No by default). False: end.
 bool accepterNouvelleInstance(General& general);
 

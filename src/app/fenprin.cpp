@@ -86,7 +86,9 @@ FenPrin::FenPrin(General& general, QWidget* parent)
     m_attributs = new PanneauAttributs(*m_contexte);
     m_renommer = new PanneauRenommer(*m_contexte, m_journal);
     m_proprietes = new PanneauProprietes(*m_contexte);
-    m_menu = new MenuConfiguration(*this);
+    m_menu = new MenuConfiguration(*this, m_general);
+    connect(m_menu, &MenuConfiguration::couleursChangees, this, &FenPrin::ProcCoulDefUtil);
+    connect(m_menu, &MenuConfiguration::aproposDemande, m_outils, &Outils::ouvrirApropos);
     m_popUp = m_menu->panneau();
     brancherNavigateur();
     // Ctrl+Z in a text box undoes its typing while it has some to undo.
@@ -136,7 +138,7 @@ void FenPrin::annulerRenommage()
 
 bool FenPrin::ouvrir(const std::string& chemin)
 {
-    return ouvrirChemin(*this, chemin);
+    return ouvrirChemin(*m_navigateur, m_general, chemin);
 }
 
 void FenPrin::keyPressEvent(QKeyEvent* event)

@@ -6,9 +6,7 @@
 #include "app/ouverture.h"
 #include "core/platform/platform.h"
 #include "ui/general.h"
-#include "tips/feuilleapropos.h"
 #include "ui/reglages.h"
-#include "ui/tavbttn.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -36,8 +34,7 @@ int main(int argc, char** argv)
     // The desktop entry's name, so that docks and task bars tie the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ordalis.Ordalis"));
     QApplication::setQuitOnLastWindowClosed(false);
-    installerAccessibiliteTavBttn();
-    installerAccessibiliteFeuille();
+    installerAccessibilite();
     // The interface is French: so are Qt's own dialogs when their
     // translation is installed.
     QTranslator traductionQt;

@@ -1,8 +1,6 @@
 #include "app/menuconfig.h"
 
 #include "ui/dialogues.h"
-#include "app/fenprin.h"
-#include "app/outils.h"
 #include "ui/general.h"
 #include "ui/ligne.h"
 #include "ui/reglages.h"
@@ -40,8 +38,8 @@ constexpr int largeurPanneau = 3255;
 
 }  // namespace
 
-MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
-    : QObject(&fenetre), m_fenetre(fenetre), m_general(fenetre.general()),
+MenuConfiguration::MenuConfiguration(QWidget& fenetre, General& general)
+    : QObject(&fenetre), m_fenetre(fenetre), m_general(general),
       m_panneau(creerPanneau(&fenetre, QStringLiteral("PopUpInfos"), role::Panneau,
                                QStringLiteral("Configuration des couleurs, etc.")))
 {
@@ -55,9 +53,8 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
         placer(l, 60, haut, largeurPanneau - 120, 60);
         haut += 60;
     };
-    TavBttn* apropos = entree("CmdApropos2", QStringLiteral("A propos..."), haut);
-    connect(apropos, &TavBttn::clicked, &m_fenetre, &FenPrin::masquerMenu);
-    connect(apropos, &TavBttn::clicked, m_fenetre.outils(), &Outils::ouvrirApropos);
+    connect(entree("CmdApropos2", QStringLiteral("A propos..."), haut), &TavBttn::clicked, this,
+            &MenuConfiguration::aproposDemande);
     haut += hauteurEntree;
     ligne("Line1");
     QLabel* titre = creerEtiquette(m_panneau, QStringLiteral("LblChangerCoul"), QStringLiteral("[COULEURS]"));
@@ -84,8 +81,7 @@ MenuConfiguration::MenuConfiguration(FenPrin& fenetre)
             &MenuConfiguration::desinstaller);
     haut += hauteurEntree;
     ligne("Line7");
-    connect(entree("CmdFerMnu", QStringLiteral("Fermer le menu"), haut), &TavBttn::clicked, &m_fenetre,
-            &FenPrin::masquerMenu);
+    entree("CmdFerMnu", QStringLiteral("Fermer le menu"), haut);
 }
 
 TavBttn* MenuConfiguration::entree(const char* nom, const QString& caption, int haut)
@@ -95,6 +91,7 @@ TavBttn* MenuConfiguration::entree(const char* nom, const QString& caption, int 
     b->setGradientcolorstart(Qt::transparent);
     b->setGradientcolorend(Qt::transparent);
     placer(b, 60, haut, largeurPanneau - 120, hauteurEntree);
+    connect(b, &TavBttn::clicked, m_panneau, &QWidget::hide);  // before the entry's own work
     return b;
 }
 
@@ -112,7 +109,7 @@ void MenuConfiguration::lireInterrupteurs()
         m_textes[std::size_t(i)] = texte;
         m_general.couleurs.*roles[i].membre = *valeur;
     }
-    m_fenetre.ProcCoulDefUtil();
+    Q_EMIT couleursChangees();
 
     m_general.InfoBulles = r.lireOuiNon(Cles::sectionBulles, Cles::cleBulles);
     m_general.ConseilDemarrage = r.lireOuiNon(Cles::sectionConseils, Cles::cleConseils);
@@ -127,7 +124,6 @@ void MenuConfiguration::rafraichirInterrupteurs()
 
 void MenuConfiguration::ProcChangeCoul(int role)
 {
-    m_fenetre.masquerMenu();
     const RoleCouleur& r = roles[role];
     if (const auto choisie = m_general.dialogues().couleur(&m_fenetre, m_dernierChoix)) {
         m_dernierChoix = *choisie;
@@ -135,24 +131,22 @@ void MenuConfiguration::ProcChangeCoul(int role)
         m_textes[std::size_t(role)] = QString::fromStdString(ordalis::colourToDecimalText(m_general.couleurs.*r.membre));
     }
     m_general.reglages().ecrire(Cles::sectionCouleurs, QString::fromUtf8(r.cle), m_textes[std::size_t(role)]);
-    m_fenetre.ProcCoulDefUtil();
+    Q_EMIT couleursChangees();
 }
 
 void MenuConfiguration::reinitialiser()
 {
-    m_fenetre.masquerMenu();
     for (int i = 0; i < 7; ++i) {
         const auto valeur = *ordalis::parseColourText(roles[i].defaut);
         m_general.couleurs.*roles[i].membre = valeur;
         m_textes[std::size_t(i)] = QString::fromStdString(ordalis::colourToDecimalText(valeur));
         m_general.reglages().ecrire(Cles::sectionCouleurs, QString::fromUtf8(roles[i].cle), m_textes[std::size_t(i)]);
     }
-    m_fenetre.ProcCoulDefUtil();
+    Q_EMIT couleursChangees();
 }
 
 void MenuConfiguration::basculerBulles()
 {
-    m_fenetre.masquerMenu();
     m_general.InfoBulles = !m_general.InfoBulles;
     rafraichirInterrupteurs();
     m_general.reglages().ecrireOuiNon(Cles::sectionBulles, Cles::cleBulles, m_general.InfoBulles);
@@ -160,7 +154,6 @@ void MenuConfiguration::basculerBulles()
 
 void MenuConfiguration::basculerConseils()
 {
-    m_fenetre.masquerMenu();
     m_general.ConseilDemarrage = !m_general.ConseilDemarrage;
     rafraichirInterrupteurs();
     m_general.reglages().ecrireOuiNon(Cles::sectionConseils, Cles::cleConseils, m_general.ConseilDemarrage);
@@ -168,7 +161,6 @@ void MenuConfiguration::basculerConseils()
 
 void MenuConfiguration::desinstaller()
 {
-    m_fenetre.masquerMenu();
     const Reponse r = m_general.dialogues().message(&m_fenetre, {QStringLiteral("DÉSINSTALLATION"),
         QStringLiteral("Cette opération ne devrait être effectuée que si vous souhaitez désinstaller le programme.\n"
                        "Etes-vous sûr(e) de vouloir supprimer la clé d'enregistrement des données "

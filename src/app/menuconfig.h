@@ -10,7 +10,6 @@
 #include <QString>
 #include <array>
 
-class FenPrin;
 class General;
 class TavPanel;
 class TavBttn;
@@ -18,7 +17,8 @@ class TavBttn;
 class MenuConfiguration : public QObject {
     Q_OBJECT
 public:
-    explicit MenuConfiguration(FenPrin& fenetre);
+    // Builds the panel, hidden, in `fenetre`; every entry hides it first.
+    MenuConfiguration(QWidget& fenetre, General& general);
 
     TavPanel* panneau() const { return m_panneau; }
 
@@ -35,10 +35,16 @@ public:
     void basculerConseils();
     void desinstaller();
 
+Q_SIGNALS:
+    // The colours of `General` changed (read, picked or reset): to apply.
+    void couleursChangees();
+    // The about entry was chosen (the menu is hidden already).
+    void aproposDemande();
+
 private:
     TavBttn* entree(const char* nom, const QString& caption, int haut);
 
-    FenPrin& m_fenetre;
+    QWidget& m_fenetre;
     General& m_general;
     TavPanel* m_panneau;
     TavBttn *m_bulles = nullptr, *m_conseils = nullptr;  // the switches

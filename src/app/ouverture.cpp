@@ -1,6 +1,5 @@
 #include "app/ouverture.h"
 
-#include "app/fenprin.h"
 #include "core/paths.h"
 #include "core/platform/platform.h"
 #include "fileops/navigateur.h"
@@ -8,6 +7,7 @@
 #include "ui/general.h"
 #include "ui/ui.h"
 
+#include <QListView>
 #include <QMimeData>
 #include <QUrl>
 
@@ -41,13 +41,12 @@ fs::path absolu(const std::string& chemin)
     return p;
 }
 
-void signaler(FenPrin& fenetre, const std::string& chemin)
+void signaler(const Navigateur& navigateur, General& general, const std::string& chemin)
 {
-    General& general = fenetre.general();
-    general.dialogues().message(&fenetre, {general.TitreProgramme,
+    general.dialogues().message(navigateur.fichier()->window(), {general.TitreProgramme,
         QStringLiteral("Impossible d'ouvrir « %1 » : ce dossier ou ce fichier n'existe pas, ou ne peut pas être lu.\n"
                        "Ordalis... reste sur le dossier « %2 ».")
-            .arg(versQString(chemin), fenetre.navigateur()->dossier()),
+            .arg(versQString(chemin), navigateur.dossier()),
         IconeMessage::Exclamation});
 }
 
@@ -78,21 +77,20 @@ std::string cheminDepose(const QMimeData& donnees)
     return {};
 }
 
-bool ouvrirChemin(FenPrin& fenetre, const std::string& chemin)
+bool ouvrirChemin(Navigateur& navigateur, General& general, const std::string& chemin)
 {
     fs::path p = absolu(chemin);
     const std::string complet = versOctets(p.make_preferred());
-    Navigateur* nav = fenetre.navigateur();
-    if (ordalis::platform::leadsToFolder(complet) && nav->setDossierNatif(complet))
+    if (ordalis::platform::leadsToFolder(complet) && navigateur.setDossierNatif(complet))
         return true;
     ordalis::platform::FileStat etat;
     const std::string dossier = versOctets(p.parent_path());
     const std::string nom = versOctets(p.filename());
     if (!ordalis::platform::leadsToFolder(complet) && !nom.empty()
-        && !ordalis::platform::fileStat(dossier, nom, etat) && nav->setDossierNatif(dossier)) {
-        nav->selectionner(nom);
+        && !ordalis::platform::fileStat(dossier, nom, etat) && navigateur.setDossierNatif(dossier)) {
+        navigateur.selectionner(nom);
         return true;
     }
-    signaler(fenetre, chemin);
+    signaler(navigateur, general, chemin);
     return false;
 }

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-class FenPrin;
+class General;
+class Navigateur;
 class QMimeData;
 
 // The path the arguments ask to open: the first one that is not an option
@@ -16,8 +17,8 @@ std::string cheminDemande(const std::vector<std::string>& arguments);
 // The first local path of a drop (file URLs); empty when it holds none.
 std::string cheminDepose(const QMimeData& donnees);
 
-// Shows `chemin` in the main window's browser: a folder is opened, a file
-// opens its folder with that file alone selected. A relative path is taken
-// from the process's current folder. A path that is missing or cannot be
-// listed leaves the browser as it was and says so. True when opened.
-bool ouvrirChemin(FenPrin& fenetre, const std::string& chemin);
+// Shows `chemin` in `navigateur`: a folder is opened, a file opens its
+// folder with that file alone selected. A relative path is taken from the
+// process's current folder. A path that is missing or cannot be listed
+// leaves the browser as it was and says so. True when opened.
+bool ouvrirChemin(Navigateur& navigateur, General& general, const std::string& chemin);

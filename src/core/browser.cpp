@@ -22,7 +22,7 @@ std::string selectionCaption(std::size_t selectedCount)
     return " " + n + " fichiers sélectionnés";
 }
 
-bool DossierVide(const std::string& folder, bool filesOnly)
+bool isEmptyFolder(const std::string& folder, bool filesOnly)
 {
     std::vector<platform::DirEntry> entries;
     if (platform::listDirectory(folder, entries))

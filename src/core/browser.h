@@ -23,6 +23,6 @@ std::string stopReport(std::uint64_t done, std::uint64_t counted, bool started);
 // and system ones included, as the file list shows them) and, unless
 // `filesOnly`, subfolders (links to folders among them) too. Devices, pipes
 // and sockets never count. A folder that cannot be listed counts as empty.
-bool DossierVide(const std::string& folder, bool filesOnly);
+bool isEmptyFolder(const std::string& folder, bool filesOnly);
 
 }  // namespace ordalis

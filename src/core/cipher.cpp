@@ -91,14 +91,14 @@ std::string transform(std::string_view text, std::string_view key, Step step)
 
 }  // namespace
 
-std::string Crypter(std::string_view text, std::string_view key)
+std::string encipher(std::string_view text, std::string_view key)
 {
     if (spacesOnly(text))
         return {};
     return transform(text, key, [](auto clear, auto code) { return enciphered(clear, code); });
 }
 
-std::string Decrypter(std::string_view text, std::string_view key)
+std::string decipher(std::string_view text, std::string_view key)
 {
     return transform(text, key, [](auto cipher, auto code) { return deciphered(cipher, code); });
 }

@@ -15,15 +15,15 @@ namespace ordalis {
 // to 255 only. Every key character counts, spaces included. A text that is
 // empty or made of spaces (code 32) only gives the empty result, and so does
 // an empty key.
-std::string Crypter(std::string_view text, std::string_view key);
+std::string encipher(std::string_view text, std::string_view key);
 
 // The clear text of `text` under `key`: the key code is subtracted, a
 // difference below 0 is raised by 255, and a difference of 0 gives 255.
-// Deciphering what Crypter gave with the same key gives the clear text back
+// Deciphering what encipher gave with the same key gives the clear text back
 // exactly for every text of codes 1 to 255 (a clear code 0 comes back as
 // 255). Every text is deciphered, one of spaces only included (it may be
 // the cipher text of a text that is not); an empty key gives the empty
 // result.
-std::string Decrypter(std::string_view text, std::string_view key);
+std::string decipher(std::string_view text, std::string_view key);
 
 }  // namespace ordalis

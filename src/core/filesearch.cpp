@@ -145,7 +145,7 @@ private:
         Folder child;
         if (folders_.back().handle.openChild(name, child.handle))
             return;
-        child.path = CheminComplet(folders_.back().path, name, separator_);
+        child.path = joinPath(folders_.back().path, name, separator_);
         child.name = std::move(name);
         folders_.push_back(std::move(child));
         if (folders_.size() > kOpenFolders)
@@ -201,7 +201,7 @@ private:
         row.displayName = utf8::display(name);
         row.folder = folder.path;
         row.displayFolder = folder.display;
-        row.key = CheminComplet(folder.path, name, separator_);
+        row.key = joinPath(folder.path, name, separator_);
         row.size = status.size;
         row.writeTime = status.write;
         row.nameLength = utf8::decode(name).size();

@@ -2,7 +2,7 @@
 
 namespace ordalis {
 
-std::string CheminComplet(std::string_view folder, std::string_view name, char separator)
+std::string joinPath(std::string_view folder, std::string_view name, char separator)
 {
     std::string result(folder);
     if (!result.empty() && result.back() == separator)

@@ -10,7 +10,7 @@ namespace ordalis {
 // Joins a folder and a name with one separator: a folder ending with the
 // separator loses that last character first; a name beginning with the
 // separator is appended directly. ("C:\\", "a.txt", '\\') -> "C:\\a.txt".
-std::string CheminComplet(std::string_view folder, std::string_view name, char separator);
+std::string joinPath(std::string_view folder, std::string_view name, char separator);
 
 // The text after the last occurrence of `separator`, or the whole text when it
 // does not occur ("Photo.Vac.JPG", ".") -> "JPG"; a text ending with the

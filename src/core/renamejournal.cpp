@@ -39,7 +39,7 @@ bool existsInFolder(const std::string& folder, const std::string& name)
 {
     std::error_code ec;
     return std::filesystem::exists(std::filesystem::symlink_status(
-        fsPath(CheminComplet(folder, name, platform::separator())), ec));
+        fsPath(joinPath(folder, name, platform::separator())), ec));
 }
 
 bool sameLettersIgnoringCase(std::string_view a, std::string_view b)
@@ -58,7 +58,7 @@ bool sameFileOtherCase(const std::string& folder, const std::string& a, const st
         return false;
     const char sep = platform::separator();
     std::error_code ec;
-    return std::filesystem::equivalent(fsPath(CheminComplet(folder, a, sep)), fsPath(CheminComplet(folder, b, sep)), ec);
+    return std::filesystem::equivalent(fsPath(joinPath(folder, a, sep)), fsPath(joinPath(folder, b, sep)), ec);
 }
 
 std::optional<std::size_t> parseIndex(std::string_view text)
@@ -285,8 +285,8 @@ std::optional<UndoReport> undoRenameJournal(const std::string& path)
         const JournalPair& p = journal->pairs[i];
         if (!p.done)
             continue;
-        if (platform::renameNoReplace(CheminComplet(journal->folder, p.newName, sep),
-                                      CheminComplet(journal->folder, p.oldName, sep))) {
+        if (platform::renameNoReplace(joinPath(journal->folder, p.newName, sep),
+                                      joinPath(journal->folder, p.oldName, sep))) {
             report.kept.push_back(p.newName);
             continue;
         }

@@ -122,7 +122,7 @@ std::size_t applyRenamePlan(const std::string& folder,
 {
     // Both paths are rebuilt in the same two buffers: the folder prefix with
     // its one separator, then the name.
-    const std::string prefix = CheminComplet(folder, "", platform::separator());
+    const std::string prefix = joinPath(folder, "", platform::separator());
     std::string from = prefix;
     std::string to = prefix;
     std::size_t renamed = 0;

@@ -26,11 +26,11 @@ std::uint64_t countFiles(const std::string& root, std::vector<std::string>* path
             if (entry.isSymlink || entry.isSpecial || entry.name.starts_with('.'))
                 continue;
             if (entry.isDirectory) {
-                pending.push_back(CheminComplet(folder, entry.name, sep));
+                pending.push_back(joinPath(folder, entry.name, sep));
             } else {
                 ++count;
                 if (paths)
-                    paths->push_back(CheminComplet(folder, entry.name, sep));
+                    paths->push_back(joinPath(folder, entry.name, sep));
             }
         }
         // Subfolders are taken in listing order, so the first one goes last.
@@ -82,7 +82,7 @@ void TreeWalk::advance(const std::function<void(const std::string& path)>& onFil
     const platform::DirEntry& entry = folder.entries[folder.next++];
     if (entry.isSymlink || entry.isSpecial || entry.isDirectory != folder.filesDone)
         return;
-    std::string path = CheminComplet(folder.path, entry.name, platform::separator());
+    std::string path = joinPath(folder.path, entry.name, platform::separator());
     if (folder.filesDone) {
         folders_.emplace_back(std::move(path));  // invalidates `folder`
     } else {

@@ -183,7 +183,7 @@ std::vector<bool> Navigateur::selection() const
 
 std::string Navigateur::chemin(const std::string& nom) const
 {
-    return ordalis::CheminComplet(m_dossier, nom, ordalis::platform::separator());
+    return ordalis::joinPath(m_dossier, nom, ordalis::platform::separator());
 }
 
 void Navigateur::majSelection()

@@ -154,14 +154,14 @@ private:
     EnteteTriable* entete() const { return static_cast<EnteteTriable*>(widget()); }
 };
 
-QAccessibleInterface* fabriqueEntete(const QString&, QObject* objet)
+}  // namespace
+
+QAccessibleInterface* accesEntete(const QString&, QObject* objet)
 {
     if (auto* e = dynamic_cast<EnteteTriable*>(objet))
         return new EnteteAccessible(e);
     return nullptr;
 }
-
-}  // namespace
 
 QStringList lignesSousIcone(const QString& nom, const QFont& police, int largeur)
 {
@@ -204,11 +204,6 @@ VuesResultats::VuesResultats(ModeleResultats* modele, QWidget* parent)
 
 void VuesResultats::construireDetails()
 {
-    static const bool fabrique = [] {
-        QAccessible::installFactory(fabriqueEntete);
-        return true;
-    }();
-    Q_UNUSED(fabrique);
     m_details->setObjectName(QStringLiteral("ResultatsDetails"));
     m_details->setHorizontalHeader(new EnteteTriable(m_details));
     reglerVue(m_details);

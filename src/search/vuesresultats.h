@@ -16,6 +16,7 @@
 class ModeleResultats;
 class QAbstractItemDelegate;
 class QAbstractProxyModel;
+class QAccessibleInterface;
 class QFont;
 class QListView;
 class QTableView;
@@ -28,6 +29,9 @@ QUrl urlFichier(const std::string& chemin);
 // pixels: on one line when it fits, else on two, the second shortened in
 // its middle when it is still too long.
 QStringList lignesSousIcone(const QString& nom, const QFont& police, int largeur);
+
+// The accessibility of the details' header, for QAccessible::installFactory.
+QAccessibleInterface* accesEntete(const QString& classe, QObject* objet);
 
 class VuesResultats : public QStackedWidget {
     Q_OBJECT

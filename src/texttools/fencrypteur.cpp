@@ -208,7 +208,7 @@ FenCrypteur::Calcul FenCrypteur::calculer(bool crypter, const QString& cle, cons
     if ((c.refus = encoder(cle, QStringLiteral("La clé"), action, octetsCle)) ||
         (c.refus = encoder(texte, QStringLiteral("Le texte"), action, octets)))
         return c;
-    const std::string resultat = crypter ? ordalis::Crypter(octets, octetsCle) : ordalis::Decrypter(octets, octetsCle);
+    const std::string resultat = crypter ? ordalis::encipher(octets, octetsCle) : ordalis::decipher(octets, octetsCle);
     c.resultat = QString::fromStdU16String(ordalis::cp1252::decode(resultat));
     c.lignes = indexerLignes(vueUtf16(c.resultat), true);
     return c;

@@ -67,8 +67,6 @@ VueTexte::VueTexte(QWidget* parent) : QAbstractScrollArea(parent)
     viewport()->setCursor(Qt::IBeamCursor);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTexte({});
-    static const bool accessible = (QAccessible::installFactory(accesVueTexte), true);
-    Q_UNUSED(accessible);
 }
 
 void VueTexte::setTexte(QString texte)

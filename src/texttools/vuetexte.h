@@ -153,7 +153,7 @@ private:
     int m_colonnes = 1;
 };
 
-// The accessibility of the views (installed by the first view made).
+// The accessibility of the views, for QAccessible::installFactory.
 QAccessibleInterface* accesVueTexte(const QString& classe, QObject* objet);
 
 // Whether `texte` holds a control code other than a tab, a LF or a CR

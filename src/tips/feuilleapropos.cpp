@@ -134,16 +134,11 @@ public:
     }
 };
 
-QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
+}  // namespace
+
+QAccessibleInterface* accesFeuille(const QString& classe, QObject* objet)
 {
     if (classe == QLatin1String("FeuilleApropos") && objet && objet->isWidgetType())
         return new FeuilleAccessible(static_cast<FeuilleApropos*>(objet));
     return nullptr;
-}
-
-}  // namespace
-
-void installerAccessibiliteFeuille()
-{
-    QAccessible::installFactory(fabrique);
 }

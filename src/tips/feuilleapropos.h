@@ -15,6 +15,7 @@
 #include <memory>
 
 class Dessin;
+class QAccessibleInterface;
 
 struct LigneApropos {
     QString texte;
@@ -56,6 +57,6 @@ private:
     std::unique_ptr<Dessin> m_icone;
 };
 
-// Makes screen readers see the sheet as text with a Press action. Called
-// once at start, before any window.
-void installerAccessibiliteFeuille();
+// The accessibility of the sheet, for QAccessible::installFactory: screen
+// readers see it as text with a Press action.
+QAccessibleInterface* accesFeuille(const QString& classe, QObject* objet);

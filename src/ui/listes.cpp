@@ -88,13 +88,13 @@ void ListeDossiers::afficher(const std::string& dossier, const std::vector<ordal
     for (const auto& e : entrees) {
         if (!(e.isDirectory || e.isSymlink))
             continue;
-        if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::CheminComplet(dossier, e.name, sep)))
+        if (e.isDirectory || ordalis::platform::leadsToFolder(ordalis::joinPath(dossier, e.name, sep)))
             sous.push_back(e.name);
     }
     std::sort(sous.begin(), sous.end(), ordalis::naturalLess);
     for (const std::string& s : sous) {
         auto* item = new QListWidgetItem(ferme, affichable(s), this);
-        item->setData(Qt::UserRole, QByteArray::fromStdString(ordalis::CheminComplet(dossier, s, sep)));
+        item->setData(Qt::UserRole, QByteArray::fromStdString(ordalis::joinPath(dossier, s, sep)));
         item->setData(roleNiveau, niveau);
     }
 }
@@ -143,20 +143,11 @@ private:
     }
 };
 
-QAccessibleInterface* fabriqueLecteurs(const QString& classe, QObject* objet)
+}  // namespace
+
+QAccessibleInterface* accesLecteurs(const QString& classe, QObject* objet)
 {
     if (classe == QLatin1String("ListeLecteurs") && objet && objet->isWidgetType())
         return new LecteursAccessible(static_cast<QComboBox*>(objet));
     return nullptr;
-}
-
-}  // namespace
-
-ListeLecteurs::ListeLecteurs(QWidget* parent) : QComboBox(parent)
-{
-    static const bool installe = [] {
-        QAccessible::installFactory(fabriqueLecteurs);
-        return true;
-    }();
-    Q_UNUSED(installe);
 }

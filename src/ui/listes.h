@@ -9,6 +9,8 @@
 
 #include "core/platform/platform.h"
 
+class QAccessibleInterface;
+
 // The classic folder list: the ancestors of the current folder from the
 // root down, then its subfolders one level deeper. An item is opened with
 // a double-click or Enter.
@@ -31,5 +33,8 @@ public:
 class ListeLecteurs : public QComboBox {
     Q_OBJECT
 public:
-    explicit ListeLecteurs(QWidget* parent = nullptr);
+    using QComboBox::QComboBox;
 };
+
+// That reading, for QAccessible::installFactory.
+QAccessibleInterface* accesLecteurs(const QString& classe, QObject* objet);

@@ -216,16 +216,11 @@ public:
     }
 };
 
-QAccessibleInterface* fabrique(const QString& classe, QObject* objet)
+}  // namespace
+
+QAccessibleInterface* accesTavBttn(const QString& classe, QObject* objet)
 {
     if (classe == QLatin1String("TavBttn") && objet && objet->isWidgetType())
         return new TavBttnAccessible(static_cast<TavBttn*>(objet));
     return nullptr;
-}
-
-}  // namespace
-
-void installerAccessibiliteTavBttn()
-{
-    QAccessible::installFactory(fabrique);
 }

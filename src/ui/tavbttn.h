@@ -10,6 +10,7 @@
 #include <memory>
 
 class Dessin;
+class QAccessibleInterface;
 
 class TavBttn : public QAbstractButton {
     Q_OBJECT
@@ -85,7 +86,7 @@ private:
     QString m_bulle;
 };
 
-// Makes screen readers' Press action queue the click, so that a command
-// opening a modal window does not hold the caller. Called once at start,
-// before any window.
-void installerAccessibiliteTavBttn();
+// The accessibility of the buttons, for QAccessible::installFactory: screen
+// readers' Press action queues the click, so that a command opening a modal
+// window does not hold the caller.
+QAccessibleInterface* accesTavBttn(const QString& classe, QObject* objet);

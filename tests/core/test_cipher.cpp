@@ -10,7 +10,7 @@ namespace {
 
 struct Row { const char* name; std::string text, key, result; };
 
-TEST(Cipher, Crypter)
+TEST(Cipher, Encipher)
 {
     const Row rows[] = {
         {"sum 256 wraps to 1", "\x01", "\xFF", "\x01"},
@@ -23,10 +23,10 @@ TEST(Cipher, Crypter)
         {"empty key", "abc", "", ""},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Crypter(row.text, row.key), row.result) << row.name;
+        EXPECT_EQ(encipher(row.text, row.key), row.result) << row.name;
 }
 
-TEST(Cipher, Decrypter)
+TEST(Cipher, Decipher)
 {
     const Row rows[] = {
         {"difference below 0 raised by 255", "a", "b", "\xFE"},
@@ -36,7 +36,7 @@ TEST(Cipher, Decrypter)
         {"empty key", "abc", "", ""},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Decrypter(row.text, row.key), row.result) << row.name;
+        EXPECT_EQ(decipher(row.text, row.key), row.result) << row.name;
 }
 
 // Against the rule written plainly, over texts of several blocks and keys of any length.
@@ -62,9 +62,9 @@ TEST(Cipher, RandomTextsAsThePlainRuleAndRoundTrip)
         std::string text = randomBytes(length(random));
         text[0] = text[0] == ' ' ? 'x' : text[0];  // never spaces only
         const std::string key = randomBytes(length(random) % 300 + 1);
-        const std::string cipher = Crypter(text, key);
+        const std::string cipher = encipher(text, key);
         ASSERT_EQ(cipher, plainRule(text, key)) << "case " << i;
-        ASSERT_EQ(Decrypter(cipher, key), text) << "case " << i;
+        ASSERT_EQ(decipher(cipher, key), text) << "case " << i;
     }
 }
 

@@ -30,9 +30,9 @@ TEST(Naming, WindowsNameRules)
 
 TEST(Paths, JoinLastPartAndExtensionDot)
 {
-    EXPECT_EQ(CheminComplet("C:\\", "a.txt", '\\'), "C:\\a.txt");
-    EXPECT_EQ(CheminComplet("C:\\Photos", "\\a.txt", '\\'), "C:\\Photos\\a.txt");
-    EXPECT_EQ(CheminComplet("/home/u", "a", '/'), "/home/u/a");
+    EXPECT_EQ(joinPath("C:\\", "a.txt", '\\'), "C:\\a.txt");
+    EXPECT_EQ(joinPath("C:\\Photos", "\\a.txt", '\\'), "C:\\Photos\\a.txt");
+    EXPECT_EQ(joinPath("/home/u", "a", '/'), "/home/u/a");
     EXPECT_EQ(ApresDernier("Photo.Vac.JPG", "."), "JPG");
     EXPECT_EQ(ApresDernier("README", "."), "README");
     constexpr auto none = std::string_view::npos;
@@ -73,10 +73,10 @@ TEST(Browser, SelectionCaptionAndEmptyFolders)
     const test::TempDir root("ordalis-vide-");
     std::filesystem::create_directories(root.path() / "seul-dossier" / "sous");
     root.put("cache/.fichier");
-    EXPECT_TRUE(DossierVide(root.file("seul-dossier"), true));  // subfolders count only when asked
-    EXPECT_FALSE(DossierVide(root.file("seul-dossier"), false));
-    EXPECT_FALSE(DossierVide(root.file("cache"), true));
-    EXPECT_TRUE(DossierVide(root.file("absent"), false));
+    EXPECT_TRUE(isEmptyFolder(root.file("seul-dossier"), true));  // subfolders count only when asked
+    EXPECT_FALSE(isEmptyFolder(root.file("seul-dossier"), false));
+    EXPECT_FALSE(isEmptyFolder(root.file("cache"), true));
+    EXPECT_TRUE(isEmptyFolder(root.file("absent"), false));
 }
 
 TEST(AttributeText, NamesTheFourAttributesOnly)

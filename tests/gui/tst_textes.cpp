@@ -175,7 +175,7 @@ private Q_SLOTS:
         const QString cle = u"Grimoire"_qs;
         std::string octets;
         QVERIFY(ordalis::cp1252::encode(clair.toStdU16String(), octets));
-        const QString chiffre = QString::fromStdU16String(ordalis::cp1252::decode(ordalis::Crypter(octets, "Grimoire")));
+        const QString chiffre = QString::fromStdU16String(ordalis::cp1252::decode(ordalis::encipher(octets, "Grimoire")));
         lancer(clair, cle, true);
         w("CmdCopClair")->click();
         QCOMPARE(presse(), clair);

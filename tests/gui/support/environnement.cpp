@@ -1,7 +1,6 @@
 #include "support/environnement.h"
 
-#include "tips/feuilleapropos.h"
-#include "ui/tavbttn.h"
+#include "app/demarrage.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +15,7 @@
 void preparerProgrammeDeTest()
 {
     QStandardPaths::setTestModeEnabled(true);
-    installerAccessibiliteTavBttn();
-    installerAccessibiliteFeuille();
+    installerAccessibilite();
 }
 
 Reponse DialoguesScriptes::message(QWidget*, const Message& m)

@@ -22,7 +22,7 @@ std::string userStateFolder()
     }
     if (!home || !home[0])
         return {};
-    return CheminComplet(home, ".local/state", '/');
+    return joinPath(home, ".local/state", '/');
 }
 
 std::vector<std::string> commandLineArguments(int argc, char** argv)
