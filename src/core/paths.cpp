@@ -13,16 +13,6 @@ std::string joinPath(std::string_view folder, std::string_view name, char separa
     return result;
 }
 
-std::string ApresDernier(std::string_view text, std::string_view separator)
-{
-    if (separator.empty())
-        return std::string(text);
-    const auto pos = text.rfind(separator);
-    if (pos == std::string_view::npos)
-        return std::string(text);
-    return std::string(text.substr(pos + 1));
-}
-
 std::size_t extensionDot(std::string_view name)
 {
     const std::size_t dot = name.rfind('.');

@@ -12,12 +12,6 @@ namespace ordalis {
 // separator is appended directly. ("C:\\", "a.txt", '\\') -> "C:\\a.txt".
 std::string joinPath(std::string_view folder, std::string_view name, char separator);
 
-// The text after the last occurrence of `separator`, or the whole text when it
-// does not occur ("Photo.Vac.JPG", ".") -> "JPG"; a text ending with the
-// separator gives "". A plain text routine: the extension of a file name is
-// extensionDot's business.
-std::string ApresDernier(std::string_view text, std::string_view separator);
-
 // Position of the "." that begins the extension of a file name: its last
 // ".", unless that is its first character, since a name whose only dot leads
 // it has no extension, as on POSIX systems (".bashrc"). npos when the name
