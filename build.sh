@@ -95,7 +95,8 @@ windows_program() {
     WINQT="$BUILD-windows-qt"
     export ORDALIS_QT_WINDOWS="$1"
     [ -f "$WINQT/CMakeCache.txt" ] || cmake --preset windows-qt -B "$WINQT" >/dev/null
-    cmake --build "$WINQT" -j"$(nproc)" --target ordalis $(cd tests/gui && ls tst_*.cpp | sed 's/\.cpp$//') \
+    cmake --build "$WINQT" -j"$(nproc)" --target ordalis \
+        $(cd tests/gui && ls tst_*.cpp windows/tst_*.cpp | sed 's|^windows/||; s/\.cpp$//') \
         || return 1
     rm -rf "$WINQT/Ordalis" && cmake --install "$WINQT" --prefix "$WINQT/Ordalis" >/dev/null || return 1
     version=$(sed -n 's/^project(Ordalis VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
