@@ -1,6 +1,7 @@
 #include "texttools/fenedittext.h"
 
 #include "texttools/zonetexte.h"
+#include "core/platform/platform.h"
 #include "ui/chrome.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
@@ -154,6 +155,7 @@ void FenEditText::OpenFile(const QString& fileName)
         lu->refus = refusTropGros(fileName);
         if (!lu->refus)
             lu->erreur = ordalis::readTextFile(fileName.toStdString(), lu->texte);
+        ordalis::platform::releaseFreedMemory();  // the file's bytes
         rapporter([this, fileName, lu] {
             arreterLecture();
             afficher(fileName, *lu);
