@@ -12,6 +12,7 @@
 #include "ui/tavbttn.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -84,7 +85,12 @@ int main(int argc, char** argv)
     const double avant = bench::residente();
     bench::remiseAZeroPic();
     auto* zone = fen.findChild<ZoneTexte*>(QStringLiteral("txtEdit"));
-    const double ouverture = tenir([&] { fen.findChild<TavBttn*>(QStringLiteral("CmdOuvrir"))->click(); });
+    const double ouverture = tenir([&] {  // until the file read off the window is shown
+        QEventLoop lecture;
+        QObject::connect(&fen, &FenEditText::chargementTermine, &lecture, &QEventLoop::quit);
+        fen.findChild<TavBttn*>(QStringLiteral("CmdOuvrir"))->click();
+        lecture.exec();
+    });
     const std::size_t taille = zone->texte().size();
     const double apresOuverture = (bench::pic() - avant) / double(kOctets);
     const double debut = frappes(*zone, 0), milieu = frappes(*zone, taille / 2), fin = frappes(*zone, taille);

@@ -12,12 +12,17 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <iterator>
+#include <mutex>
+#include <optional>
+#include <semaphore>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace bench {
@@ -36,16 +41,38 @@ inline void run(const std::string& command)
         std::fprintf(stderr, "failed: %s\n", command.c_str());
 }
 
-// The walk of a whole-folder command without its window: steps of 8 ms
-// (the window's), `prepare` on this thread for each file, the operations
-// it gives on the worker threads.
+// The walk of a whole-folder command without its window: the walk on a
+// thread of its own, `prepare` on this thread for each file of the batches
+// it hands over (one at a time: the walk waits for each to be taken), the
+// operations it gives on the worker threads.
 template <class Prepare>
 void walkOnWorkers(const std::string& root, Prepare prepare)
 {
-    ordalis::TreeWalk walk(root);
     ordalis::FileWorkers workers;
-    while (ordalis::stepOnWorkers(walk, workers, std::chrono::milliseconds(8), prepare)) {
+    std::binary_semaphore taken(1);
+    const std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::optional<std::vector<std::string>> batch;  // empty once the walk is over
+    std::thread walker([&] {
+        ordalis::walkInBatches(root, workers, taken, stop, [&](std::vector<std::string>&& paths) {
+            const std::lock_guard lock(mutex);
+            batch = std::move(paths);
+            arrived.notify_one();
+        });
+        const std::lock_guard lock(mutex);
+        batch = std::vector<std::string>();
+        arrived.notify_one();
+    });
+    for (std::unique_lock lock(mutex);; batch.reset(), taken.release()) {
+        arrived.wait(lock, [&] { return batch.has_value(); });
+        if (batch->empty())
+            break;
+        for (const std::string& path : *batch)
+            workers.post(prepare(path));
     }
+    walker.join();
+    workers.wait();
 }
 
 class Tree {

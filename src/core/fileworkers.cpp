@@ -9,16 +9,32 @@ namespace {
 constexpr unsigned kMaxThreads = 4;
 constexpr std::size_t kBatch = 16;  // jobs a worker takes at once
 // Jobs queued beyond which a walk waits for the workers: enough to keep
-// them busy through a step of the producer, little memory.
+// them busy while the consumer prepares the next batch, little memory.
 constexpr std::size_t kBacklog = 4096;
-constexpr std::chrono::milliseconds kWaitSlice(4);
-constexpr std::size_t kHandOver = 64;  // jobs a walk hands over at once
+constexpr std::size_t kHandOver = 256;  // files a walk hands over at once
+// How often a waiting walk looks whether it was stopped.
+constexpr std::chrono::milliseconds kWaitSlice(20);
 
 unsigned threadCount(unsigned wanted)
 {
     if (wanted == 0)
         wanted = std::min(std::max(std::thread::hardware_concurrency(), 1u), kMaxThreads);
     return wanted;
+}
+
+// Waits until the previous batch is taken and the workers are not far
+// behind; false once `stop` is set.
+bool waitForConsumer(FileWorkers& workers, std::binary_semaphore& taken, const std::atomic<bool>& stop)
+{
+    while (!taken.try_acquire_for(kWaitSlice)) {
+        if (stop)
+            return false;
+    }
+    while (!workers.waitBelow(kBacklog, kWaitSlice)) {
+        if (stop)
+            return false;
+    }
+    return !stop;
 }
 
 }  // namespace
@@ -126,22 +142,24 @@ void FileWorkers::run()
     }
 }
 
-bool stepOnWorkers(TreeWalk& walk, FileWorkers& workers, std::chrono::milliseconds budget,
-                   const std::function<FileWorkers::Job(const std::string& path)>& prepare)
+void walkInBatches(const std::string& root, FileWorkers& workers, std::binary_semaphore& taken,
+                   const std::atomic<bool>& stop, const std::function<void(std::vector<std::string>&& batch)>& deliver)
 {
-    if (walk.finished())
-        return !workers.waitBelow(1, kWaitSlice);
-    if (!workers.waitBelow(kBacklog, kWaitSlice))
-        return true;
-    std::vector<FileWorkers::Job> jobs;
-    jobs.reserve(kHandOver);
-    walk.step(budget, [&](const std::string& path) {
-        jobs.push_back(prepare(path));
-        if (jobs.size() == kHandOver)
-            workers.post(jobs);
-    });
-    workers.post(jobs);
-    return true;
+    TreeWalk walk(root);
+    std::vector<std::string> batch;
+    const auto add = [&batch](const std::string& path) { batch.push_back(path); };
+    bool more = true;
+    while (more && !stop) {
+        more = walk.step(std::chrono::milliseconds(0), add);  // one entry
+        if (batch.size() == kHandOver || (!more && !batch.empty())) {
+            if (!waitForConsumer(workers, taken, stop))
+                return;
+            deliver(std::move(batch));
+            batch.clear();
+        }
+    }
+    if (!stop)
+        waitForConsumer(workers, taken, stop);
 }
 
 }  // namespace ordalis

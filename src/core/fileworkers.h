@@ -1,5 +1,5 @@
 // A few worker threads that carry out file operations handed over by a
-// producer (a walk driven from a window's event loop), so that the system
+// producer (a window preparing the files of a walk), so that the system
 // calls of different files overlap. Jobs run in no particular order between
 // workers; each job must deal with one file only and must not throw (an
 // exception is swallowed, the job counts as done).
@@ -7,12 +7,14 @@
 
 #include "core/treewalk.h"
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <semaphore>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,14 +65,15 @@ private:
     std::vector<std::thread> workers_;
 };
 
-// One step of a walk whose file operations run on `workers`, for a caller
-// that drives the walk from its event loop: when the workers are far behind
-// it only waits for them a few milliseconds; else it walks for `budget`,
-// handing over the job `prepare` makes for each file (`prepare` runs on the
-// calling thread; an empty job is skipped). Once the walk is over it waits
-// a few milliseconds for the last jobs. Returns true while the walk or its
-// jobs are not finished.
-bool stepOnWorkers(TreeWalk& walk, FileWorkers& workers, std::chrono::milliseconds budget,
-                   const std::function<FileWorkers::Job(const std::string& path)>& prepare);
+// The walk of a whole-folder command, on a thread of its own, for a
+// consumer on another thread that turns each file into a job for `workers`:
+// hands the files under `root` (TreeWalk's order) to `deliver` in batches.
+// Before each batch, and once after the last, it waits until the consumer
+// has released `taken` for the one before (`taken` starts released) and
+// while the workers are far behind, so that a slow consumer (one waiting
+// for the user) or slow jobs hold few paths and jobs in memory. Returns once
+// the last batch is taken, or soon after `stop` is set.
+void walkInBatches(const std::string& root, FileWorkers& workers, std::binary_semaphore& taken,
+                   const std::atomic<bool>& stop, const std::function<void(std::vector<std::string>&& batch)>& deliver);
 
 }  // namespace ordalis

@@ -8,7 +8,8 @@
 #include "ui/tavpanel.h"
 #include "ui/ui.h"
 
-#include <QListWidget>
+#include <semaphore>
+#include <thread>
 
 MarcheDossier* MarcheDossier::lancer(ContexteFichiers& contexte, const std::string& racine, Preparation preparation)
 {
@@ -18,61 +19,70 @@ MarcheDossier* MarcheDossier::lancer(ContexteFichiers& contexte, const std::stri
 }
 
 MarcheDossier::MarcheDossier(ContexteFichiers& contexte, const std::string& racine, Preparation preparation)
-    : QObject(contexte.fenetre), m_contexte(contexte), m_marche(racine), m_preparation(std::move(preparation))
+    : QObject(contexte.fenetre), m_contexte(contexte), m_preparation(std::move(preparation)),
+      m_travaux(std::make_shared<ordalis::FileWorkers>())
 {
     m_contexte.masquerMenu();
     m_contexte.suspension->suspendre(true);
-    m_comptage.demarrer([this, racine](const std::atomic<bool>& arret, const Tache::Rapport& rapporter) {
+    auto pris = std::make_shared<std::binary_semaphore>(1);
+    // `this` is used by the reports only, which run on this thread while it lives.
+    m_tache.demarrer([this, racine, travaux = m_travaux, pris](const std::atomic<bool>& arret,
+                                                              const Tache::Rapport& rapporter) {
         const std::uint64_t compte = ordalis::countFiles(racine, nullptr, &arret);
         rapporter([this, compte] { demarrerMarche(compte); });
-    });
+        ordalis::walkInBatches(racine, *travaux, *pris, arret, [&](std::vector<std::string>&& lot) {
+            rapporter([this, pris, lot = std::move(lot)] {
+                preparer(lot);
+                pris->release();
+            });
+        });
+    }, [this] { attendreOperations(); });
 }
 
-MarcheDossier::~MarcheDossier() = default;
+MarcheDossier::~MarcheDossier()
+{
+    // Destroyed with its window, the command may leave operations that the
+    // system holds: the workers end on a thread of their own.
+    std::thread([travaux = std::move(m_travaux)] {}).detach();
+}
 
 void MarcheDossier::demarrerMarche(std::uint64_t compte)
 {
     m_compte = compte;
     m_barre = std::make_unique<Progression>(m_contexte.progression, m_compte);
-    connect(&m_minuterie, &QTimer::timeout, this, &MarcheDossier::etape);
-    m_minuterie.start(0);
 }
 
-void MarcheDossier::etape()
+void MarcheDossier::preparer(const std::vector<std::string>& lot)
 {
-    if (m_dansEtape || m_fini)  // a message box of the action runs its own loop
-        return;
-    m_dansEtape = true;
-    const bool encore = ordalis::stepOnWorkers(m_marche, m_travaux, std::chrono::milliseconds(8),
-                                               [this](const std::string& chemin) {
+    for (const std::string& chemin : lot) {
         m_barre->valeur(++m_fait);
         Operation operation = m_preparation(chemin);
-        if (m_fini) {  // stopped while the preparation showed a message
-            m_marche.stop();
-            return Operation();
-        }
+        if (m_arretee)  // stopped while the preparation showed a message
+            return;
         m_operations += bool(operation);
-        return operation;
-    });
-    m_dansEtape = false;
-    if (!encore)
-        finir(false);
+        m_travaux->post(std::move(operation));
+    }
+}
+
+void MarcheDossier::attendreOperations()
+{
+    m_tache.demarrer([travaux = m_travaux](const std::atomic<bool>&, const Tache::Rapport&) { travaux->wait(); },
+                     [this] { finir(); });
 }
 
 void MarcheDossier::arreter()
 {
-    if (m_fini)
+    if (m_arretee || m_finie)
         return;
-    if (!m_dansEtape)  // else the step in progress ends the walk itself
-        m_marche.stop();
-    m_comptage.arreter();
-    m_travaux.wait();
-    finir(true);
+    m_arretee = true;
+    if (m_barre)
+        m_barre->terminer();
+    attendreOperations();  // the walk stops with it
 }
 
 void MarcheDossier::interrompre()
 {
-    if (m_fini)
+    if (m_arretee || m_finie)
         return;
     const bool commencee = m_barre != nullptr;
     if (m_barre)
@@ -85,17 +95,13 @@ void MarcheDossier::interrompre()
                                                      IconeMessage::Information});
 }
 
-void MarcheDossier::finir(bool arretee)
+void MarcheDossier::finir()
 {
-    if (m_fini)
-        return;
-    m_fini = true;
-    m_minuterie.stop();
+    m_finie = true;
     if (m_barre)
         m_barre->terminer();
     m_contexte.suspension->suspendre(false);
-    if (!arretee)
+    if (!m_arretee)
         m_contexte.general.JouerSon(General::SonFin);
-    Q_EMIT terminee();
     deleteLater();
 }

@@ -1,6 +1,7 @@
 #include "texttools/fenedittext.h"
 
 #include "texttools/zonetexte.h"
+#include "core/platform/platform.h"
 #include "ui/chrome.h"
 #include "ui/dialogues.h"
 #include "ui/general.h"
@@ -103,8 +104,9 @@ void FenEditText::construireCommandes()
     placer(creerForme(fond, QStringLiteral("Forme6"), Couleur::DegradeInverse), gauche + 60, 105, 7440 - gauche, 390);
 }
 
-void FenEditText::setTitre(const QString& fichier)
+void FenEditText::nommer(const QString& fichier)
 {
+    m_fichierEdite = fichier;
     m_chrome->deplace()->setCaption(kTitre + QStringLiteral(" - ") + fichier);
 }
 
@@ -112,12 +114,12 @@ void FenEditText::nouveau()
 {
     if (!peutRemplacerLeTexte())
         return;
+    arreterLecture();
     m_edit->clear();
     m_format.reset();
     m_lignes = {};
     marquerEnregistre();
-    m_fichierEdite = QStringLiteral("Sans_titre");
-    setTitre(m_fichierEdite);
+    nommer(QStringLiteral("Sans_titre"));
 }
 
 void FenEditText::ouvrir()
@@ -127,35 +129,65 @@ void FenEditText::ouvrir()
     const QString dossier = QFileInfo(m_fichierEdite).isAbsolute() ? QFileInfo(m_fichierEdite).absolutePath() : QString();
     const std::optional<QString> chemin =
         m_general.dialogues().ouvrirFichier(this, {QStringLiteral("Ouvrir"), dossier, kFiltre, QString()});
-    if (!chemin || !OpenFile(*chemin))
-        return;  // the file being edited stays the same: no save goes over the unread one
-    m_fichierEdite = *chemin;
-    setTitre(m_fichierEdite);
+    if (chemin)
+        OpenFile(*chemin);
 }
 
-bool FenEditText::OpenFile(const QString& fileName)
+// What reading a file gave.
+struct FenEditText::Lecture {
+    std::optional<QString> refus;  // too large: not read
+    std::error_code erreur;
+    ordalis::DecodedText texte;
+};
+
+void FenEditText::OpenFile(const QString& fileName)
 {
-    if (m_chrome->deplace()->caption() == kTitre + QStringLiteral(" - ") + fileName)
-        return true;
-    if (const std::optional<QString> refus = refusTropGros(fileName)) {
-        signalerEchec(*refus);
-        return false;
+    if (m_chrome->deplace()->caption() == kTitre + QStringLiteral(" - ") + fileName) {
+        arreterLecture();
+        nommer(fileName);
+        Q_EMIT chargementTermine();
+        return;
     }
-    ordalis::DecodedText lu;
-    if (const std::error_code erreur = ordalis::readTextFile(fileName.toStdString(), lu)) {
-        if (erreur == std::errc::no_such_file_or_directory)
-            return true;  // the old text stays, the title takes the name
-        signalerEchec(QStringLiteral("Le fichier « %1 » n'a pas pu être lu : %2.").arg(fileName, raisonEnFrancais(erreur)));
-        return false;
-    }
-    if (lu.binary && !ouvrirCommeTexte(fileName))
-        return false;
-    m_format = lu.format;
-    m_lignes = ordalis::LineLayout(lu.text, std::move(lu.breaks));
-    m_edit->setTexteExact(std::move(lu.text));
+    setCursor(Qt::WaitCursor);
+    m_edit->setReadOnly(true);  // the user agreed to replace the text
+    m_lecture.demarrer([this, fileName](const std::atomic<bool>&, const Tache::Rapport& rapporter) {
+        auto lu = std::make_shared<Lecture>();
+        lu->refus = refusTropGros(fileName);
+        if (!lu->refus)
+            lu->erreur = ordalis::readTextFile(fileName.toStdString(), lu->texte);
+        ordalis::platform::releaseFreedMemory();  // the file's bytes
+        rapporter([this, fileName, lu] {
+            arreterLecture();
+            afficher(fileName, *lu);
+            Q_EMIT chargementTermine();
+        });
+    });
+}
+
+// A file refused leaves the file being edited as it was: no save goes over the unread one.
+void FenEditText::afficher(const QString& fileName, Lecture& lu)
+{
+    if (lu.refus)
+        return signalerEchec(*lu.refus);
+    if (lu.erreur == std::errc::no_such_file_or_directory)
+        return nommer(fileName);  // the old text stays, the title takes the name
+    if (lu.erreur)
+        return signalerEchec(
+            QStringLiteral("Le fichier « %1 » n'a pas pu être lu : %2.").arg(fileName, raisonEnFrancais(lu.erreur)));
+    if (lu.texte.binary && !ouvrirCommeTexte(fileName))
+        return;
+    m_format = lu.texte.format;
+    m_lignes = ordalis::LineLayout(lu.texte.text, std::move(lu.texte.breaks));
+    m_edit->setTexteExact(std::move(lu.texte.text));
     marquerEnregistre();
-    setTitre(fileName);
-    return true;
+    nommer(fileName);
+}
+
+void FenEditText::arreterLecture()
+{
+    m_lecture.arreter();
+    unsetCursor();
+    m_edit->setReadOnly(false);
 }
 
 bool FenEditText::enregistrerSous()
@@ -167,9 +199,8 @@ bool FenEditText::enregistrerSous()
     const std::optional<QString> chemin = m_general.dialogues().enregistrerFichier(this, demande);
     if (!chemin)
         return false;
-    m_fichierEdite = *chemin;
     const bool ecrit = CloseFile(*chemin);
-    setTitre(m_fichierEdite);
+    nommer(*chemin);
     return ecrit;
 }
 
@@ -250,10 +281,12 @@ bool FenEditText::peutRemplacerLeTexte()
 
 void FenEditText::closeEvent(QCloseEvent* event)
 {
-    if (peutRemplacerLeTexte())
+    if (peutRemplacerLeTexte()) {
+        arreterLecture();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void FenEditText::signalerEchec(const QString& texte)

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "core/textfile.h"
+#include "ui/tache.h"
 
 #include <QString>
 #include <QWidget>
@@ -32,20 +33,28 @@ class FenEditText : public QWidget {
 public:
     explicit FenEditText(General& general, QWidget* parent = nullptr);
 
-    // Loads the file into the text area and names it in the title, unless
-    // the title already names it (the text shown, edits included, stays). A
-    // missing file leaves the text as it was without a word; a file that
-    // exists but cannot be read, or that the user declines to open as text,
-    // leaves it too, and false is returned.
-    bool OpenFile(const QString& fileName);
+    // Reads the file off the window's thread, replacing a read under way,
+    // then loads it into the text area and names it in the title, unless the
+    // title already names it (the text shown, edits included, stays). A
+    // missing file leaves the text as it was without a word, the title takes
+    // its name; a file that exists but cannot be read, or that the user
+    // declines to open as text, leaves both as they were. The text cannot be
+    // edited during the read; a new text or closing the window drops it.
+    void OpenFile(const QString& fileName);
     // Writes the text to the file, after asking whether to overwrite it
     // when it exists. True when the file was written.
     bool CloseFile(const QString& fileName);
+
+Q_SIGNALS:
+    // A read asked for by OpenFile ended: the file is shown, or refused.
+    void chargementTermine();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct Lecture;
+
     void construireCommandes();
     void nouveau();
     void ouvrir();
@@ -53,12 +62,15 @@ private:
     // The save dialog, then CloseFile; true when the text was written.
     bool enregistrerSous();
     void polices();
-    void setTitre(const QString& fichier);
+    // The file the text is saved to, named in the title.
+    void nommer(const QString& fichier);
     bool confirmerEcrasement();
     // Asks whether a text that code page 1252 cannot hold may be saved as
     // UTF-8 instead.
     bool proposerUtf8(char32_t manque);
     bool ouvrirCommeTexte(const QString& fileName);
+    void afficher(const QString& fileName, Lecture& lu);
+    void arreterLecture();
     void signalerEchec(const QString& texte);
     // The text shown is now what the file holds.
     void marquerEnregistre();
@@ -67,6 +79,7 @@ private:
     bool peutRemplacerLeTexte();
 
     General& m_general;
+    Tache m_lecture;  // the file being read, if any
     Chrome* m_chrome = nullptr;
     ZoneTexte* m_edit = nullptr;
     QString m_fichierEdite;

@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <future>
-#include <map>
 #include <mutex>
+#include <optional>
+#include <semaphore>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -60,43 +63,103 @@ TEST(FileWorkers, EveryJobRunsOnceAndPendingCountsRunningJobs)
     EXPECT_EQ(workers.pending(), 0u);
 }
 
-// Jobs prepared on the caller's thread, each run once, the end after the last.
-TEST(FileWorkers, StepOnWorkers)
-{
-    const test::TempDir root("ordalis-workers-");
-    for (int f = 0; f < 40; ++f)
-        root.put("d" + std::to_string(f % 4) + "/s" + std::to_string(f % 3) + "/f" + std::to_string(f) + ".txt");
-    const auto caller = std::this_thread::get_id();
-    std::mutex mutex;
-    std::map<std::string, int> operated;
-    int prepared = 0, preparedElsewhere = 0;
-    std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    TreeWalk walk(root.path().string());
-    FileWorkers workers(2);
-    const auto prepare = [&](const std::string& path) -> FileWorkers::Job {
-        preparedElsewhere += std::this_thread::get_id() != caller;
-        ++prepared;
-        if (path.ends_with("5.txt"))
-            return {};  // nothing to do for this one
-        return [&, path] {
-            if (path.ends_with("f0.txt"))
-                released.wait();
-            const std::lock_guard lock(mutex);
-            ++operated[path];
-        };
-    };
-    int steps = 0;
-    while (stepOnWorkers(walk, workers, milliseconds(1), prepare)) {
-        if (++steps == 50)  // the walk itself is long over by now
-            release.set_value();
-        ASSERT_LT(steps, 100000);
+// The batches of a walk as a window's thread receives them.
+class Batches {
+public:
+    void deliver(std::vector<std::string>&& batch)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            queue_.push_back(std::move(batch));
+        }
+        arrived_.notify_one();
     }
-    EXPECT_GE(steps, 50);  // the blocked operation held the end back
-    EXPECT_EQ(prepared, 40);
-    EXPECT_EQ(preparedElsewhere, 0);
-    EXPECT_EQ(operated.size(), 36u);
-    EXPECT_TRUE(std::all_of(operated.begin(), operated.end(), [](const auto& op) { return op.second == 1; }));
+    // The next batch, or nothing when none comes within `timeout`.
+    std::optional<std::vector<std::string>> next(milliseconds timeout)
+    {
+        std::unique_lock lock(mutex_);
+        if (!arrived_.wait_for(lock, timeout, [&] { return !queue_.empty(); }))
+            return std::nullopt;
+        std::vector<std::string> batch = std::move(queue_.front());
+        queue_.pop_front();
+        return batch;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::deque<std::vector<std::string>> queue_;
+};
+
+std::future<void> startWalk(const test::TempDir& root, FileWorkers& workers, std::binary_semaphore& taken,
+                            const std::atomic<bool>& stop, Batches& batches)
+{
+    return std::async(std::launch::async, [&, path = root.path().string()] {
+        walkInBatches(path, workers, taken, stop, [&](std::vector<std::string>&& b) { batches.deliver(std::move(b)); });
+    });
+}
+
+// Every file once, in the walk's order, one batch ahead of the consumer at most; the end after the last is taken.
+TEST(FileWorkers, WalkInBatchesStaysOneBatchAhead)
+{
+    const test::TempDir root("ordalis-batches-");
+    for (int f = 0; f < 600; ++f)
+        root.put("d" + std::to_string(f % 3) + "/f" + std::to_string(f) + ".txt");
+    std::vector<std::string> order, received;
+    for (TreeWalk walk(root.path().string()); walk.step(milliseconds(100), [&](const std::string& p) { order.push_back(p); });) {
+    }
+    FileWorkers workers(1);
+    std::binary_semaphore taken(1);
+    const std::atomic<bool> stop{false};
+    Batches batches;
+    const std::future<void> walker = startWalk(root, workers, taken, stop, batches);
+    std::vector<std::size_t> sizes;
+    while (received.size() < order.size()) {
+        std::optional<std::vector<std::string>> batch = batches.next(milliseconds(5000));
+        ASSERT_TRUE(batch);
+        if (sizes.empty()) {
+            EXPECT_FALSE(batches.next(milliseconds(30))) << "a second batch before the first was taken";
+        }
+        sizes.push_back(batch->size());
+        received.insert(received.end(), batch->begin(), batch->end());
+        EXPECT_EQ(walker.wait_for(milliseconds(sizes.size() == 3 ? 30 : 0)), std::future_status::timeout);
+        taken.release();
+    }
+    EXPECT_EQ(walker.wait_for(milliseconds(5000)), std::future_status::ready);
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{256, 256, 88}));
+    EXPECT_EQ(received, order);
+}
+
+// Stopped while it waits, for its consumer or for the workers, the walk returns without another batch.
+TEST(FileWorkers, WalkInBatchesStopsWhileWaiting)
+{
+    struct Row {
+        const char* name;
+        bool workersBehind;  // 4096 jobs blocked: the most a walk lets queue
+        std::size_t batches;
+    };
+    for (const Row& row : {Row{"batch not taken", false, 1}, Row{"workers far behind", true, 0}}) {
+        const test::TempDir root("ordalis-batches-");
+        for (int f = 0; f < 600; ++f)
+            root.put("f" + std::to_string(f));
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        FileWorkers workers(1);
+        for (int i = 0; row.workersBehind && i < 4096; ++i)
+            workers.post([released] { released.wait(); });
+        std::binary_semaphore taken(1);
+        std::atomic<bool> stop{false};
+        Batches batches;
+        const std::future<void> walker = startWalk(root, workers, taken, stop, batches);
+        std::size_t received = 0;
+        while (batches.next(milliseconds(50)))
+            ++received;
+        EXPECT_EQ(received, row.batches) << row.name;
+        stop = true;
+        EXPECT_EQ(walker.wait_for(milliseconds(5000)), std::future_status::ready) << row.name;
+        EXPECT_FALSE(batches.next(milliseconds(0))) << row.name;
+        release.set_value();
+    }
 }
 
 }  // namespace

@@ -27,11 +27,13 @@ private:
     QList<Message>& messages() { return env->dialogues.messages; }
     void repondre(std::initializer_list<Reponse> reponses) { env->dialogues.reponses = reponses; }
     void fichierChoisi(const QString& nom) { env->dialogues.fichiers.push_back(env->chemin(nom)); }
-    // Opens `nom` through the open command, the text then untouched.
+    // Opens `nom` through the open command and waits for the read, the text then untouched.
     void ouvrir(const QString& nom)
     {
+        QSignalSpy fin(fen.get(), &FenEditText::chargementTermine);
         fichierChoisi(nom);
         bouton("CmdOuvrir")->click();
+        QVERIFY(fin.count() == 1 || fin.wait());
     }
     // What a user types at the end of the text.
     void taper(const QString& texte)
@@ -96,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(question.parDefaut, Reponse::Oui);
         QCOMPARE(fen->isVisible(), !texteApres.isNull());
         if (!texteApres.isNull())
-            QCOMPARE(edit()->texteExact(), texteApres);
+            QTRY_COMPARE(edit()->texteExact(), texteApres);
         QCOMPARE(env->lire(u"a.txt"_qs), fichierA);
         if (reponse == Reponse::Annuler)
             QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
@@ -148,7 +150,7 @@ private Q_SLOTS:
         QCOMPARE(env->dialogues.demandesFichier.last().nom, u"a.txt"_qs);
         fichierChoisi(u"b.txt"_qs);
         QTest::keyClick(edit(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
+        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
         QTest::keyClick(edit(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
         QVERIFY(messages().isEmpty());
@@ -256,13 +258,40 @@ private Q_SLOTS:
         QCOMPARE(titre().endsWith(u"grand.txt"_qs), ouvert);
     }
 
+    // The file is read off the window: the open command returns before it is read, a later
+    // choice replaces the read under way, and closing the window drops it.
+    void lectureHorsDeLaFenetre()
+    {
+        env->creerFichier(u"grand.txt"_qs, QByteArray(16 * 1024 * 1024, 'a'));
+        edit()->setTexteExact(u"avant"_qs);
+        QSignalSpy fin(fen.get(), &FenEditText::chargementTermine);
+        fichierChoisi(u"grand.txt"_qs);
+        bouton("CmdOuvrir")->click();
+        QCOMPARE(edit()->texteExact(), u"avant"_qs);
+        QVERIFY(edit()->isReadOnly());  // the user agreed to replace the text
+        fichierChoisi(u"b.txt"_qs);
+        bouton("CmdOuvrir")->click();
+        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
+        QCOMPARE(edit()->texteExact(), u"texte de b\n"_qs);
+        QCOMPARE(fin.count(), 1);
+        QVERIFY(!edit()->isReadOnly());
+        fichierChoisi(u"grand.txt"_qs);
+        bouton("CmdOuvrir")->click();
+        QVERIFY(fen->close());
+        fen.reset();  // the read goes on, and nothing it gives arrives
+        QVERIFY(messages().isEmpty());
+    }
+
     // A named pipe is refused at once, before anything waits for a writer.
     void tubeRefuseSansAttendre()
     {
         const QString tube = env->chemin(u"tube.txt"_qs);
         QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0644), 0);
         edit()->setTexteExact(u"gardé"_qs);
+        QElapsedTimer duree;
+        duree.start();
         ouvrir(u"tube.txt"_qs);
+        QVERIFY(duree.elapsed() < 2000);
         QCOMPARE(messages().size(), 1);
         QVERIFY2(messages()[0].texte.contains(u"ce n'est pas un fichier ordinaire"_qs), qPrintable(messages()[0].texte));
         QCOMPARE(edit()->texteExact(), u"gardé"_qs);

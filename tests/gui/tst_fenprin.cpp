@@ -3,6 +3,8 @@
 #include "app/fenprin.h"
 #include "app/ouverture.h"
 #include "core/platform/platform.h"
+#include "fileops/contexte.h"
+#include "fileops/marchedossier.h"
 #include "fileops/navigateur.h"
 #include "support/banc.h"
 #include "ui/tavbttn.h"
@@ -22,6 +24,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 
 namespace p = ordalis::platform;
 constexpr std::uint64_t k140801 = 126422323440000000ull;  // 14/08/2001 05:12:24 in Paris, 03:12:24 UTC
@@ -214,7 +217,7 @@ private Q_SLOTS:
             QCOMPARE(banc->legende(), QStringLiteral("Commande arrêtée."));
             auto* cadre = fen()->findChild<TavPanel*>(QStringLiteral("NbFichiers"));
             QVERIFY(cadre->fontMetrics().horizontalAdvance(banc->legende()) <= cadre->width() - 8);
-            QVERIFY(bouton("CmdToutAttributs")->isEnabled());
+            QTRY_VERIFY(bouton("CmdToutAttributs")->isEnabled());
             QCOMPARE(barre->isVisible(), pendantLaMarche);  // frozen where it stopped, then hidden
             QTRY_VERIFY_WITH_TIMEOUT(barre->isHidden(), 6000);
         }
@@ -227,6 +230,57 @@ private Q_SLOTS:
         QVERIFY2(changes < tous.size(), "stopped before the end");
         if (!fermer)  // exactly the files the caption counts (none when stopped while counting)
             QCOMPARE(changes, m.captured(1).toInt());
+    }
+
+    // Stopping never waits for an operation the system holds: the commands come back once it ends,
+    // with the sound only when the walk ran to its end.
+    void arretSansAttendreUneOperationBloquee_data()
+    {
+        QTest::addColumn<int>("arret");  // 0: none, 1: arreter(), 2: interrompre()
+        QTest::addColumn<QList<int>>("sons");
+        QTest::addColumn<QString>("bilan");
+        QTest::newRow("au bout de la marche") << 0 << QList<int>{19} << QString();
+        QTest::newRow("arrêt") << 1 << QList<int>{} << QString();
+        QTest::newRow("Echap") << 2 << QList<int>{} << u"Commande arrêtée : 3 fichiers traités sur 3."_qs;
+    }
+    void arretSansAttendreUneOperationBloquee()
+    {
+        QFETCH(int, arret);
+        QFETCH(QList<int>, sons);
+        QFETCH(QString, bilan);
+        banc->ouvrir({"a.txt", "b.txt", "S/c.txt"});
+        std::promise<void> liberer;
+        auto garde = qScopeGuard([&] { liberer.set_value(); });
+        const std::shared_future<void> libere = liberer.get_future().share();
+        auto bloquee = std::make_shared<std::atomic<bool>>(false);
+        int preparees = 0;
+        Suspension suspension;
+        suspension.inscrire({bouton("CmdToutAttributs")});
+        ContexteFichiers contexte{*env->general, fen(), fen()->navigateur(), fen()->findChild<TavPanel*>(u"NbFichiers"_qs),
+                                  fen()->progression(), {}, &suspension, [] {}, {}};
+        const QPointer<MarcheDossier> marche = MarcheDossier::lancer(contexte, env->dossier.path().toStdString(),
+                                                                     [&](const std::string& chemin) -> MarcheDossier::Operation {
+            ++preparees;
+            return [=] {
+                if (chemin.ends_with("a.txt")) {
+                    *bloquee = true;
+                    libere.wait();
+                }
+            };
+        });
+        QTRY_VERIFY(*bloquee && preparees == 3);
+        QElapsedTimer chrono;
+        chrono.start();
+        arret == 1 ? marche->arreter() : arret == 2 ? marche->interrompre() : void();
+        QVERIFY2(chrono.elapsed() < 500, qPrintable(QString::number(chrono.elapsed())));
+        QCOMPARE(messages().value(0).texte, bilan);
+        QVERIFY(!QTest::qWaitFor([&] { return !marche; }, 300));  // held while the operation is
+        QVERIFY(!bouton("CmdToutAttributs")->isEnabled() && env->sons.isEmpty());
+        garde.dismiss();
+        liberer.set_value();
+        QTRY_VERIFY(!marche);
+        QVERIFY(bouton("CmdToutAttributs")->isEnabled());
+        QCOMPARE(env->sons, sons);
     }
 
     void ordreNaturelQuelleQueSoitLaLangue_data()

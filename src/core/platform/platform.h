@@ -160,6 +160,11 @@ bool playWave(std::string_view wave);
 // call never waits for a writer.
 std::error_code readRegularFile(const std::string& path, std::string& bytes);
 
+// Hands the memory the program freed back to the system where the
+// allocator would keep it: a thread of its own that read a large file
+// keeps its freed buffers, which no other thread reuses.
+void releaseFreedMemory();
+
 // Writes `bytes` as the whole content of the file `path`, links followed (a
 // link that leads nowhere creates the file it names). Only the content and
 // the modification time change: an existing file keeps its identity (mode,

@@ -113,12 +113,12 @@ TEST(VanishedFiles, TimesAndAttributesGoOnWithTheNextFile)
     FileWorkers workers(2);
     TreeWalk walk(folder.path().string());
     // Once the folder is listed, the first file handed over removes another.
-    while (stepOnWorkers(walk, workers, std::chrono::milliseconds(50), [&](const std::string& path) {
+    while (walk.step(std::chrono::milliseconds(50), [&](const std::string& path) {
         if (!removed) {
             removed = true;
             fs::remove(folder.file(fs::path(path).filename() == "3.txt" ? "2.txt" : "3.txt"));
         }
-        return FileWorkers::Job([&failures, path] {
+        workers.post([&failures, path] {
             const bool timesFailed = bool(platform::setFileTimes(path, 0, kWrite));
             const bool attributesFailed = bool(platform::setAttributes(path, kReadOnly));
             failures += timesFailed && attributesFailed ? 1 : 0;

@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -55,6 +56,11 @@ std::error_code readRegularFile(const std::string& path, std::string& bytes)
     }
     ::close(fd);
     return ec;
+}
+
+void releaseFreedMemory()
+{
+    ::malloc_trim(0);
 }
 
 }  // namespace ordalis::platform

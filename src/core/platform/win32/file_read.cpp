@@ -33,4 +33,9 @@ std::error_code readRegularFile(const std::string& path, std::string& bytes)
     return ec;
 }
 
+void releaseFreedMemory()
+{
+    // The system's heap already gives large freed blocks back.
+}
+
 }  // namespace ordalis::platform
