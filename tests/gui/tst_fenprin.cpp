@@ -248,7 +248,7 @@ private Q_SLOTS:
         QFETCH(int, arret);
         QFETCH(QList<int>, sons);
         QFETCH(QString, bilan);
-        banc->ouvrir({"a.txt", "b.txt", "S/c.txt"});
+        banc->ouvrir({u"a.txt"_qs, u"b.txt"_qs, u"S/c.txt"_qs});
         std::promise<void> liberer;
         auto garde = qScopeGuard([&] { liberer.set_value(); });
         const std::shared_future<void> libere = liberer.get_future().share();
