@@ -269,10 +269,7 @@ private Q_SLOTS:
             };
         });
         QTRY_VERIFY(*bloquee && preparees == 3);
-        QElapsedTimer chrono;
-        chrono.start();
-        arret == 1 ? marche->arreter() : arret == 2 ? marche->interrompre() : void();
-        QVERIFY2(chrono.elapsed() < 500, qPrintable(QString::number(chrono.elapsed())));
+        arret == 1 ? marche->arreter() : arret == 2 ? marche->interrompre() : void();  // returns, the operation held
         QCOMPARE(messages().value(0).texte, bilan);
         QVERIFY(!QTest::qWaitFor([&] { return !marche; }, 300));  // held while the operation is
         QVERIFY(!bouton("CmdToutAttributs")->isEnabled() && env->sons.isEmpty());
