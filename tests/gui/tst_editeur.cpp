@@ -10,8 +10,6 @@
 #include <QtTest>
 #include <memory>
 
-#include <sys/stat.h>
-
 #include <cerrno>
 
 class TstEditeur : public QObject {
@@ -232,7 +230,9 @@ private Q_SLOTS:
         QFETCH(QString, raison);
         const QString cible = env->chemin(u"cible"_qs);
         if (cause == u"tube"_qs) {
-            QCOMPARE(::mkfifo(QFile::encodeName(cible).constData(), 0644), 0);
+            if (!kTubes)
+                QSKIP("no named pipes among the files of this system");
+            QVERIFY(creerTube(cible));
         } else {
             env->creerFichier(u"cible"_qs, "protégé\n");
             QFile::setPermissions(cible, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -306,7 +306,9 @@ private Q_SLOTS:
     void tubeRefuseSansAttendre()
     {
         const QString tube = env->chemin(u"tube.txt"_qs);
-        QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0644), 0);
+        if (!kTubes)
+            QSKIP("no named pipes among the files of this system");
+        QVERIFY(creerTube(tube));
         edit()->setTexteExact(u"gardé"_qs);
         ouvrir(u"tube.txt"_qs);  // a read that waited for a writer would never end
         QCOMPARE(messages().size(), 1);

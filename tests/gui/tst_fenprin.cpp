@@ -356,7 +356,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, unFichier);
         const QString dossier = env->dossier.path();
-        QVERIFY(::mkfifo(QFile::encodeName(dossier + QStringLiteral("/tube")).constData(), 0600) == 0);
+        QCOMPARE(creerTube(dossier + QStringLiteral("/tube")), kTubes);
         QDir().mkdir(dossier + QStringLiteral("/sous"));
         QVERIFY(QFile::link(dossier + QStringLiteral("/sous"), dossier + QStringLiteral("/lien")));
         if (unFichier)

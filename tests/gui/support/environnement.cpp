@@ -7,10 +7,32 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+bool creerTube(const QString& chemin)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(chemin);
+    return false;
+#else
+    return ::mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0;
+#endif
+}
+
+void libererTube(const QString& chemin)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(chemin);
+#else
+    ::close(::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+#endif
+}
 
 void preparerProgrammeDeTest()
 {
@@ -57,6 +79,7 @@ void Environnement::creerFichiersVides(const QString& dossier, int nombre)
     char nom[32];
     for (int i = 0; i < nombre; ++i) {
         std::snprintf(nom, sizeof nom, "/f%06d.txt", i);
-        ::close(::open((base + nom).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
+        if (std::FILE* f = std::fopen((base + nom).constData(), "wb"))
+            std::fclose(f);
     }
 }

@@ -54,6 +54,17 @@ private:
 // initTestCase.
 void preparerProgrammeDeTest();
 
+// Named pipes among the files: on POSIX systems, not on Windows.
+#ifdef Q_OS_WIN
+inline constexpr bool kTubes = false;
+#else
+inline constexpr bool kTubes = true;
+#endif
+// Makes a named pipe at `chemin`; false where that failed or there are none.
+bool creerTube(const QString& chemin);
+// Lets go a reader of the pipe that waits for a writer.
+void libererTube(const QString& chemin);
+
 struct Environnement {
     Environnement();
     QString chemin(const QString& nom) const { return dossier.filePath(nom); }
