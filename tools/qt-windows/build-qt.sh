@@ -19,11 +19,13 @@ CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/ordalis
 PREFIX=$CACHE/qt-$VERSION-mingw
 WORK=$CACHE/qt-$VERSION-mingw-build
 
-# Any change here (or in the toolchain file) builds Qt again.
+# Any change here (or in the toolchain file) builds Qt again, in the same
+# build folder. The windows plugin of 6.4 needs dynamic OpenGL off as well
+# as OpenGL, or it does not compile.
 OPTIONS="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON
 -DQT_QMAKE_TARGET_MKSPEC=win32-g++ -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
 -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
--DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF
+-DFEATURE_concurrent=OFF -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF
 -DFEATURE_icu=OFF -DFEATURE_openssl=OFF -DFEATURE_pkg_config=OFF
 -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF
 -DFEATURE_system_jpeg=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF
@@ -47,12 +49,16 @@ if ! apt-get source --print-uris qt6-base >/dev/null 2>&1; then
 fi
 [ -z "$missing" ] || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 
-# A build cut short (the machine stopped) goes on where it was; any other
-# is started afresh.
-if [ ! -f "$WORK/build/build.ninja" ] || [ "$(cat "$WORK/ordalis-qt.stamp" 2>/dev/null)" != "$STAMP" ]; then
+# The source of this version is fetched once; a build cut short (the
+# machine stopped) goes on where it was, and changed options reconfigure
+# the same build folder, so that only what they touch is built again.
+if [ ! -f "$WORK/build/build.ninja" ] || [ "$(cat "$WORK/ordalis-qt.version" 2>/dev/null)" != "$VERSION" ]; then
     rm -rf "$WORK" "$PREFIX" && mkdir -p "$WORK"
-    cd "$WORK"
-    apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null
+    (cd "$WORK" && apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null)
+    echo "$VERSION" >"$WORK/ordalis-qt.version"
+fi
+cd "$WORK"
+if [ "$(cat ordalis-qt.stamp 2>/dev/null)" != "$STAMP" ]; then
     SRC=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
     # shellcheck disable=SC2086 # OPTIONS is a list of arguments
     cmake -G Ninja -S "$SRC" -B build -Wno-dev \
