@@ -89,6 +89,9 @@ private Q_SLOTS:
         bouton("CmdCoulDeb")->click();
         QCOMPARE(debutDuDegrade(), QString::number(0x332211));  // decimal, blue first
         QCOMPARE(bouton("CmdDeplaceFen")->gradientcolorstart(), QColor(0x11, 0x22, 0x33));
+        bouton("CmdReset")->click();  // stored and shown at once
+        QCOMPARE(debutDuDegrade(), QString::number(0x808000));
+        QCOMPARE(bouton("CmdDeplaceFen")->gradientcolorstart(), QColor(0x00, 0x80, 0x80));
     }
 
     void desinstallationEffaceTout()

@@ -289,12 +289,14 @@ private Q_SLOTS:
         bouton("CmdOuvrir")->click();
         QCOMPARE(edit()->texteExact(), u"avant"_qs);
         QVERIFY(edit()->isReadOnly());  // the user agreed to replace the text
+        QCOMPARE(fen->cursor().shape(), Qt::WaitCursor);
         fichierChoisi(u"b.txt"_qs);
         bouton("CmdOuvrir")->click();
         QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
         QCOMPARE(edit()->texteExact(), u"texte de b\n"_qs);
         QCOMPARE(fin.count(), 1);
         QVERIFY(!edit()->isReadOnly());
+        QCOMPARE(fen->cursor().shape(), Qt::ArrowCursor);
         fichierChoisi(u"grand.txt"_qs);
         bouton("CmdOuvrir")->click();
         QVERIFY(fen->close());
