@@ -38,4 +38,10 @@ foreach(pair IN LISTS ORDALIS_WINDOWS_FILES)
     list(APPEND copies COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder}
                        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${folder})
 endforeach()
+# The window test programs run beside the program: Qt Test is copied there
+# too, but not installed.
+if(TARGET Qt6::Test)
+    list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::Test>
+                       ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+endif()
 add_custom_target(ordalis_windows_dlls ALL ${copies} VERBATIM)

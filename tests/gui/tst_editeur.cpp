@@ -208,7 +208,9 @@ private Q_SLOTS:
             {std::make_error_code(std::errc::read_only_file_system), u"le volume est en lecture seule"_qs},
             {std::make_error_code(std::errc::no_space_on_device), u"plus de place sur le disque"_qs},
             {std::make_error_code(std::errc::is_a_directory), u"c'est un dossier"_qs},
+#ifdef EDQUOT  // no disk quotas among Windows' error numbers
             {std::error_code(EDQUOT, std::generic_category()), u"quota du disque dépassé"_qs},
+#endif
             {ordalis::FileRefusal::ReadOnlyAttribute, u"il a l'attribut Lecture seule"_qs},
             {ordalis::FileRefusal::NotRegularFile,
              u"ce n'est pas un fichier ordinaire, mais un tube, un périphérique ou une socket"_qs}};

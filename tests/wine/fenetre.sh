@@ -3,16 +3,19 @@
 # started on a folder, found by its title, photographed, then closed from
 # the keyboard; the program must end with status 0.
 #   fenetre.sh WINEPREFIX PROGRAM.exe SCREENSHOT.png
+# The prefix is one of its own (WINEPREFIX-fenetre): the test programs'
+# prefix has its Wine server running without a display.
 set -eu
-export WINEPREFIX="$1" WINEDEBUG=-all TZ=Europe/Paris WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$1-fenetre" WINEDEBUG=-all TZ=Europe/Paris WINEDLLOVERRIDES="mscoree,mshtml="
 PROGRAM=$2
 SHOT=$3
 unset QT_QPA_PLATFORM
 DOSSIER=$(mktemp -d)
-trap 'rm -rf "$DOSSIER"' EXIT
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$DOSSIER"' EXIT
 for n in 1 2 3; do echo "fichier $n" >"$DOSSIER/fichier $n.txt"; done
 export PROGRAM SHOT DOSSIER
-exec xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
+    wine wineboot >/dev/null 2>&1  # the prefix made or updated on this display
     wine "$PROGRAM" "$(winepath -w "$DOSSIER")" &
     programme=$!
     fenetre=""

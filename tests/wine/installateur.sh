@@ -3,10 +3,16 @@
 # Program Files with its Start-menu entry, the installed program starts, and
 # a silent uninstall leaves nothing of it behind.
 #   installateur.sh WINEPREFIX SETUP.exe
+# A prefix of its own (WINEPREFIX-installateur), made anew for each run.
 set -eu
-export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$1-installateur" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 SETUP=$2
 [ -f "$SETUP" ] || { echo "no installer: ./build.sh lays it out"; exit 77; }
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+trap 'wineserver -k 2>/dev/null || true' EXIT
+unset DISPLAY WAYLAND_DISPLAY
+wine wineboot >/dev/null 2>&1
 DOSSIER="$WINEPREFIX/drive_c/Program Files/Ordalis"
 MENU="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Ordalis.lnk"
 [ ! -e "$DOSSIER" ] || { echo "already installed in $DOSSIER" >&2; exit 1; }

@@ -1,5 +1,6 @@
 #include "support/banc.h"
 
+#include "app/annulation.h"
 #include "app/fenprin.h"
 #include "fileops/navigateur.h"
 #include "ui/tavbttn.h"
@@ -14,6 +15,12 @@
 BancFenPrin::BancFenPrin() : env(std::make_unique<Environnement>())
 {
     qputenv("XDG_STATE_HOME", etat.path().toUtf8());
+#ifdef Q_OS_WIN
+    // There the journal lives in the local application data folder, which
+    // nothing redirects: in Wine's private prefix each bench starts without one.
+    if (sousWine())
+        QFile::remove(QString::fromStdString(cheminJournalRenommage()));
+#endif
 }
 
 BancFenPrin::~BancFenPrin() = default;  // the window goes first: members die in reverse order

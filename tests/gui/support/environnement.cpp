@@ -9,11 +9,22 @@
 
 #include <cstdio>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+bool sousWine()
+{
+#ifdef Q_OS_WIN
+    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+#else
+    return false;
+#endif
+}
 
 bool creerTube(const QString& chemin)
 {

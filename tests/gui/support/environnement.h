@@ -54,6 +54,10 @@ private:
 // initTestCase.
 void preparerProgrammeDeTest();
 
+// True in a Windows program run by Wine, whose private prefix the tests may
+// write into (registry, local application data); false elsewhere.
+bool sousWine();
+
 // Named pipes among the files: on POSIX systems, not on Windows.
 #ifdef Q_OS_WIN
 inline constexpr bool kTubes = false;

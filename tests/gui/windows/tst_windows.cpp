@@ -3,6 +3,7 @@
 // settings in the registry, drive letters in the volume list, and the
 // system's own find window behind the right button of the search command.
 #include "app/annulation.h"
+#include "app/fenprin.h"
 #include "core/attributes.h"
 #include "core/platform/platform.h"
 #include "support/banc.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListView>
 #include <QSettings>
 #include <QtTest>
 
@@ -22,13 +24,6 @@
 #include <windows.h>
 
 namespace {
-
-// The registry and the local application data folder are the user's own on
-// Windows: the tests that write there run only in Wine's private prefix.
-bool sousWine()
-{
-    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
 
 QString donneesLocales()
 {
