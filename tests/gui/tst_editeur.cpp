@@ -119,6 +119,59 @@ private Q_SLOTS:
         QVERIFY(messages().isEmpty());
     }
 
+    // The title follows the file: "Sans_titre" for a new text, emptied; a file not there yet keeps the text shown.
+    void titreSuitLeFichier()
+    {
+        QCOMPARE(titre(), u"Mini-Editeur"_qs);
+        edit()->setTexteExact(u"brouillon"_qs);
+        bouton("CmdNouveau")->click();
+        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
+        QCOMPARE(edit()->texteExact(), QString());
+        ouvrir(u"a.txt"_qs);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
+        fichierChoisi(u"absent.txt"_qs);
+        bouton("CmdOuvrir")->click();
+        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
+        QCOMPARE(edit()->texteExact(), u"texte de a\n"_qs);
+        QVERIFY(messages().isEmpty());
+    }
+
+    // Saving over another file asks first, No by default: No keeps the file, the title follows the choice.
+    void ecraserRepondreNon()
+    {
+        edit()->setTexteExact(u"nouveau"_qs);
+        repondre({Reponse::Non, Reponse::Oui});
+        fichierChoisi(u"a.txt"_qs);
+        bouton("CmdEnregSous")->click();
+        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("texte de a\n"));
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].texte, u"Ecraser le fichier existant ?"_qs);
+        QCOMPARE(messages()[0].parDefaut, Reponse::Non);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
+        fichierChoisi(u"a.txt"_qs);
+        bouton("CmdEnregSous")->click();
+        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("nouveau\n"));
+    }
+
+    // A 1252 file given a character it lacks: saved in UTF-8 only when the user agrees.
+    void caractereHors1252()
+    {
+        for (const auto& [reponse, attendu] : {std::pair(Reponse::Oui, QByteArray("caf\xC3\xA9 \xCE\xA9\r\n")),
+                                               std::pair(Reponse::Non, QByteArray("caf\xE9\r\n"))}) {
+            const QString nom = reponse == Reponse::Oui ? u"oui.txt"_qs : u"non.txt"_qs;
+            env->creerFichier(nom, "caf\xE9\r\n");
+            ouvrir(nom);
+            edit()->setTexteExact(u"café Ω"_qs);
+            repondre({Reponse::Oui, reponse});
+            fichierChoisi(nom);
+            bouton("CmdEnregSous")->click();
+            QCOMPARE(env->lire(nom), attendu);
+            QVERIFY(messages().last().texte.contains(u"« Ω » (U+03A9)"_qs));
+            QCOMPARE(messages().last().parDefaut, Reponse::Non);
+        }
+        QCOMPARE(messages().size(), 4);
+    }
+
     // Closing everything stops at an editor whose user cancels.
     void fermerToutSArreteALEditeurAnnule()
     {
@@ -240,16 +293,17 @@ private Q_SLOTS:
         QCOMPARE(presents, (QStringList{u"a.txt"_qs, u"b.txt"_qs, u"cible"_qs, u"dossier"_qs, u"dedans.txt"_qs}));
     }
 
-    // The largest file the editor opens is 16 MiB; one byte more is refused unread, and so is a named pipe, before
-    // anything waits for a writer. A refused file leaves the text and the title as they were.
+    // The largest file the editor opens is 16 MiB; one byte more is refused unread, and so are a folder and a named
+    // pipe (before anything waits for a writer). A refused file leaves the text and the title as they were.
     void ouvertureLimitee_data()
     {
-        QTest::addColumn<qint64>("taille");  // -1: a named pipe
+        QTest::addColumn<qint64>("taille");  // -1: a named pipe, -2: a folder
         QTest::addColumn<QString>("refus");  // empty: opened
         QTest::addRow("16 Mio") << qint64(16 * 1024 * 1024) << QString();
         QTest::addRow("16 Mio et un octet") << qint64(16 * 1024 * 1024 + 1) << u"fait 17 Mo"_qs;
         QTest::addRow("200 Mio") << qint64(200 * 1024 * 1024) << u"fait 200 Mo"_qs;
         QTest::addRow("tube") << qint64(-1) << u"ce n'est pas un fichier ordinaire"_qs;
+        QTest::addRow("dossier") << qint64(-2) << u"c'est un dossier"_qs;
     }
     void ouvertureLimitee()
     {
@@ -257,7 +311,9 @@ private Q_SLOTS:
         QFETCH(QString, refus);
         const bool ouvert = refus.isEmpty();
         const QString chemin = env->chemin(u"grand.txt"_qs);
-        if (taille < 0) {
+        if (taille == -2) {
+            QVERIFY(QDir().mkdir(chemin));
+        } else if (taille < 0) {
             if (!kTubes)
                 QSKIP("no named pipes among the files of this system");
             QVERIFY(creerTube(chemin));  // a read that waited for a writer would never end

@@ -1,8 +1,7 @@
-// The text tools: the cipher window, the mini editor and the text search window.
+// The text tools: the cipher window and the text search window (the mini editor: tst_editeur).
 #include "core/cp1252.h"
 #include "support/environnement.h"
 #include "texttools/fencrypteur.h"
-#include "texttools/fenedittext.h"
 #include "texttools/fenrecherchetxt.h"
 #include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
@@ -58,9 +57,6 @@ private:
         source()->paste();
     }
 
-    // Editor.
-    ZoneTexte* edit() const { return w<ZoneTexte>("txtEdit"); }
-    QString titre() const { return w("CmdDeplaceFen")->caption(); }
     // Clicks `commande`; its file dialog answers `nom` under the work folder, or is cancelled when it is null.
     void parLeDialogue(const char* commande, const QString& nom)
     {
@@ -277,63 +273,6 @@ private Q_SLOTS:
         QVERIFY2(vu.contains(message), qPrintable(vu));
         QCOMPARE(resultat()->texteQString(), u"ancien"_qs);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    }
-
-    // A file that cannot be read is reported and the editor keeps its file, so no save goes over the unread one.
-    void editeurTitreSuitLeFichier()
-    {
-        montrer<FenEditText>();
-        QCOMPARE(titre(), u"Mini-Editeur"_qs);
-        edit()->setTexteExact(u"brouillon"_qs);
-        w("CmdNouveau")->click();
-        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
-        QCOMPARE(edit()->texteExact(), QString());
-        env->creerFichier(u"a.txt"_qs, "contenu\n");
-        parLeDialogue("CmdOuvrir", u"a.txt"_qs);
-        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
-        parLeDialogue("CmdOuvrir", u"absent.txt"_qs);  // a new file: the text stays
-        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
-        QCOMPARE(edit()->texteExact(), u"contenu\n"_qs);
-        QDir(env->dossier.path()).mkdir(u"dossier.txt"_qs);
-        parLeDialogue("CmdOuvrir", u"dossier.txt"_qs);
-        QTRY_COMPARE(messages().size(), 1);  // for the folder only
-        QCOMPARE(edit()->texteExact(), u"contenu\n"_qs);
-        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
-    }
-
-    void editeurEcraserRepondreNon()
-    {
-        montrer<FenEditText>();
-        env->creerFichier(u"a.txt"_qs, "ancien\r\n");
-        edit()->setTexteExact(u"nouveau"_qs);
-        env->dialogues.reponses = {Reponse::Non, Reponse::Oui};
-        parLeDialogue("CmdEnregSous", u"a.txt"_qs);
-        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("ancien\r\n"));
-        QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].texte, u"Ecraser le fichier existant ?"_qs);
-        QCOMPARE(messages()[0].parDefaut, Reponse::Non);
-        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
-        parLeDialogue("CmdEnregSous", u"a.txt"_qs);
-        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("nouveau\n"));
-    }
-
-    // A 1252 file given a character it lacks: saved in UTF-8 only when the user agrees.
-    void editeurCaractereHors1252()
-    {
-        for (const auto& [reponse, attendu] : {std::pair(Reponse::Oui, QByteArray("caf\xC3\xA9 \xCE\xA9\r\n")),
-                                               std::pair(Reponse::Non, QByteArray("caf\xE9\r\n"))}) {
-            montrer<FenEditText>();
-            env->creerFichier(u"f.txt"_qs, "caf\xE9\r\n");
-            parLeDialogue("CmdOuvrir", u"f.txt"_qs);
-            QTRY_VERIFY(titre().endsWith(u"f.txt"_qs));
-            edit()->setTexteExact(u"café Ω"_qs);
-            env->dialogues.reponses = {Reponse::Oui, reponse};
-            parLeDialogue("CmdEnregSous", u"f.txt"_qs);
-            QCOMPARE(env->lire(u"f.txt"_qs), attendu);
-            QVERIFY(messages().last().texte.contains(u"« Ω » (U+03A9)"_qs));
-            QCOMPARE(messages().last().parDefaut, Reponse::Non);
-        }
-        QCOMPARE(messages().size(), 4);
     }
 
     // Find, then next to the end: past the last find the message comes at each request, the last find stays selected.
