@@ -66,6 +66,24 @@ private:
         outil = std::make_unique<Conseils>(*env->general, nullptr, chemin, [hasard] { return hasard; });
     }
 
+    // The main window on no folder, and the window named `nom` made for the test (none more for "FenPrin").
+    QWidget* ouvrirFenetre(const QString& nom)
+    {
+        banc->ouvrirSansDossier();
+        General& g = *env->general;
+        const std::map<QString, std::function<QWidget*()>> fabriques = {
+            {u"FenPrin"_qs, [&] { return nullptr; }},
+            {u"FenRechercher"_qs, [&] { return new FenRechercher(g); }},
+            {u"FenCrypteur"_qs, [&] { return new FenCrypteur(g); }},
+            {u"FenRechercheTxt"_qs, [&] { return new FenRechercheTxt(g); }},
+            {u"FenEditText"_qs, [&] { return new FenEditText(g); }},
+            {u"Conseils"_qs, [&] { return new Conseils(g, nullptr, QString(), [] { return 0.0; }); }},
+            {u"Apropos"_qs, [&] { return new Apropos(g); }},
+        };
+        outil.reset(fabriques.at(nom)());
+        return outil ? outil.get() : fen();
+    }
+
 private Q_SLOTS:
     void initTestCase() { preparerProgrammeDeTest(); }
     void init()
@@ -323,15 +341,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, fenetre);
         QFETCH(QString, bouton);
-        banc->ouvrirSansDossier();
-        QWidget* dans = fen();
-        if (fenetre == u"Conseils") {
-            conseils(QString());
-            dans = outil.get();
-        } else if (fenetre == u"Apropos") {
-            outil = std::make_unique<Apropos>(*env->general);
-            dans = outil.get();
-        }
+        QWidget* dans = ouvrirFenetre(fenetre);
         dans->show();
         auto* b = dans->findChild<TavBttn*>(bouton);
         b->setFocus();
@@ -355,20 +365,8 @@ private Q_SLOTS:
     void rolesDeCouleurDeChaqueFenetre()
     {
         QFETCH(QString, fenetre);
-        banc->ouvrirSansDossier();
-        General& g = *env->general;
-        const std::map<QString, std::function<QWidget*()>> fabriques = {
-            {u"FenPrin"_qs, [&] { return nullptr; }},
-            {u"FenRechercher"_qs, [&] { return new FenRechercher(g); }},
-            {u"FenCrypteur"_qs, [&] { return new FenCrypteur(g); }},
-            {u"FenRechercheTxt"_qs, [&] { return new FenRechercheTxt(g); }},
-            {u"FenEditText"_qs, [&] { return new FenEditText(g); }},
-            {u"Conseils"_qs, [&] { return new Conseils(g, nullptr, QString(), [] { return 0.0; }); }},
-            {u"Apropos"_qs, [&] { return new Apropos(g); }},
-        };
-        outil.reset(fabriques.at(fenetre)());
         int decors = 0;
-        for (QWidget* w : (outil ? outil.get() : fen())->findChildren<QWidget*>()) {
+        for (QWidget* w : ouvrirFenetre(fenetre)->findChildren<QWidget*>()) {
             const QMetaObject* m = w->metaObject();
             if (m->indexOfProperty("gradientcolorstart") < 0 && m->indexOfProperty("forecolor") < 0)
                 continue;
