@@ -130,34 +130,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("clair");
         QTest::addColumn<QString>("cle");
-        QTest::addColumn<QString>("chiffre");  // null: not written out here
-        QTest::addColumn<bool>("strict");      // whether the deciphered text shows its control codes as pictures
+        QTest::addColumn<QString>("chiffre");       // null: not written out here
+        QTest::addColumn<bool>("strictChiffre");  // whether that cipher text shows control codes as pictures
+        QTest::addColumn<bool>("strict");         // and the deciphered text
         QString cle40000(40000, u'a');
         cle40000[39999] = u'z';
         const QString ligne3000 = QString(3000, u'x');
-        QTest::addRow("ÿ revient ÿ") << u"ÿ"_qs << u"A"_qs << u"A"_qs << false;
-        QTest::addRow("CR seul et FF") << u"ab"_qs << u"«©"_qs << u"\r\x0C"_qs << false;
-        QTest::addRow("CR LF, saut ordinaire") << u"ab"_qs << u"«§"_qs << u"\r\n"_qs << false;
-        QTest::addRow("chiffré d'espaces seules") << u"o"_qs << u"°"_qs << u" "_qs << false;
-        QTest::addRow("ligne de 2500") << QString(2500, u'a') << u"\x01"_qs << QString(2500, u'b') << false;
+        QTest::addRow("ÿ revient ÿ") << u"ÿ"_qs << u"A"_qs << u"A"_qs << false << false;
+        QTest::addRow("CR seul et FF") << u"ab"_qs << u"«©"_qs << u"\r\x0C"_qs << true << false;
+        QTest::addRow("CR LF, saut ordinaire") << u"ab"_qs << u"«§"_qs << u"\r\n"_qs << false << false;
+        QTest::addRow("chiffré d'espaces seules") << u"o"_qs << u"°"_qs << u" "_qs << false << false;
+        QTest::addRow("ligne de 2500") << QString(2500, u'a') << u"\x01"_qs << QString(2500, u'b') << false << false;
         // Codes 0x82 for 'a', 0x9B for 'z': the position 40,000 takes the key's first character again.
-        QTest::addRow("clé de 40000") << QString(40002, u'!') << cle40000 << QString(39999, u'‚') + u"›‚‚"_qs << false;
+        QTest::addRow("clé de 40000") << QString(40002, u'!') << cle40000 << QString(39999, u'‚') + u"›‚‚"_qs << false
+                                      << false;
         QTest::addRow("tabulations, CR LF, ligne de 3000")
-            << u"a\tb\tc\r\n"_qs + ligne3000 + u"\r\nfin\r\n"_qs << u"Grimoire"_qs << QString() << false;
-        QTest::addRow("LF seuls") << u"un\ndeux\n"_qs << u"Grimoire"_qs << QString() << false;
+            << u"a\tb\tc\r\n"_qs + ligne3000 + u"\r\nfin\r\n"_qs << u"Grimoire"_qs << QString() << false << false;
+        QTest::addRow("LF seuls") << u"un\ndeux\n"_qs << u"Grimoire"_qs << QString() << false << false;
         QTest::addRow("codes de contrôle") << u"\x01a\tb\rc\nd\x1F\x7F\r\n"_qs + ligne3000 << u"Grimoire"_qs
-                                           << QString() << true;
+                                           << QString() << false << true;
     }
     void crypteurResultatsEtCopies()
     {
         QFETCH(QString, clair);
         QFETCH(QString, cle);
         QFETCH(QString, chiffre);
+        QFETCH(bool, strictChiffre);
         QFETCH(bool, strict);
         montrer<FenCrypteur>();
         lancer(clair, cle, true);
-        if (!chiffre.isNull())
+        if (!chiffre.isNull()) {
             QCOMPARE(resultat()->texteQString(), chiffre);
+            QCOMPARE(resultat()->strict(), strictChiffre);
+        }
         chiffre = resultat()->texteQString();
         w("CmdCopClair")->click();
         QCOMPARE(presse(), clair);
