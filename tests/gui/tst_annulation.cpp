@@ -1,11 +1,10 @@
-// The main window's undo of the last rename or extension change: what Ctrl+Z reaches, what the question
-// counts, what a command that changes nothing leaves, the file list afterwards.
+// The main window's undo of the last rename or extension change: what Ctrl+Z reaches, what the question counts, what
+// a command that changes nothing leaves, the file list afterwards.
 #include "app/fenprin.h"
 #include "fileops/navigateur.h"
 #include "support/banc.h"
 #include "ui/tavbttn.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QtTest>
@@ -24,15 +23,15 @@ private:
     void ctrlZ(QWidget* ou = nullptr) { QTest::keyClick(ou ? ou : banc->fichiers(), Qt::Key_Z, Qt::ControlModifier); }
     QString question(int fichiers)
     {
-        return QStringLiteral("Annuler le dernier renommage ? %1 de %2 %3.")
-            .arg(fichiers > 1 ? QStringLiteral("%1 fichiers").arg(fichiers) : QStringLiteral("%1 fichier").arg(fichiers),
+        return u"Annuler le dernier renommage ? %1 de %2 %3."_qs
+            .arg(fichiers > 1 ? u"%1 fichiers"_qs.arg(fichiers) : u"%1 fichier"_qs.arg(fichiers),
                  QDir::toNativeSeparators(env->dossier.path()),
-                 fichiers > 1 ? QStringLiteral("retrouveront leur nom") : QStringLiteral("retrouvera son nom"));
+                 fichiers > 1 ? u"retrouveront leur nom"_qs : u"retrouvera son nom"_qs);
     }
     void renommerTout()
     {
         bouton("CmdRename")->click();
-        saisir("txtRename", QStringLiteral("Vac"));
+        saisir("txtRename", u"Vac"_qs);
         bouton("CmdToutRenommer")->click();
     }
 
@@ -54,17 +53,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("annulables");      // the files the question counts
         QTest::addColumn<QStringList>("apres");
         QTest::addColumn<QString>("bilan");
-        const QStringList rendus{QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c"),
-                                 QStringLiteral("d.md")};
-        const QString tousRendus = QStringLiteral("4 fichiers ont retrouvé leur nom.");
+        const QStringList rendus{u"a.JPG"_qs, u"b.txt"_qs, u"c"_qs, u"d.md"_qs};
+        const QString tousRendus = u"4 fichiers ont retrouvé leur nom."_qs;
         QTest::newRow("tout rendu") << QString() << 4 << rendus << tousRendus;
-        QTest::newRow("nom repris") << "reprendre" << 3 << QStringList{QStringLiteral("Vac002.txt"),
-                                                                       QStringLiteral("a.JPG"), QStringLiteral("b.txt"),
-                                                                       QStringLiteral("c"), QStringLiteral("d.md")}
+        QTest::newRow("nom repris") << "reprendre" << 3 << QStringList{u"Vac002.txt"_qs, u"a.JPG"_qs, u"b.txt"_qs,
+                                                                       u"c"_qs, u"d.md"_qs}
                                     << "3 fichiers ont retrouvé leur nom.\n1 fichier garde son nom actuel "
                                        "(ancien nom déjà pris, ou fichier disparu) : Vac002.txt.";
-        QTest::newRow("fichiers disparus, trois noms cités")
-            << "effacer" << 1 << QStringList{QStringLiteral("a.JPG")}
+        QTest::newRow("fichiers disparus, trois noms cités") << "effacer" << 1 << QStringList{u"a.JPG"_qs}
             << "1 fichier a retrouvé son nom.\n3 fichiers gardent leur nom actuel "
                "(ancien nom déjà pris, ou fichier disparu) : Vac004.md, Vac003, Vac002.txt.";
         QTest::newRow("effacés derrière la question, trois noms sur quatre") << "effacer pendant la question" << 4
@@ -81,12 +77,11 @@ private Q_SLOTS:
         QFETCH(int, annulables);
         QFETCH(QStringList, apres);
         QFETCH(QString, bilan);
-        banc->ouvrir({QStringLiteral("a.JPG"), QStringLiteral("b.txt"), QStringLiteral("c"), QStringLiteral("d.md")});
+        banc->ouvrir({u"a.JPG"_qs, u"b.txt"_qs, u"c"_qs, u"d.md"_qs});
         renommerTout();
-        const QStringList renommes{QStringLiteral("Vac001.jpg"), QStringLiteral("Vac002.txt"), QStringLiteral("Vac003"),
-                                   QStringLiteral("Vac004.md")};
+        const QStringList renommes{u"Vac001.jpg"_qs, u"Vac002.txt"_qs, u"Vac003"_qs, u"Vac004.md"_qs};
         if (entreTemps == u"reprendre")
-            env->creerFichier(QStringLiteral("b.txt"), "nouveau");
+            env->creerFichier(u"b.txt"_qs, "nouveau");
         if (entreTemps == u"effacer" || entreTemps == u"tout effacer")
             for (const QString& nom : renommes.mid(entreTemps == u"effacer" ? 1 : 0))
                 QFile::remove(env->chemin(nom));
@@ -121,36 +116,34 @@ private Q_SLOTS:
         QCOMPARE(messages().value(2).texte, bilan);
         QCOMPARE(banc->contenu(), apres);
         if (!apres.isEmpty())
-            QCOMPARE(env->lire(QStringLiteral("a.JPG")), QByteArray("a.JPG"));
+            QCOMPARE(env->lire(u"a.JPG"_qs), QByteArray("a.JPG"));
         if (entreTemps == u"reprendre")
-            QCOMPARE(env->lire(QStringLiteral("b.txt")), QByteArray("nouveau"));  // never overwritten
+            QCOMPARE(env->lire(u"b.txt"_qs), QByteArray("nouveau"));  // never overwritten
         QStringList lignes = banc->lignes();  // the list is read again
         lignes.sort();
         if (entreTemps != u"redemarrer")
             QCOMPARE(lignes, apres);
         ctrlZ();
         QCOMPARE(messages().size(), 4);
-        QCOMPARE(messages()[3].texte, QStringLiteral("Il n'y a aucun renommage à annuler."));
+        QCOMPARE(messages()[3].texte, u"Il n'y a aucun renommage à annuler."_qs);
     }
 
     // Ctrl+Z undoes a text box's typing while it has some, and else offers the undo, wherever the focus is.
     void ctrlZAtteintLAnnulation()
     {
-        banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt")});
-        QCOMPARE(fen()->findChild<QLabel*>(QStringLiteral("LblInfoRename"))->text(),
-                 QStringLiteral("ATTENTION : seul le dernier renommage peut être annulé (Ctrl+Z)."));
+        banc->ouvrir({u"a.txt"_qs, u"b.txt"_qs});
         bouton("CmdRename")->click();
         QLineEdit* nom = banc->champ("txtRename");
         QTest::mouseClick(nom, Qt::LeftButton);
-        QTest::keyClicks(nom, QStringLiteral("Vac"));
+        QTest::keyClicks(nom, u"Vac"_qs);
         QTest::mouseClick(bouton("CmdToutRenommer"), Qt::LeftButton);
-        QCOMPARE(banc->contenu(), (QStringList{QStringLiteral("Vac001.txt"), QStringLiteral("Vac002.txt")}));
+        QCOMPARE(banc->contenu(), (QStringList{u"Vac001.txt"_qs, u"Vac002.txt"_qs}));
         QCOMPARE(fen()->focusWidget(), bouton("CmdToutRenommer"));  // the click took the focus
         ctrlZ(fen()->focusWidget());
         QCOMPARE(messages().size(), 1);
         QCOMPARE(messages()[0].texte, question(2));
         QTest::mouseClick(nom, Qt::LeftButton);
-        QTest::keyClicks(nom, QStringLiteral("X"));
+        QTest::keyClicks(nom, u"X"_qs);
         for (int fois = 0; fois < 5 && nom->isUndoAvailable(); ++fois)
             ctrlZ(nom);
         QCOMPARE(messages().size(), 1);  // the typing undone first
@@ -166,28 +159,26 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fermerLeCadre");
         QTest::addColumn<QString>("motif");
         QTest::addColumn<QStringList>("lignes");
-        QTest::newRow("filtre de l'extension") << false << "*.txt" << QStringList{QStringLiteral("a.txt"),
-                                                                                  QStringLiteral("b.txt")};
-        QTest::newRow("cadre fermé entre-temps") << true << "*.*" << QStringList{QStringLiteral("a.txt"),
-                                                                                 QStringLiteral("b.txt"),
-                                                                                 QStringLiteral("c.md")};
+        QTest::newRow("filtre de l'extension") << false << "*.txt" << QStringList{u"a.txt"_qs, u"b.txt"_qs};
+        QTest::newRow("cadre fermé entre-temps") << true << "*.*" << QStringList{u"a.txt"_qs, u"b.txt"_qs,
+                                                                                 u"c.md"_qs};
     }
     void filtreRemisApresLAnnulation()
     {
         QFETCH(bool, fermerLeCadre);
         QFETCH(QString, motif);
         QFETCH(QStringList, lignes);
-        banc->ouvrir({QStringLiteral("a.txt"), QStringLiteral("b.txt"), QStringLiteral("c.md")});
+        banc->ouvrir({u"a.txt"_qs, u"b.txt"_qs, u"c.md"_qs});
         bouton("CmdRename")->click();
-        saisir("txtExtension", QStringLiteral("txt"));
-        saisir("txtNouvExtension", QStringLiteral("md"));
+        saisir("txtExtension", u"txt"_qs);
+        saisir("txtNouvExtension", u"md"_qs);
         bouton("CmdToutNExtension")->click();
-        QCOMPARE(banc->lignes(), (QStringList{QStringLiteral("a.md"), QStringLiteral("b.md"), QStringLiteral("c.md")}));
+        QCOMPARE(banc->lignes(), (QStringList{u"a.md"_qs, u"b.md"_qs, u"c.md"_qs}));
         if (fermerLeCadre)
             bouton("CmdRename")->click();
         env->dialogues.reponses = {Reponse::Oui};
         ctrlZ();
-        QCOMPARE(messages().value(1).texte, QStringLiteral("2 fichiers ont retrouvé leur nom."));
+        QCOMPARE(messages().value(1).texte, u"2 fichiers ont retrouvé leur nom."_qs);
         QCOMPARE(fen()->navigateur()->motif(), motif);
         QCOMPARE(banc->lignes(), lignes);
     }

@@ -36,11 +36,11 @@ private:
     std::unique_ptr<FenRechercher> fen;
 
     TavBttn* bouton(const char* nom) const { return fen->findChild<TavBttn*>(QString::fromLatin1(nom)); }
-    QLineEdit* critere() const { return fen->findChild<QLineEdit*>(QStringLiteral("txtCritere")); }
-    QString ligneCompte() const { return fen->findChild<TavPanel*>(QStringLiteral("Forme3"))->caption(); }
+    QLineEdit* critere() const { return fen->findChild<QLineEdit*>(u"txtCritere"_qs); }
+    QString ligneCompte() const { return fen->findChild<TavPanel*>(u"Forme3"_qs)->caption(); }
     ModeleResultats* modele() const { return fen->resultats(); }
 
-    void ouvrir(const QString& motif = QStringLiteral("*.txt"))
+    void ouvrir(const QString& motif = u"*.txt"_qs)
     {
         fen = std::make_unique<FenRechercher>(*env->general);
         fen->show();
@@ -83,27 +83,31 @@ private Q_SLOTS:
         env.reset();
     }
 
-    // Subfolders searched through a link back to the top: each file once.
+    // Subfolders searched through a link back to the top: each file once, 20,000 in one folder as well.
     void ligneDeCompte_data()
     {
         QTest::addColumn<int>("fichiers");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("aucun") << 0 << QStringLiteral("0 fichier trouvé");
-        QTest::newRow("un") << 1 << QStringLiteral("1 fichier trouvé");
-        QTest::newRow("deux") << 2 << QStringLiteral("2 fichiers trouvés");
+        QTest::newRow("aucun") << 0 << u"0 fichier trouvé"_qs;
+        QTest::newRow("un") << 1 << u"1 fichier trouvé"_qs;
+        QTest::newRow("deux") << 2 << u"2 fichiers trouvés"_qs;
+        QTest::newRow("20000, tous trouvés") << 20000 << u"20000 fichiers trouvés"_qs;
     }
     void ligneDeCompte()
     {
         QFETCH(int, fichiers);
         QFETCH(QString, attendu);
-        for (int i = 0; i < fichiers; ++i)
-            env->creerFichier((i % 2 ? QStringLiteral("sous/t%1.txt") : QStringLiteral("t%1.txt")).arg(i));
-        env->creerFichier(QStringLiteral("sous/autre.doc"));
-        env->creerFichier(QStringLiteral("dossier.txt/dedans.doc"));  // a folder is never listed
-        QVERIFY(QFile::link(env->dossier.path(), env->chemin(QStringLiteral("sous/boucle"))));
+        if (fichiers > 2)
+            Environnement::creerFichiersVides(env->dossier.path(), fichiers);
+        else
+            for (int i = 0; i < fichiers; ++i)
+                env->creerFichier((i % 2 ? u"sous/t%1.txt"_qs : u"t%1.txt"_qs).arg(i));
+        env->creerFichier(u"sous/autre.doc"_qs);
+        env->creerFichier(u"dossier.txt/dedans.doc"_qs);  // a folder is never listed
+        QVERIFY(QFile::link(env->dossier.path(), env->chemin(u"sous/boucle"_qs)));
         ouvrir();
         bouton("CmdRechercherDansSousRepertoires")->click();
-        chercher();
+        chercher(60000);
         QCOMPARE(ligneCompte(), attendu);
         // Escape with no search running changes nothing.
         QSignalSpy fin(fen.get(), &FenRechercher::rechercheTerminee);
@@ -115,8 +119,8 @@ private Q_SLOTS:
     void arreterPuisFermerPendantUneMarcheProfonde()
     {
         for (int d = 0; d < 300; ++d) {  // 12,000 files in subfolders: long enough to be stopped midway
-            QDir().mkpath(env->chemin(QStringLiteral("d%1").arg(d)));
-            Environnement::creerFichiersVides(env->chemin(QStringLiteral("d%1").arg(d)), 40);
+            QDir().mkpath(env->chemin(u"d%1"_qs.arg(d)));
+            Environnement::creerFichiersVides(env->chemin(u"d%1"_qs.arg(d)), 40);
         }
         ouvrir();
         bouton("CmdRechercherDansSousRepertoires")->click();
@@ -133,7 +137,7 @@ private Q_SLOTS:
         const int trouves = modele()->rowCount();
         QVERIFY(trouves < 12000);
         QTest::qWait(300);  // nothing more comes in
-        QCOMPARE(ligneCompte(), QStringLiteral("%1 fichiers trouvés").arg(trouves));
+        QCOMPARE(ligneCompte(), u"%1 fichiers trouvés"_qs.arg(trouves));
         QCOMPARE(modele()->rowCount(), trouves);
         QCOMPARE(fin.count(), 1);
 
@@ -144,7 +148,7 @@ private Q_SLOTS:
             enCours = !fenetre->rechercheLibre();
             fenetre->close();
         });
-        fenetre->findChild<TavBttn*>(QStringLiteral("btnRechercher"))->click();
+        fenetre->findChild<TavBttn*>(u"btnRechercher"_qs)->click();
         QTRY_VERIFY_WITH_TIMEOUT(fenetre.isNull(), 20000);
         QVERIFY2(*enCours, "the search ended before the window was closed");
     }
@@ -154,15 +158,15 @@ private Q_SLOTS:
     {
         if (!kTubes)
             QSKIP("no named pipes among the files of this system");
-        const QByteArray tube = QFile::encodeName(env->chemin(QStringLiteral("tube.ico")));
-        QVERIFY(creerTube(env->chemin(QStringLiteral("tube.ico"))));
+        const QByteArray tube = QFile::encodeName(env->chemin(u"tube.ico"_qs));
+        QVERIFY(creerTube(env->chemin(u"tube.ico"_qs)));
         // Should a reader be waiting for a writer, this lets it go.
-        const auto liberer = qScopeGuard([this] { libererTube(env->chemin(QStringLiteral("tube.ico"))); });
-        QVERIFY(QFile::link(env->chemin(QStringLiteral("tube.ico")), env->chemin(QStringLiteral("lien.ico"))));
-        env->creerFichier(QStringLiteral("vrai.ico"));
-        ouvrir(QStringLiteral("*.ico"));
+        const auto liberer = qScopeGuard([this] { libererTube(env->chemin(u"tube.ico"_qs)); });
+        QVERIFY(QFile::link(env->chemin(u"tube.ico"_qs), env->chemin(u"lien.ico"_qs)));
+        env->creerFichier(u"vrai.ico"_qs);
+        ouvrir(u"*.ico"_qs);
         chercher();
-        QCOMPARE(colonne(), QStringList{QStringLiteral("vrai.ico")});
+        QCOMPARE(colonne(), QStringList{u"vrai.ico"_qs});
 
         QByteArray cle;
         auto lecture = std::async(std::launch::async, [&] { return lireIconeFichier(tube.toStdString(), cle); });
@@ -170,8 +174,8 @@ private Q_SLOTS:
         QVERIFY(lecture.get().isNull());
     }
 
-    // A search held by the system (a lost share, a pipe): stopping it, or closing, does not wait for it, and
-    // what it finds afterwards is dropped.
+    // A search held by the system (a lost share, a pipe): stopping it, or closing, does not wait for it, and what it
+    // finds afterwards is dropped.
     void arretSansAttendreUneRechercheBloquee()
     {
         std::mutex verrou;
@@ -209,31 +213,22 @@ private Q_SLOTS:
         QCOMPARE(fin.count(), 0);
     }
 
-    // 20,000 files in one folder, every one found (stopping is checked on the deep walk above).
-    void grandDossier()
-    {
-        Environnement::creerFichiersVides(env->dossier.path(), 20000);
-        ouvrir(QStringLiteral("*"));
-        chercher(60000);
-        QCOMPARE(ligneCompte(), QStringLiteral("20000 fichiers trouvés"));
-    }
-
     void sousDossiersExclusAChaqueOuverture()
     {
-        env->creerFichier(QStringLiteral("haut.txt"));
-        env->creerFichier(QStringLiteral("sous/bas.txt"));
+        env->creerFichier(u"haut.txt"_qs);
+        env->creerFichier(u"sous/bas.txt"_qs);
         QWidget principale;
         Outils outils(*env->general, &principale);
         QPointer<FenRechercher> premiere = outils.ouvrirRecherche();
         QCOMPARE(outils.ouvrirRecherche(), premiere.data());  // never a second window
-        premiere->findChild<TavBttn*>(QStringLiteral("CmdRechercherDansSousRepertoires"))->click();
-        premiere->findChild<TavBttn*>(QStringLiteral("CmdFermer"))->click();
+        premiere->findChild<TavBttn*>(u"CmdRechercherDansSousRepertoires"_qs)->click();
+        premiere->findChild<TavBttn*>(u"CmdFermer"_qs)->click();
         QTRY_VERIFY(premiere.isNull());
 
         std::unique_ptr<FenRechercher> seconde(outils.ouvrirRecherche());
-        QCOMPARE(seconde->findChild<QLineEdit*>(QStringLiteral("txtCritere"))->text(), QStringLiteral("*.txt"));
-        QCOMPARE(seconde->findChild<TavBttn*>(QStringLiteral("CmdRechercherDansSousRepertoires"))->caption(),
-                 QStringLiteral("Sous-dossiers inclus/exclus (EXCLUS)"));
+        QCOMPARE(seconde->findChild<QLineEdit*>(u"txtCritere"_qs)->text(), u"*.txt"_qs);
+        QCOMPARE(seconde->findChild<TavBttn*>(u"CmdRechercherDansSousRepertoires"_qs)->caption(),
+                 u"Sous-dossiers inclus/exclus (EXCLUS)"_qs);
         QVERIFY(seconde->setDossier(QFile::encodeName(env->dossier.path()).toStdString()));
         QSignalSpy fin(seconde.get(), &FenRechercher::rechercheTerminee);
         seconde->basculerRecherche();
@@ -241,39 +236,41 @@ private Q_SLOTS:
         QCOMPARE(seconde->resultats()->rowCount(), 1);
     }
 
+    // Each sort key, both ways, kept by a new search; "Dans le dossier" sorts by folder, whatever the names' order.
     void tris_data()
     {
         QTest::addColumn<int>("entete");
         QTest::addColumn<QStringList>("croissant");
         QTest::newRow("Taille") << int(ModeleResultats::Taille)
-                                << QStringList{QStringLiteral("b.txt"), QStringLiteral("c.txt"),
-                                               QStringLiteral("d.txt"), QStringLiteral("a.txt")};  // 9, 20, 50, 100 bytes
-        QTest::newRow("Date") << int(ModeleResultats::Date)
-                              << QStringList{QStringLiteral("d.txt"), QStringLiteral("b.txt"), QStringLiteral("a.txt"),
-                                             QStringLiteral("c.txt")};  // 2022, 2023-02, 2023-12, 2024
+                                << QStringList{u"b.txt"_qs, u"c.txt"_qs, u"d.txt"_qs, u"a.txt"_qs};  // 9, 20, 50, 100 B
+        QTest::newRow("Date") << int(ModeleResultats::Date)  // 2022, 2023-02, 2023-12, 2024
+                              << QStringList{u"d.txt"_qs, u"b.txt"_qs, u"a.txt"_qs, u"c.txt"_qs};
         // The time of day, the date breaking the tie of the two 08:00.
-        QTest::newRow("Heure") << int(ModeleResultats::Heure)
-                               << QStringList{QStringLiteral("d.txt"), QStringLiteral("c.txt"), QStringLiteral("b.txt"),
-                                              QStringLiteral("a.txt")};  // 08:00, 08:00, 09:30, 23:10
+        QTest::newRow("Heure") << int(ModeleResultats::Heure)  // 08:00, 08:00, 09:30, 23:10
+                               << QStringList{u"d.txt"_qs, u"c.txt"_qs, u"b.txt"_qs, u"a.txt"_qs};
+        QTest::newRow("Dans le dossier") << int(ModeleResultats::Dossier)  // in folders z, m, f, a
+                                         << QStringList{u"d.txt"_qs, u"c.txt"_qs, u"b.txt"_qs, u"a.txt"_qs};
     }
     void tris()
     {
         QFETCH(int, entete);
         QFETCH(QStringList, croissant);
         const struct { const char* nom; int taille; QDateTime quand; } fichiers[] = {
-            {"a.txt", 100, QDateTime(QDate(2023, 12, 31), QTime(23, 10))},
-            {"b.txt", 9, QDateTime(QDate(2023, 2, 10), QTime(9, 30))},
-            {"c.txt", 20, QDateTime(QDate(2024, 1, 5), QTime(8, 0))},
-            {"d.txt", 50, QDateTime(QDate(2022, 6, 1), QTime(8, 0))}};
+            {"z/a.txt", 100, QDateTime(QDate(2023, 12, 31), QTime(23, 10))},
+            {"m/b.txt", 9, QDateTime(QDate(2023, 2, 10), QTime(9, 30))},
+            {"f/c.txt", 20, QDateTime(QDate(2024, 1, 5), QTime(8, 0))},
+            {"a/d.txt", 50, QDateTime(QDate(2022, 6, 1), QTime(8, 0))}};
         for (const auto& f : fichiers) {
             env->creerFichier(QString::fromLatin1(f.nom), QByteArray(f.taille, 'x'));
             QFile date(env->chemin(QString::fromLatin1(f.nom)));
             QVERIFY(date.open(QIODevice::ReadWrite) && date.setFileTime(f.quand, QFileDevice::FileModificationTime));
         }
         ouvrir();
+        bouton("CmdRechercherDansSousRepertoires")->click();
         chercher();
         cliquerEntete(entete);
         QCOMPARE(colonne(), croissant);
+        QCOMPARE(colonne(ModeleResultats::Heure).at(croissant.indexOf(u"b.txt"_qs)), u"09:30"_qs);  // the time of day
         cliquerEntete(entete);
         const QStringList decroissant(croissant.rbegin(), croissant.rend());
         QCOMPARE(colonne(), decroissant);
@@ -281,49 +278,28 @@ private Q_SLOTS:
         QCOMPARE(colonne(), decroissant);
     }
 
-    // Names in natural order, accented letters among the plain ones; LgN counts characters, not bytes, and sorts
-    // as a number.
+    // Names in natural order, accented letters among the plain ones; LgN counts characters, not bytes, and sorts as a
+    // number.
     void triNaturelDesNomsEtDesLongueurs()
     {
-        const QString long100 = QString(96, QLatin1Char('n')) + QStringLiteral(".txt");
+        const QString long100 = QString(96, QLatin1Char('n')) + u".txt"_qs;
         for (const char* nom : {"f10.txt", "F9.txt", "f100.txt", "e.txt", "été.txt", "dix_ch.txt", "neuf1.txt"})
             env->creerFichier(QString::fromUtf8(nom));
         env->creerFichier(long100);
         ouvrir();
         chercher();
         cliquerEntete(ModeleResultats::Nom);
-        QCOMPARE(colonne(), (QStringList{QStringLiteral("dix_ch.txt"), QStringLiteral("e.txt"),
-                                         QStringLiteral("été.txt"), QStringLiteral("F9.txt"), QStringLiteral("f10.txt"),
-                                         QStringLiteral("f100.txt"), QStringLiteral("neuf1.txt"), long100}));
+        QCOMPARE(colonne(), (QStringList{u"dix_ch.txt"_qs, u"e.txt"_qs, u"été.txt"_qs, u"F9.txt"_qs, u"f10.txt"_qs,
+                                         u"f100.txt"_qs, u"neuf1.txt"_qs, long100}));
         cliquerEntete(ModeleResultats::LongNom);
-        QCOMPARE(colonne(ModeleResultats::LongNom), (QStringList{QStringLiteral("100"), QStringLiteral("10"),
-                                                                 QStringLiteral("09"), QStringLiteral("08"),
-                                                                 QStringLiteral("07"), QStringLiteral("07"),
-                                                                 QStringLiteral("06"), QStringLiteral("05")}));
-    }
-
-    // "Dans le dossier" sorts by folder, whatever the names' order; the "Heure" column shows the time of day.
-    void triParDossierEtHeureAffichee()
-    {
-        env->creerFichier(QStringLiteral("z/a.txt"));
-        env->creerFichier(QStringLiteral("a/z.txt"));
-        env->creerFichier(QStringLiteral("m/m.txt"));
-        QFile date(env->chemin(QStringLiteral("m/m.txt")));
-        QVERIFY(date.open(QIODevice::ReadWrite)
-                && date.setFileTime(QDateTime(QDate(2023, 2, 10), QTime(9, 30)), QFileDevice::FileModificationTime));
-        ouvrir();
-        bouton("CmdRechercherDansSousRepertoires")->click();
-        chercher();
-        cliquerEntete(ModeleResultats::Dossier);
-        QCOMPARE(colonne(), (QStringList{QStringLiteral("z.txt"), QStringLiteral("m.txt"), QStringLiteral("a.txt")}));
-        QCOMPARE(colonne(ModeleResultats::Heure).at(1), u"09:30"_qs);
+        QCOMPARE(colonne(ModeleResultats::LongNom), u"100 10 09 08 07 07 06 05"_qs.split(u' '));
     }
 
     // Rows of several batches take their sorted places; the selected row follows its file.
     void lignesTrieesAuFilDesLots()
     {
         for (int i = 0; i < 700; ++i)
-            env->creerFichier(QStringLiteral("f%1.txt").arg((i * 7919) % 700));
+            env->creerFichier(u"f%1.txt"_qs.arg((i * 7919) % 700));
         ouvrir();
         cliquerEntete(ModeleResultats::Nom);
         cliquerEntete(ModeleResultats::Nom);  // descending
@@ -335,7 +311,7 @@ private Q_SLOTS:
         chercher();
         QStringList attendu;
         for (int i = 699; i >= 0; --i)
-            attendu << QStringLiteral("f%1.txt").arg(i);
+            attendu << u"f%1.txt"_qs.arg(i);
         QCOMPARE(colonne(), attendu);
         QVERIFY(choisi.has_value());
         QCOMPARE(fen->vues()->details()->currentIndex().data().toString(), *choisi);
@@ -346,10 +322,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("nom");
         QTest::addColumn<int>("lignes");
         QTest::addColumn<QString>("fin");
-        QTest::newRow("court") << QStringLiteral("red2.ico") << 1 << QStringLiteral("red2.ico");
-        QTest::newRow("deux lignes") << QStringLiteral("programme_de_test.txt") << 2 << QStringLiteral(".txt");
-        QTest::newRow("trop long") << QStringLiteral("un_nom_bien_trop_long_pour_deux_lignes_sous_une_icone.txt") << 2
-                                   << QStringLiteral(".txt");
+        QTest::newRow("court") << u"red2.ico"_qs << 1 << u"red2.ico"_qs;
+        QTest::newRow("deux lignes") << u"programme_de_test.txt"_qs << 2 << u".txt"_qs;
+        QTest::newRow("trop long") << u"un_nom_bien_trop_long_pour_deux_lignes_sous_une_icone.txt"_qs << 2 << u".txt"_qs;
     }
     void nomsSousLesGrandesIcones()
     {
@@ -357,9 +332,9 @@ private Q_SLOTS:
         QFETCH(int, lignes);
         QFETCH(QString, fin);
         env->creerFichier(nom);
-        ouvrir(QStringLiteral("*"));
+        ouvrir(u"*"_qs);
         chercher();
-        fen->findChild<TavBttn*>(QStringLiteral("CmdGrandicones"))->click();
+        fen->findChild<TavBttn*>(u"CmdGrandicones"_qs)->click();
         QListView* vue = fen->vues()->icones();
         const int largeur = vue->visualRect(vue->model()->index(0, 0)).width() - 6;
         QVERIFY2(largeur >= 70, qPrintable(QString::number(largeur)));
@@ -372,14 +347,13 @@ private Q_SLOTS:
             QVERIFY(vue->fontMetrics().horizontalAdvance(ligne) <= largeur);
     }
 
-    // Enter starts the search; the header sorts from the keyboard and by a screen reader's Press; one
-    // accessible item per file in the icon views; the volumes listed; spaces around the pattern ignored.
+    // Enter starts the search; the header sorts from the keyboard and by a screen reader's Press; one accessible item
+    // per file in the icon views; volumes listed; spaces around the pattern ignored.
     void clavierEtLecteurDEcran()
     {
         for (const char* nom : {"b.txt", "sous/a.txt", "semi;colon.txt"})
             env->creerFichier(QString::fromLatin1(nom));
-        ouvrir(QStringLiteral(" *.txt "));
-        QCOMPARE(fen->windowTitle(), QStringLiteral("Rechercher des fichiers"));
+        ouvrir(u" *.txt "_qs);
         bouton("CmdRechercherDansSousRepertoires")->click();
         QSignalSpy fin(fen.get(), &FenRechercher::rechercheTerminee);
         critere()->setFocus();
@@ -396,63 +370,58 @@ private Q_SLOTS:
         QTest::keyClick(entetes, Qt::Key_Right);  // "Dans le dossier"
         QTest::keyClick(entetes, Qt::Key_Space);
         QCOMPARE(modele()->colonneTri(), int(ModeleResultats::Dossier));
-        QCOMPARE(colonne().last(), QStringLiteral("a.txt"));
+        QCOMPARE(colonne().last(), u"a.txt"_qs);
         QAccessibleInterface* lu = QAccessible::queryAccessibleInterface(entetes);
         QVERIFY(lu && lu->actionInterface());
-        QCOMPARE(lu->text(QAccessible::Value), QStringLiteral("Dans le dossier"));
+        QCOMPARE(lu->text(QAccessible::Value), u"Dans le dossier"_qs);
         lu->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(modele()->sensTri(), Qt::DescendingOrder);
-        QCOMPARE(colonne().first(), QStringLiteral("a.txt"));
+        QCOMPARE(colonne().first(), u"a.txt"_qs);
         for (const auto& [touche, colonneLue] : {std::pair{Qt::Key_Left, "Nom"}, {Qt::Key_Left, "LgN"},  // round
                                                  {Qt::Key_Right, "Nom"}, {Qt::Key_Right, "Dans le dossier"}}) {
             QTest::keyClick(entetes, touche);
             QCOMPARE(lu->text(QAccessible::Value), QString::fromUtf8(colonneLue));
         }
 
-        fen->findChild<TavBttn*>(QStringLiteral("CmdPetiticones"))->click();
+        fen->findChild<TavBttn*>(u"CmdPetiticones"_qs)->click();
         QCOMPARE(fen->vues()->icones()->flow(), QListView::LeftToRight);  // in rows, a list in columns
-        fen->findChild<TavBttn*>(QStringLiteral("CmdListe"))->click();
+        fen->findChild<TavBttn*>(u"CmdListe"_qs)->click();
         QCOMPARE(fen->vues()->icones()->flow(), QListView::TopToBottom);
         QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(fen->vues()->icones());
         QCOMPARE(liste->childCount(), 3);
-        QCOMPARE(liste->child(0)->text(QAccessible::Name), QStringLiteral("a.txt"));
+        QCOMPARE(liste->child(0)->text(QAccessible::Name), u"a.txt"_qs);
         fen->vues()->icones()->setCurrentIndex(fen->vues()->icones()->model()->index(2, 0));
         QCOMPARE(fen->vues()->details()->currentIndex().row(), 2);  // one selection in every view
 
-        auto* lecteurs = fen->findChild<QComboBox*>(QStringLiteral("chxLecteur"));
-        QAccessibleInterface* volumes = QAccessible::queryAccessibleInterface(lecteurs);
-        QCOMPARE(volumes->childCount(), 1);
-        QCOMPARE(volumes->child(0)->role(), QAccessible::List);
-        QVERIFY(lecteurs->count() > 0);
-        QCOMPARE(volumes->child(0)->childCount(), lecteurs->count());
+        QVERIFY(fen->findChild<QComboBox*>(u"chxLecteur"_qs)->count() > 0);
 
-        critere()->setText(QStringLiteral("semi;colon.txt"));
+        critere()->setText(u"semi;colon.txt"_qs);
         chercher();
-        QCOMPARE(colonne(), QStringList{QStringLiteral("semi;colon.txt")});
+        QCOMPARE(colonne(), QStringList{u"semi;colon.txt"_qs});
     }
 
     // Hidden folders are listed and can be chosen; one that cannot be opened says so.
     void dossiersCachesEtDossierIllisible()
     {
-        env->creerFichier(QStringLiteral(".cache/c.txt"));
-        env->creerFichier(QStringLiteral("parti/p.txt"));
+        env->creerFichier(u".cache/c.txt"_qs);
+        env->creerFichier(u"parti/p.txt"_qs);
         ouvrir();
-        auto* dossiers = fen->findChild<QListWidget*>(QStringLiteral("chxRepertoire"));
+        auto* dossiers = fen->findChild<QListWidget*>(u"chxRepertoire"_qs);
         const auto item = [dossiers](const QString& texte) {
             const QList<QListWidgetItem*> trouves = dossiers->findItems(texte, Qt::MatchExactly);
             return trouves.isEmpty() ? nullptr : trouves.first();
         };
-        QVERIFY(item(QStringLiteral(".cache")));
-        QVERIFY(QDir(env->chemin(QStringLiteral("parti"))).removeRecursively());
-        Q_EMIT dossiers->itemActivated(item(QStringLiteral("parti")));
+        QVERIFY(item(u".cache"_qs));
+        QVERIFY(QDir(env->chemin(u"parti"_qs)).removeRecursively());
+        Q_EMIT dossiers->itemActivated(item(u"parti"_qs));
         QCOMPARE(env->dialogues.messages.size(), 1);
         QCOMPARE(env->dialogues.messages[0].texte,
-                 QStringLiteral("Le dossier « parti » ne peut pas être ouvert : il n'existe plus."));
+                 u"Le dossier « parti » ne peut pas être ouvert : il n'existe plus."_qs);
         QCOMPARE(QString::fromStdString(fen->dossier()), env->dossier.path());
-        Q_EMIT dossiers->itemActivated(item(QStringLiteral(".cache")));
-        QCOMPARE(QString::fromStdString(fen->dossier()), env->chemin(QStringLiteral(".cache")));
+        Q_EMIT dossiers->itemActivated(item(u".cache"_qs));
+        QCOMPARE(QString::fromStdString(fen->dossier()), env->chemin(u".cache"_qs));
         chercher();
-        QCOMPARE(colonne(), QStringList{QStringLiteral("c.txt")});
+        QCOMPARE(colonne(), QStringList{u"c.txt"_qs});
     }
 
     void iconesPartagees()
@@ -465,17 +434,17 @@ private Q_SLOTS:
             QVERIFY(QImageWriter(env->chemin(QString::fromLatin1(nom)), "ico").write(image));
         }
         for (int i = 0; i < 50; ++i)
-            env->creerFichier(QStringLiteral("t%1.txt").arg(i));
-        ouvrir(QStringLiteral("*.*"));
+            env->creerFichier(u"t%1.txt"_qs.arg(i));
+        ouvrir(u"*.*"_qs);
         chercher();
         QHash<QString, QIcon> vues;
         for (int r = 0; r < modele()->rowCount(); ++r)
             vues.insert(colonne().at(r), modele()->index(r, 0).data(Qt::DecorationRole).value<QIcon>());
-        const qint64 rouge = vues.value(QStringLiteral("a.ico")).cacheKey();
-        QCOMPARE(vues.value(QStringLiteral("a.ico")).pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
-        QCOMPARE(vues.value(QStringLiteral("b.ico")).cacheKey(), rouge);
-        QVERIFY(vues.value(QStringLiteral("c.ico")).cacheKey() != rouge);
-        QCOMPARE(vues.value(QStringLiteral("t49.txt")).cacheKey(), vues.value(QStringLiteral("t0.txt")).cacheKey());
+        const qint64 rouge = vues.value(u"a.ico"_qs).cacheKey();
+        QCOMPARE(vues.value(u"a.ico"_qs).pixmap(16).toImage().pixelColor(8, 8), QColor(Qt::red));
+        QCOMPARE(vues.value(u"b.ico"_qs).cacheKey(), rouge);
+        QVERIFY(vues.value(u"c.ico"_qs).cacheKey() != rouge);
+        QCOMPARE(vues.value(u"t49.txt"_qs).cacheKey(), vues.value(u"t0.txt"_qs).cacheKey());
         QVERIFY(modele()->nombreIcones() <= 4);  // default, red, blue, and maybe the text type's
     }
 
@@ -486,7 +455,7 @@ private Q_SLOTS:
         const auto menage = qScopeGuard([&chemin] { std::remove(chemin.c_str()); });  // Qt cannot remove it
         ouvrir();
         chercher();
-        QCOMPARE(colonne(), QStringList{QStringLiteral("caf\uFFFD.txt")});
+        QCOMPARE(colonne(), QStringList{u"caf\uFFFD.txt"_qs});
         QCOMPARE(modele()->ligne(0).key, chemin);
         QVERIFY(urlFichier(chemin).isLocalFile());
         QVERIFY(urlFichier(chemin).toEncoded().endsWith("/caf%E9.txt"));
@@ -499,7 +468,7 @@ private Q_SLOTS:
         QCOMPARE(env->dialogues.demandesFichier.size(), 1);
         QCOMPARE(env->dialogues.demandesFichier[0].dossier, env->dossier.path());
         QTest::mouseClick(bouton("CmdLgN"), Qt::RightButton);
-        QCOMPARE(critere()->text(), QStringLiteral("*.*"));
+        QCOMPARE(critere()->text(), u"*.*"_qs);
     }
 };
 

@@ -1,5 +1,4 @@
-// The text areas of the text tools: what a view shows of a text in rows, and
-// what editing does to the exact text.
+// The text areas of the text tools: what a view shows of a text in rows, and what editing does to the exact text.
 #include "texttools/vuetexte.h"
 #include "texttools/zonetexte.h"
 
@@ -122,8 +121,8 @@ private Q_SLOTS:
         }
     }
 
-    // After any edit, the rows are those of the same text given afresh: pieces of
-    // line breaks, CR and control codes pasted over random selections.
+    // After any edit, the rows are those of the same text given afresh: pieces of line breaks, CR and control codes
+    // pasted over random selections.
     void zoneRangeesApresEditions()
     {
         std::mt19937 aleas(20);
@@ -150,7 +149,7 @@ private Q_SLOTS:
             QCOMPARE(zone.nombreRangees(), temoin.nombreRangees());
             for (std::size_t r = 0; r < temoin.nombreRangees(); ++r)
                 QVERIFY2(zone.debutRangee(r) == temoin.debutRangee(r) && zone.longueurRangee(r) == temoin.longueurRangee(r),
-                         qPrintable(QStringLiteral("essai %1, rangée %2").arg(essai).arg(r)));
+                         qPrintable(u"essai %1, rangée %2"_qs.arg(essai).arg(r)));
         }
     }
 };
