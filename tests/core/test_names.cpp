@@ -50,6 +50,9 @@ TEST(Pattern, Matches)
         {"*.txt;*.doc", "a.doc", true}, {"*.", "README", true},          {"*.", "a.txt", false},
         {" *.txt ", "a.txt", true},    {"a.txt; b.txt", "b.txt", true}, {"semi;colon.txt", "semi;colon.txt", true},
         {"semi;colon.txt", "semi", true}, {"a.txt;", "a.txt", true},     {" ; ", " ", false},
+        // Found by fuzzing: a '*' of the pattern facing a '*' of the name (legal on POSIX) is still a wildcard.
+        {"*", "*.x", true}, {"*.txt", "*a.txt", true}, {"*.*", "*", true}, {"a*", "a*b", true},
+        {"*b", "**b", true}, {"*.txt", "*a.doc", false}, {"?*", "*", true}, {"*x", "*", false},
     };
     for (const Row& row : rows)
         EXPECT_EQ(matchesPattern(row.pattern, row.name), row.matches) << row.pattern << " ~ " << row.name;
