@@ -66,17 +66,13 @@ protected:
 TEST_F(FileSearchTest, RowTextsAndNumbers)
 {
     root_.put("a.TXT", "12345");
-    root_.put("twelve_c.txt", "");
     root_.put("notes.md");
-    auto rows = search(false, fixed("*.txt"));
-    ASSERT_EQ(rows.size(), 2u);
-    if (rows[0].name != "a.TXT")
-        std::swap(rows[0], rows[1]);
+    const auto rows = search(false, fixed("*.txt"));
+    ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].folder, root_.path().string());
     EXPECT_EQ(rows[0].key, path("a.TXT"));
     EXPECT_EQ(rows[0].sizeText, "5");
     EXPECT_EQ(rows[0].nameLengthText, "05");
-    EXPECT_EQ(rows[1].nameLengthText, "12");
 }
 
 // Folders are walked whatever their names but never listed; the pattern is read again at each folder.

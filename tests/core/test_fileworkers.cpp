@@ -63,16 +63,22 @@ TEST(FileWorkers, EveryJobRunsOnceAndPendingCountsRunningJobs)
     EXPECT_EQ(workers.pending(), 0u);
 }
 
-// The batches of a walk as a window's thread receives them.
-class Batches {
+// A walk in batches on a thread of its own, and its batches as a window's thread receives them.
+class BatchWalk {
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::deque<std::vector<std::string>> queue_;
+
 public:
-    void deliver(std::vector<std::string>&& batch)
+    void start(const test::TempDir& root, FileWorkers& workers)
     {
-        {
-            const std::lock_guard lock(mutex_);
-            queue_.push_back(std::move(batch));
-        }
-        arrived_.notify_one();
+        walker = std::async(std::launch::async, [this, &workers, path = root.path().string()] {
+            walkInBatches(path, workers, taken, stop, [this](std::vector<std::string>&& batch) {
+                const std::lock_guard lock(mutex_);
+                queue_.push_back(std::move(batch));
+                arrived_.notify_one();
+            });
+        });
     }
     // The next batch, or nothing when none comes within `timeout`.
     std::optional<std::vector<std::string>> next(milliseconds timeout)
@@ -85,19 +91,10 @@ public:
         return batch;
     }
 
-private:
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::deque<std::vector<std::string>> queue_;
+    std::binary_semaphore taken{1};
+    std::atomic<bool> stop{false};
+    std::future<void> walker;  // last: its end waits for the walk
 };
-
-std::future<void> startWalk(const test::TempDir& root, FileWorkers& workers, std::binary_semaphore& taken,
-                            const std::atomic<bool>& stop, Batches& batches)
-{
-    return std::async(std::launch::async, [&, path = root.path().string()] {
-        walkInBatches(path, workers, taken, stop, [&](std::vector<std::string>&& b) { batches.deliver(std::move(b)); });
-    });
-}
 
 // Every file once, in the walk's order, one batch ahead of the consumer at most; the end after the last is taken.
 TEST(FileWorkers, WalkInBatchesStaysOneBatchAhead)
@@ -109,23 +106,21 @@ TEST(FileWorkers, WalkInBatchesStaysOneBatchAhead)
     for (TreeWalk walk(root.path().string()); walk.step(milliseconds(100), [&](const std::string& p) { order.push_back(p); });) {
     }
     FileWorkers workers(1);
-    std::binary_semaphore taken(1);
-    const std::atomic<bool> stop{false};
-    Batches batches;
-    const std::future<void> walker = startWalk(root, workers, taken, stop, batches);
+    BatchWalk walk;
+    walk.start(root, workers);
     std::vector<std::size_t> sizes;
     while (received.size() < order.size()) {
-        std::optional<std::vector<std::string>> batch = batches.next(milliseconds(5000));
+        std::optional<std::vector<std::string>> batch = walk.next(milliseconds(5000));
         ASSERT_TRUE(batch);
         if (sizes.empty()) {
-            EXPECT_FALSE(batches.next(milliseconds(30))) << "a second batch before the first was taken";
+            EXPECT_FALSE(walk.next(milliseconds(30))) << "a second batch before the first was taken";
         }
         sizes.push_back(batch->size());
         received.insert(received.end(), batch->begin(), batch->end());
-        EXPECT_EQ(walker.wait_for(milliseconds(sizes.size() == 3 ? 30 : 0)), std::future_status::timeout);
-        taken.release();
+        EXPECT_EQ(walk.walker.wait_for(milliseconds(sizes.size() == 3 ? 30 : 0)), std::future_status::timeout);
+        walk.taken.release();
     }
-    EXPECT_EQ(walker.wait_for(milliseconds(5000)), std::future_status::ready);
+    EXPECT_EQ(walk.walker.wait_for(milliseconds(5000)), std::future_status::ready);
     EXPECT_EQ(sizes, (std::vector<std::size_t>{256, 256, 88}));
     EXPECT_EQ(received, order);
 }
@@ -133,11 +128,7 @@ TEST(FileWorkers, WalkInBatchesStaysOneBatchAhead)
 // Stopped while it waits, for its consumer or for the workers, the walk returns without another batch.
 TEST(FileWorkers, WalkInBatchesStopsWhileWaiting)
 {
-    struct Row {
-        const char* name;
-        bool workersBehind;  // 4096 jobs blocked: the most a walk lets queue
-        std::size_t batches;
-    };
+    struct Row { const char* name; bool workersBehind; std::size_t batches; };  // 4096 jobs: the most a walk lets queue
     for (const Row& row : {Row{"batch not taken", false, 1}, Row{"workers far behind", true, 0}}) {
         const test::TempDir root("ordalis-batches-");
         for (int f = 0; f < 600; ++f)
@@ -147,17 +138,15 @@ TEST(FileWorkers, WalkInBatchesStopsWhileWaiting)
         FileWorkers workers(1);
         for (int i = 0; row.workersBehind && i < 4096; ++i)
             workers.post([released] { released.wait(); });
-        std::binary_semaphore taken(1);
-        std::atomic<bool> stop{false};
-        Batches batches;
-        const std::future<void> walker = startWalk(root, workers, taken, stop, batches);
+        BatchWalk walk;
+        walk.start(root, workers);
         std::size_t received = 0;
-        while (batches.next(milliseconds(50)))
+        while (walk.next(milliseconds(50)))
             ++received;
         EXPECT_EQ(received, row.batches) << row.name;
-        stop = true;
-        EXPECT_EQ(walker.wait_for(milliseconds(5000)), std::future_status::ready) << row.name;
-        EXPECT_FALSE(batches.next(milliseconds(0))) << row.name;
+        walk.stop = true;
+        EXPECT_EQ(walk.walker.wait_for(milliseconds(5000)), std::future_status::ready) << row.name;
+        EXPECT_FALSE(walk.next(milliseconds(0))) << row.name;
         release.set_value();
     }
 }

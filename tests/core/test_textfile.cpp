@@ -15,7 +15,6 @@ constexpr TextFormat kUtf8None{TextEncoding::Utf8, LineEnding::None};
 constexpr TextFormat kUtf8Lf{TextEncoding::Utf8, LineEnding::Lf};
 constexpr TextFormat kUtf8CrLf{TextEncoding::Utf8, LineEnding::CrLf};
 constexpr TextFormat kBomLf{TextEncoding::Utf8WithBom, LineEnding::Lf};
-constexpr TextFormat kAnsiNone{TextEncoding::Cp1252, LineEnding::None};
 constexpr TextFormat kAnsiCrLf{TextEncoding::Cp1252, LineEnding::CrLf};
 constexpr TextFormat kUtf8Cr{TextEncoding::Utf8, LineEnding::Cr};
 constexpr TextFormat kUtf8CrOpen{TextEncoding::Utf8, LineEnding::Cr, FinalBreak::Never};

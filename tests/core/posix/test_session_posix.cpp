@@ -17,16 +17,13 @@ using ordalis::platform::userStateFolder;
 TEST(Session, StateFolderFollowsXdgStateHomeOnlyWhenAbsolute)
 {
     const Env home("HOME", "/home/claire");
-    {
-        const Env state("XDG_STATE_HOME", "/var/state/claire");
-        EXPECT_EQ(userStateFolder(), "/var/state/claire");
+    const std::pair<const char*, const char*> rows[] = {  // a relative one is ignored, as the standard asks
+        {"/var/state/claire", "/var/state/claire"}, {"state", "/home/claire/.local/state"},
+        {nullptr, "/home/claire/.local/state"}};
+    for (const auto& [state, folder] : rows) {
+        const Env env("XDG_STATE_HOME", state);
+        EXPECT_EQ(userStateFolder(), folder) << (state ? state : "unset");
     }
-    {
-        const Env state("XDG_STATE_HOME", "state");  // relative: ignored, as the standard asks
-        EXPECT_EQ(userStateFolder(), "/home/claire/.local/state");
-    }
-    const Env state("XDG_STATE_HOME", nullptr);
-    EXPECT_EQ(userStateFolder(), "/home/claire/.local/state");
 }
 
 TEST(Session, FileUrlsGiveTheBytesOfTheirPath)
