@@ -11,6 +11,10 @@ foreach(module Core Gui Widgets)
 endforeach()
 list(APPEND ORDALIS_WINDOWS_FILES "$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>|platforms"
      "$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>|platforms")
+# The icons of .ico files, read by the search window's large icons.
+if(TARGET Qt6::QICOPlugin)
+    list(APPEND ORDALIS_WINDOWS_FILES "$<TARGET_FILE:Qt6::QICOPlugin>|imageformats")
+endif()
 if(TARGET Qt6::QWindowsVistaStylePlugin)
     list(APPEND ORDALIS_WINDOWS_FILES "$<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>|styles")
 endif()

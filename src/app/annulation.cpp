@@ -51,7 +51,9 @@ std::string cheminJournalRenommage()
     if (etat.empty())
         return {};  // no journal, no undo: the commands still run
     const char sep = ordalis::platform::separator();
-    const std::string dossier = ordalis::joinPath(etat, "Ordalis...", sep);
+    // Windows takes away the dots that end a folder's name when it makes the
+    // folder, but not when a long path names it: there the folder is "Ordalis".
+    const std::string dossier = ordalis::joinPath(etat, sep == '\\' ? "Ordalis" : "Ordalis...", sep);
     std::error_code ec;  // a folder that cannot be made leaves the commands without a journal
     std::filesystem::create_directories(
         std::u8string(reinterpret_cast<const char8_t*>(dossier.data()), dossier.size()), ec);

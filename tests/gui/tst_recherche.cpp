@@ -419,7 +419,7 @@ private Q_SLOTS:
                  u"Le dossier « parti » ne peut pas être ouvert : il n'existe plus."_qs);
         QCOMPARE(QString::fromStdString(fen->dossier()), env->dossier.path());
         Q_EMIT dossiers->itemActivated(item(u".cache"_qs));
-        QCOMPARE(QString::fromStdString(fen->dossier()), env->chemin(u".cache"_qs));
+        QCOMPARE(QDir::fromNativeSeparators(QString::fromStdString(fen->dossier())), env->chemin(u".cache"_qs));
         chercher();
         QCOMPARE(colonne(), QStringList{u"c.txt"_qs});
     }
@@ -450,6 +450,9 @@ private Q_SLOTS:
 
     void nomQuiNEstPasUtf8()
     {
+#ifdef Q_OS_WIN
+        QSKIP("names are UTF-16 on Windows: every name the system gives is valid");
+#endif
         const std::string chemin = QFile::encodeName(env->dossier.path()).toStdString() + "/caf\xE9.txt";
         std::ofstream(chemin) << "x";
         const auto menage = qScopeGuard([&chemin] { std::remove(chemin.c_str()); });  // Qt cannot remove it

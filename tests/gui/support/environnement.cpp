@@ -64,7 +64,11 @@ Reponse DialoguesScriptes::message(QWidget*, const Message& m)
 }
 
 Environnement::Environnement()
+#ifdef Q_OS_WIN  // a folder's name cannot end with dots there
+    : reglages(std::make_unique<ReglagesQt>(dossierReglages.filePath(QStringLiteral("Ordalis"))))
+#else
     : reglages(std::make_unique<ReglagesQt>(dossierReglages.filePath(QStringLiteral("Ordalis..."))))
+#endif
 {
     general = std::make_unique<General>(dialogues, *reglages);
     general->remplacerSon([this](int n) { sons << n; });
