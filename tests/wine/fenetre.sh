@@ -1,7 +1,11 @@
 #!/bin/sh
 # The Windows program's real main window under Wine, on a virtual display:
-# started on a folder, found by its title, photographed, then closed from
-# the keyboard; the program must end with status 0.
+# started on a folder, found by its title, the screen photographed (the main
+# window and the tips shown over it), then closed by the
+# system's close request (WM_CLOSE, as the task bar and the window's own
+# close button send it: keys and clicks from xdotool do not reach Wine's
+# windows on a display without a window manager); the program must end
+# with status 0.
 #   fenetre.sh WINEPREFIX PROGRAM.exe SCREENSHOT.png
 # The prefix is one of its own (WINEPREFIX-fenetre): the test programs'
 # prefix has its Wine server running without a display.
@@ -24,11 +28,11 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -eu -c '
         sleep 0.5
     done
     [ -n "$fenetre" ] || { echo "no main window shown within a minute" >&2; kill $programme; exit 1; }
-    sleep 2  # the start window gives way to the main window
+    sleep 5  # the start window gives way to the main window
     fenetre=$(xdotool search --onlyvisible --name "^Ordalis" | head -n 1)
     echo "window: $(xdotool getwindowname "$fenetre")"
-    xwd -silent -id "$fenetre" | xwdtopnm 2>/dev/null | pnmtopng >"$SHOT"
-    xdotool windowfocus --sync "$fenetre" key alt+F4
+    xwd -silent -root | xwdtopnm 2>/dev/null | pnmtopng >"$SHOT"
+    wine taskkill /im "$(basename "$PROGRAM")" >/dev/null 2>&1
     statut=0
     wait $programme || statut=$?
     echo "program ended with status $statut"
