@@ -144,7 +144,7 @@ case "${1:-run}" in
         if QT_WINDOWS=$(tools/qt-windows/build-qt.sh --cached); then
             { windows_program "$QT_WINDOWS" && windows_program_tests; } || status=1
         else
-            echo "Windows program: left out, no Qt for Windows in the cache; ./build.sh windows builds it once (an hour or so on 2 cores)"
+            echo "Windows program: left out, no Qt for Windows in the cache; ./build.sh windows builds it once (35 to 85 minutes on 2 cores)"
         fi
         if [ "${ORDALIS_SANITIZE_RUN:-1}" = 1 ]; then
             sanitizer_tests || status=1
