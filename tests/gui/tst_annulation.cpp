@@ -9,17 +9,10 @@
 #include <QListView>
 #include <QtTest>
 
-class TstAnnulation : public QObject {
+class TstAnnulation : public TestFenPrin {
     Q_OBJECT
 
 private:
-    std::unique_ptr<BancFenPrin> banc;
-    Environnement* env = nullptr;
-
-    FenPrin* fen() { return banc->fen.get(); }
-    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
-    void saisir(const char* champ, const QString& texte) { banc->champ(champ)->setText(texte); }
-    QList<Message>& messages() { return env->dialogues.messages; }
     void ctrlZ(QWidget* ou = nullptr) { QTest::keyClick(ou ? ou : banc->fichiers(), Qt::Key_Z, Qt::ControlModifier); }
     QString question(int fichiers)
     {
@@ -36,16 +29,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { preparerProgrammeDeTest(); }
-    void init()
-    {
-        banc = std::make_unique<BancFenPrin>();
-        env = banc->env.get();
-    }
-    void cleanup()
-    {
-        banc.reset();
-    }
 
     void annulerLeRenommage_data()
     {

@@ -12,14 +12,10 @@
 #include <QListView>
 #include <QtTest>
 
-class TstApercu : public QObject {
+class TstApercu : public TestFenPrin {
     Q_OBJECT
 
 private:
-    std::unique_ptr<BancFenPrin> banc;
-
-    FenPrin* fen() { return banc->fen.get(); }
-    TavBttn* bouton(const char* nom) { return banc->bouton(nom); }
     Apercu* apercu() { return fen()->findChild<Apercu*>(u"Apercu"_qs); }
     // "ancien>nouveau:état" a row, as the pane shows them.
     QStringList lignes()
@@ -43,9 +39,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { preparerProgrammeDeTest(); }
-    void init() { banc = std::make_unique<BancFenPrin>(); }
-    void cleanup() { banc.reset(); }
 
     // The command pointed at is the one shown; clicking it leaves every file where its row said.
     void chaqueCommande_data()

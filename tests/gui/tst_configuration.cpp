@@ -38,19 +38,14 @@ QList<Fenetre*> fenetresOuvertes()
 }
 }  // namespace
 
-class TstConfiguration : public QObject {
+class TstConfiguration : public TestFenPrin {
     Q_OBJECT
 
 private:
-    std::unique_ptr<BancFenPrin> banc;
-    Environnement* env = nullptr;
     std::unique_ptr<QWidget> outil;  // a tips or about window under test
 
-    FenPrin* fen() { return banc->fen.get(); }
-    TavBttn* bouton(const char* nom, QWidget* dans = nullptr)
-    {
-        return (dans ? dans : fen())->findChild<TavBttn*>(QLatin1String(nom));
-    }
+    using TestFenPrin::bouton;
+    TavBttn* bouton(const char* nom, QWidget* dans) { return dans->findChild<TavBttn*>(QLatin1String(nom)); }
     QString debutDuDegrade()
     {
         return env->reglages->lire(u"Couleurs de l'interface"_qs, u"Début du dégradé"_qs, u"<absent>"_qs);
@@ -85,17 +80,11 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { preparerProgrammeDeTest(); }
-    void init()
-    {
-        banc = std::make_unique<BancFenPrin>();
-        env = banc->env.get();
-    }
     void cleanup()
     {
         outil.reset();
         qDeleteAll(fenetresOuvertes<FenAide>());
-        banc.reset();
+        TestFenPrin::cleanup();
     }
 
     void couleurChoisieStockeeEnDecimal()

@@ -90,3 +90,24 @@ QStringList BancFenPrin::contenu() const
 {
     return QDir(env->dossier.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
+
+void TestFenPrin::saisir(const char* nom, const QString& texte) const
+{
+    banc->champ(nom)->setText(texte);
+}
+
+void TestFenPrin::initTestCase()
+{
+    preparerProgrammeDeTest();
+}
+
+void TestFenPrin::init()
+{
+    banc = std::make_unique<BancFenPrin>();
+    env = banc->env.get();
+}
+
+void TestFenPrin::cleanup()
+{
+    banc.reset();
+}

@@ -3,6 +3,7 @@
 
 #include "support/environnement.h"
 
+#include <QObject>
 #include <QStringList>
 #include <memory>
 #include <string>
@@ -37,4 +38,24 @@ public:
     QTemporaryDir etat;
     std::unique_ptr<Environnement> env;
     std::unique_ptr<FenPrin> fen;
+};
+
+// The base of a test class over the main window: a fresh bench for each
+// test function, and what every such test reaches for.
+class TestFenPrin : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<BancFenPrin> banc;
+    Environnement* env = nullptr;
+
+    FenPrin* fen() const { return banc->fen.get(); }
+    TavBttn* bouton(const char* nom) const { return banc->bouton(nom); }
+    void saisir(const char* champ, const QString& texte) const;
+    QList<Message>& messages() const { return env->dialogues.messages; }
+
+protected Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
 };
