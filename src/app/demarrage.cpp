@@ -12,6 +12,7 @@
 #include "tips/feuilleapropos.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -22,6 +23,14 @@ InstanceUnique::InstanceUnique(const QString& cheminVerrou)
     m_verrou = std::make_unique<QLockFile>(chemin);
     m_verrou->setStaleLockTime(0);  // only a dead owner makes a lock stale
     m_acquise = m_verrou->tryLock(0);
+    // A lock naming this very process is no other copy's: the one that wrote
+    // it ended without removing it, and its number was given again (Wine
+    // numbers its processes alike at each start).
+    qint64 proprietaire = 0;
+    QString hote, programme;
+    if (!m_acquise && m_verrou->getLockInfo(&proprietaire, &hote, &programme)
+        && proprietaire == QCoreApplication::applicationPid())
+        m_acquise = m_verrou->removeStaleLockFile() && m_verrou->tryLock(0);
 }
 
 void installerAccessibilite()

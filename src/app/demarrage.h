@@ -11,7 +11,8 @@ class General;
 class FenPrin;
 
 // The per-user lock that tells whether another copy runs. A lock left by a
-// copy that crashed is taken over at once.
+// copy that crashed is taken over at once, also when the system has given
+// that copy's process number to this one since.
 class InstanceUnique {
 public:
     explicit InstanceUnique(const QString& cheminVerrou = {});

@@ -437,9 +437,16 @@ private Q_SLOTS:
         banc->fen.reset();
     }
 
-    // A lock left by a copy that was killed: its process no longer runs.
+    // A lock left by a copy that was killed: its process no longer runs, or its number is now this process's.
+    void verrouDUneCopieMorteRepris_data()
+    {
+        QTest::addColumn<bool>("numeroRedonne");
+        QTest::newRow("processus fini") << false;
+        QTest::newRow("numéro redonné à ce processus") << true;
+    }
     void verrouDUneCopieMorteRepris()
     {
+        QFETCH(bool, numeroRedonne);
         QProcess morte;  // a program that ends at once
 #ifdef Q_OS_WIN
         morte.start(QStringLiteral("cmd"), {QStringLiteral("/c"), QStringLiteral("exit")});
@@ -449,14 +456,18 @@ private Q_SLOTS:
         QVERIFY(morte.waitForStarted());
         const qint64 pid = morte.processId();
         QVERIFY(morte.waitForFinished());
-#ifdef Q_OS_WIN
-        const QString hote = qEnvironmentVariable("COMPUTERNAME");  // the name a lock carries there, in its own case
-#else
-        const QString hote = QSysInfo::machineHostName();
-#endif
         const QString verrou = env->chemin(QStringLiteral("verrou"));
-        env->creerFichier(QStringLiteral("verrou"), QByteArray::number(pid) + '\n' + QCoreApplication::applicationName().toUtf8()
-                                                       + '\n' + hote.toUtf8() + '\n');
+        QByteArray contenu;  // this process's lock as the system writes it (its name, host and boot)
+        {
+            QLockFile vivant(verrou);
+            QVERIFY(vivant.tryLock(0));
+            QFile lu(verrou);
+            QVERIFY(lu.open(QIODevice::ReadOnly));
+            contenu = lu.readAll();
+        }
+        if (!numeroRedonne)
+            contenu = QByteArray::number(pid) + contenu.mid(contenu.indexOf('\n'));
+        env->creerFichier(QStringLiteral("verrou"), contenu);
         InstanceUnique instance(verrou);
         QVERIFY(instance.acquise());
         QVERIFY(env->dialogues.messages.isEmpty());
