@@ -100,8 +100,8 @@ private Q_SLOTS:
     }
 
     // A text as it was opened or saved, or typed back to it, asks nothing. The title follows the file, by the commands
-    // and their shortcuts: "Sans_titre" for a new text, emptied; a file not there yet keeps the text shown. The save
-    // dialog offers the file's name.
+    // and their shortcuts: "Sans_titre" for a new text, emptied, saved with the system's line ending; a file not there
+    // yet keeps the text shown. The save dialog offers the file's name.
     void texteIntactTitreEtRaccourcis()
     {
         fen->activateWindow();
@@ -113,6 +113,14 @@ private Q_SLOTS:
         QTest::keyClick(edit(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
         QCOMPARE(edit()->texteExact(), QString());
+        taper(u"z"_qs);
+        fichierChoisi(u"n.txt"_qs);
+        bouton("CmdEnregSous")->click();
+#ifdef Q_OS_WIN  // a new text's lines end as the system's do
+        QCOMPARE(env->lire(u"n.txt"_qs), QByteArray("z\r\n"));
+#else
+        QCOMPARE(env->lire(u"n.txt"_qs), QByteArray("z\n"));
+#endif
         fichierChoisi(u"b.txt"_qs);
         QTest::keyClick(edit(), Qt::Key_O, Qt::ControlModifier);
         QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
