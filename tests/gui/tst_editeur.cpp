@@ -89,7 +89,6 @@ private Q_SLOTS:
         bouton(qPrintable(commande))->click();
         QVERIFY(!messages().isEmpty());
         const Message& question = messages().first();
-        QCOMPARE(question.texte, u"Enregistrer les modifications ?"_qs);
         QCOMPARE(question.boutons, BoutonsMessage::OuiNonAnnuler);
         QCOMPARE(question.parDefaut, Reponse::Oui);
         QCOMPARE(fen->isVisible(), !texteApres.isNull());
@@ -100,80 +99,76 @@ private Q_SLOTS:
             QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
     }
 
-    // A text as it was opened or saved, or typed back to it, asks nothing; after a save, closing asks nothing either.
-    void texteIntactNeDemandeRien()
+    // A text as it was opened or saved, or typed back to it, asks nothing. The title follows the file, by the commands
+    // and their shortcuts: "Sans_titre" for a new text, emptied, saved with the system's line ending; a file not there
+    // yet keeps the text shown. The save dialog offers the file's name.
+    void texteIntactTitreEtRaccourcis()
     {
+        fen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fen.get()));
         ouvrir(u"a.txt"_qs);
-        bouton("CmdNouveau")->click();
-        ouvrir(u"a.txt"_qs);
+        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
         taper(u"x"_qs);
         QTest::keyClick(edit(), Qt::Key_Backspace);
-        ouvrir(u"b.txt"_qs);
-        taper(u"y"_qs);
-        repondre({Reponse::Oui});
-        fichierChoisi(u"c.txt"_qs);
+        QTest::keyClick(edit(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
+        QCOMPARE(edit()->texteExact(), QString());
+        taper(u"z"_qs);
+        fichierChoisi(u"n.txt"_qs);
         bouton("CmdEnregSous")->click();
+#ifdef Q_OS_WIN  // a new text's lines end as the system's do
+        QCOMPARE(env->lire(u"n.txt"_qs), QByteArray("z\r\n"));
+#else
+        QCOMPARE(env->lire(u"n.txt"_qs), QByteArray("z\n"));
+#endif
+        fichierChoisi(u"b.txt"_qs);
+        QTest::keyClick(edit(), Qt::Key_O, Qt::ControlModifier);
+        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
+        taper(u"y"_qs);
+        fichierChoisi(u"c.txt"_qs);
+        QTest::keyClick(edit(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(env->dialogues.demandesFichier.last().titre, u"Enregistrer sous"_qs);
+        QCOMPARE(env->dialogues.demandesFichier.last().nom, u"b.txt"_qs);
         QCOMPARE(env->lire(u"c.txt"_qs), QByteArray("texte de b\ny\n"));
+        fichierChoisi(u"absent.txt"_qs);
+        bouton("CmdOuvrir")->click();
+        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
+        QCOMPARE(edit()->texteExact(), u"texte de b\ny"_qs);
         QVERIFY(messages().isEmpty());
         QVERIFY(fen->close());
         QVERIFY(messages().isEmpty());
     }
 
-    // The title follows the file: "Sans_titre" for a new text, emptied; a file not there yet keeps the text shown.
-    void titreSuitLeFichier()
+    // Saving over a file asks first, No by default; a 1252 text given a character that code page lacks is saved in
+    // UTF-8 only when the user agrees, No by default. A refusal keeps the file; the title follows the choice.
+    void enregistrerSurUnFichier_data()
     {
-        QCOMPARE(titre(), u"Mini-Editeur"_qs);
-        edit()->setTexteExact(u"brouillon"_qs);
-        bouton("CmdNouveau")->click();
-        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
-        QCOMPARE(edit()->texteExact(), QString());
-        ouvrir(u"a.txt"_qs);
-        QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
-        fichierChoisi(u"absent.txt"_qs);
-        bouton("CmdOuvrir")->click();
-        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"absent.txt"_qs));
-        QCOMPARE(edit()->texteExact(), u"texte de a\n"_qs);
-        QVERIFY(messages().isEmpty());
+        QTest::addColumn<QList<Reponse>>("reponses");
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<QString>("question");  // part of the last one asked
+        const QString hors1252 = u"« Ω » (U+03A9)"_qs;
+        QTest::addRow("écraser : non") << QList{Reponse::Non} << QByteArray("texte de a\n")
+                                       << u"Ecraser le fichier existant ?"_qs;
+        QTest::addRow("UTF-8 : oui") << QList{Reponse::Oui, Reponse::Oui} << QByteArray("caf\xC3\xA9 \xCE\xA9\r\n")
+                                     << hors1252;
+        QTest::addRow("UTF-8 : non") << QList{Reponse::Oui, Reponse::Non} << QByteArray("texte de a\n") << hors1252;
     }
-
-    // Saving over another file asks first, No by default: No keeps the file, the title follows the choice.
-    void ecraserRepondreNon()
+    void enregistrerSurUnFichier()
     {
-        edit()->setTexteExact(u"nouveau"_qs);
-        repondre({Reponse::Non, Reponse::Oui});
+        QFETCH(QList<Reponse>, reponses);
+        QFETCH(QByteArray, octets);
+        QFETCH(QString, question);
+        env->creerFichier(u"c.txt"_qs, "caf\xE9\r\n");
+        ouvrir(u"c.txt"_qs);
+        edit()->setTexteExact(u"café Ω"_qs);
+        env->dialogues.reponses.assign(reponses.begin(), reponses.end());
         fichierChoisi(u"a.txt"_qs);
         bouton("CmdEnregSous")->click();
-        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("texte de a\n"));
-        QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].texte, u"Ecraser le fichier existant ?"_qs);
-        QCOMPARE(messages()[0].parDefaut, Reponse::Non);
+        QCOMPARE(env->lire(u"a.txt"_qs), octets);
+        QCOMPARE(messages().size(), reponses.size());
+        QVERIFY2(messages().last().texte.contains(question), qPrintable(messages().last().texte));
+        QCOMPARE(messages().last().parDefaut, Reponse::Non);
         QCOMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"a.txt"_qs));
-        fichierChoisi(u"a.txt"_qs);
-        bouton("CmdEnregSous")->click();
-#ifdef Q_OS_WIN  // a new text's lines end as the system's do
-        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("nouveau\r\n"));
-#else
-        QCOMPARE(env->lire(u"a.txt"_qs), QByteArray("nouveau\n"));
-#endif
-    }
-
-    // A 1252 file given a character it lacks: saved in UTF-8 only when the user agrees.
-    void caractereHors1252()
-    {
-        for (const auto& [reponse, attendu] : {std::pair(Reponse::Oui, QByteArray("caf\xC3\xA9 \xCE\xA9\r\n")),
-                                               std::pair(Reponse::Non, QByteArray("caf\xE9\r\n"))}) {
-            const QString nom = reponse == Reponse::Oui ? u"oui.txt"_qs : u"non.txt"_qs;
-            env->creerFichier(nom, "caf\xE9\r\n");
-            ouvrir(nom);
-            edit()->setTexteExact(u"café Ω"_qs);
-            repondre({Reponse::Oui, reponse});
-            fichierChoisi(nom);
-            bouton("CmdEnregSous")->click();
-            QCOMPARE(env->lire(nom), attendu);
-            QVERIFY(messages().last().texte.contains(u"« Ω » (U+03A9)"_qs));
-            QCOMPARE(messages().last().parDefaut, Reponse::Non);
-        }
-        QCOMPARE(messages().size(), 4);
     }
 
     // Closing everything stops at an editor whose user cancels.
@@ -189,23 +184,6 @@ private Q_SLOTS:
         repondre({Reponse::Non});
         QVERIFY(FermerTout());
         QVERIFY(!fen->isVisible() && !principale.isVisible());
-    }
-
-    void raccourcisClavier()
-    {
-        fen->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(fen.get()));
-        ouvrir(u"a.txt"_qs);
-        QTest::keyClick(edit(), Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(env->dialogues.demandesFichier.size(), 2);
-        QCOMPARE(env->dialogues.demandesFichier.last().titre, u"Enregistrer sous"_qs);
-        QCOMPARE(env->dialogues.demandesFichier.last().nom, u"a.txt"_qs);
-        fichierChoisi(u"b.txt"_qs);
-        QTest::keyClick(edit(), Qt::Key_O, Qt::ControlModifier);
-        QTRY_COMPARE(titre(), u"Mini-Editeur - "_qs + env->chemin(u"b.txt"_qs));
-        QTest::keyClick(edit(), Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(titre(), u"Mini-Editeur - Sans_titre"_qs);
-        QVERIFY(messages().isEmpty());
     }
 
     // What a file shows, and its bytes kept by a save over it (twice) and by a save as a copy, whatever it holds; a
@@ -259,87 +237,60 @@ private Q_SLOTS:
 #endif
     }
 
-    // A refused save names the file and the reason, creates nothing, leaves nothing behind and keeps what was there.
-    void enregistrementRefuseDitPourquoi_data()
+    // A refused open or save names the file and the reason, and changes nothing: neither the text nor what was on disk,
+    // nor the title when a file is refused. The largest file the editor opens is 16 MiB (below); one byte more is
+    // refused unread, and so are a folder and a named pipe (before anything waits for a writer).
+    void refus_data()
     {
+        QTest::addColumn<QString>("commande");
         QTest::addColumn<QString>("cible");
         QTest::addColumn<QString>("raison");
         QTest::addColumn<int>("questions");  // asked before the refusal: whether to overwrite
-        QTest::addRow("lecture seule") << u"cible"_qs << u"il a l'attribut Lecture seule"_qs << 1;
-        QTest::addRow("tube") << u"tube"_qs << u"ce n'est pas un fichier ordinaire"_qs << 1;
-        QTest::addRow("dossier absent") << u"absent/n.txt"_qs << u"dossier ou fichier introuvable"_qs << 0;
-        QTest::addRow("dossier") << u"dossier"_qs << u"c'est un dossier"_qs << 0;
+        const QString tube = u"ce n'est pas un fichier ordinaire"_qs, dossier = u"c'est un dossier"_qs;
+        QTest::addRow("ouvrir 16 Mio et un octet") << u"CmdOuvrir"_qs << u"grand"_qs << u"fait 17 Mo"_qs << 0;
+        QTest::addRow("ouvrir 200 Mio") << u"CmdOuvrir"_qs << u"immense"_qs << u"fait 200 Mo"_qs << 0;
+        QTest::addRow("ouvrir un tube") << u"CmdOuvrir"_qs << u"tube"_qs << tube << 0;
+        QTest::addRow("ouvrir un dossier") << u"CmdOuvrir"_qs << u"dossier"_qs << dossier << 0;
+        QTest::addRow("enregistrer en lecture seule") << u"CmdEnregSous"_qs << u"cible"_qs
+                                                      << u"il a l'attribut Lecture seule"_qs << 1;
+        QTest::addRow("enregistrer sur un tube") << u"CmdEnregSous"_qs << u"tube"_qs << tube << 1;
+        QTest::addRow("enregistrer dans un dossier absent") << u"CmdEnregSous"_qs << u"absent/n.txt"_qs
+                                                            << u"dossier ou fichier introuvable"_qs << 0;
+        QTest::addRow("enregistrer sur un dossier") << u"CmdEnregSous"_qs << u"dossier"_qs << dossier << 0;
     }
-    void enregistrementRefuseDitPourquoi()
+    void refus()
     {
+        QFETCH(QString, commande);
         QFETCH(QString, cible);
         QFETCH(QString, raison);
         QFETCH(int, questions);
-        env->creerFichier(u"dossier/dedans.txt"_qs, "gardé\n");
+        if (cible == u"tube"_qs && !kTubes)
+            QSKIP("no named pipes among the files of this system");
+        QVERIFY(!kTubes || creerTube(env->chemin(u"tube"_qs)));  // a read that waited for a writer would never end
+        QVERIFY(QDir().mkdir(env->chemin(u"dossier"_qs)));
         env->creerFichier(u"cible"_qs, "protégé\n");
         QFile::setPermissions(env->chemin(u"cible"_qs), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        if (cible == u"tube"_qs) {
-            if (!kTubes)
-                QSKIP("no named pipes among the files of this system");
-            QVERIFY(creerTube(env->chemin(cible)));
+        for (const auto& [nom, taille] : {std::pair(u"grand"_qs, 16 * 1024 * 1024 + 1), {u"immense"_qs, 200 * 1024 * 1024}}) {
+            QFile f(env->chemin(nom));  // nothing written: a file refused unread may be all holes
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(taille));
         }
-        edit()->setTexteExact(u"nouveau"_qs);
+        edit()->setTexteExact(u"avant"_qs);
         repondre({Reponse::Oui});
+        QSignalSpy lu(fen.get(), &FenEditText::chargementTermine);
         fichierChoisi(cible);
-        bouton("CmdEnregSous")->click();
+        bouton(qPrintable(commande))->click();
+        QVERIFY(commande != u"CmdOuvrir"_qs || lu.count() == 1 || lu.wait());
         QCOMPARE(messages().size(), questions + 1);
         const QString texte = messages().last().texte;
         QVERIFY2(texte.contains(env->chemin(cible)) && texte.contains(raison), qPrintable(texte));
+        QCOMPARE(edit()->texteExact(), u"avant"_qs);
         QCOMPARE(env->lire(u"cible"_qs), QByteArray("protégé\n"));
-        QCOMPARE(env->lire(u"dossier/dedans.txt"_qs), QByteArray("gardé\n"));
-        QStringList presents;
-        for (const QString& d : {u"."_qs, u"dossier"_qs})
-            presents << QDir(env->chemin(d)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        presents.removeOne(u"tube"_qs);
-        QCOMPARE(presents, (QStringList{u"a.txt"_qs, u"b.txt"_qs, u"cible"_qs, u"dossier"_qs, u"dedans.txt"_qs}));
-    }
-
-    // The largest file the editor opens is 16 MiB; one byte more is refused unread, and so are a folder and a named
-    // pipe (before anything waits for a writer). A refused file leaves the text and the title as they were.
-    void ouvertureLimitee_data()
-    {
-        QTest::addColumn<qint64>("taille");  // -1: a named pipe, -2: a folder
-        QTest::addColumn<QString>("refus");  // empty: opened
-        QTest::addRow("16 Mio") << qint64(16 * 1024 * 1024) << QString();
-        QTest::addRow("16 Mio et un octet") << qint64(16 * 1024 * 1024 + 1) << u"fait 17 Mo"_qs;
-        QTest::addRow("200 Mio") << qint64(200 * 1024 * 1024) << u"fait 200 Mo"_qs;
-        QTest::addRow("tube") << qint64(-1) << u"ce n'est pas un fichier ordinaire"_qs;
-        QTest::addRow("dossier") << qint64(-2) << u"c'est un dossier"_qs;
-    }
-    void ouvertureLimitee()
-    {
-        QFETCH(qint64, taille);
-        QFETCH(QString, refus);
-        const bool ouvert = refus.isEmpty();
-        const QString chemin = env->chemin(u"grand.txt"_qs);
-        if (taille == -2) {
-            QVERIFY(QDir().mkdir(chemin));
-        } else if (taille < 0) {
-            if (!kTubes)
-                QSKIP("no named pipes among the files of this system");
-            QVERIFY(creerTube(chemin));  // a read that waited for a writer would never end
-        } else if (ouvert) {
-            env->creerFichier(u"grand.txt"_qs, QByteArray(taille, 'a'));
-        } else {  // nothing written: a file refused unread may be all holes
-            QFile grand(chemin);
-            QVERIFY(grand.open(QIODevice::WriteOnly) && grand.resize(taille));
-        }
-        edit()->setTexteExact(u"avant"_qs);
-        ouvrir(u"grand.txt"_qs);
-        QCOMPARE(messages().size(), ouvert ? 0 : 1);
-        if (!ouvert)
-            QVERIFY2(messages()[0].texte.contains(refus), qPrintable(messages()[0].texte));
-        QCOMPARE(qint64(edit()->texte().size()), ouvert ? taille : 5);
-        QCOMPARE(titre(), ouvert ? u"Mini-Editeur - "_qs + chemin : u"Mini-Editeur"_qs);
+        if (commande == u"CmdOuvrir"_qs)
+            QCOMPARE(titre(), u"Mini-Editeur"_qs);  // a refused save still names the file chosen
     }
 
     // The file is read off the window: the open command returns before it is read, a later choice replaces the read
-    // under way, and closing the window drops it.
+    // under way, and closing the window drops it. The largest file it opens, 16 MiB, is shown whole.
     void lectureHorsDeLaFenetre()
     {
         env->creerFichier(u"grand.txt"_qs, QByteArray(16 * 1024 * 1024, 'a'));
@@ -357,6 +308,10 @@ private Q_SLOTS:
         QCOMPARE(fin.count(), 1);
         QVERIFY(!edit()->isReadOnly());
         QCOMPARE(fen->cursor().shape(), Qt::ArrowCursor);
+        ouvrir(u"grand.txt"_qs);
+        QCOMPARE(edit()->texte().size(), 16u * 1024 * 1024);
+        QVERIFY(messages().isEmpty());
+        bouton("CmdNouveau")->click();
         fichierChoisi(u"grand.txt"_qs);
         bouton("CmdOuvrir")->click();
         QVERIFY(fen->close());

@@ -213,32 +213,22 @@ private Q_SLOTS:
         }
     }
 
-    // "*" shows the key and hides it again.
-    void crypteurCleCachee()
+    // "*" shows the key and hides it again. A typed line break is CR LF: two positions of the key. Pictures pasted stand
+    // for their codes; the same pictures typed beside them are the user's, and refused.
+    void crypteurSaisie()
     {
         montrer<FenCrypteur>();
         for (const auto mode : {QLineEdit::Password, QLineEdit::Normal, QLineEdit::Password}) {
             QCOMPARE(w<QLineEdit>("txtCle")->echoMode(), mode);
             w("CmdCache")->click();
         }
-    }
-
-    // A typed line break is CR LF: two positions of the key.
-    void crypteurSautTapeCompteDeuxPositions()
-    {
-        montrer<FenCrypteur>();
         source()->clear();
         QTest::keyClicks(source(), u"a"_qs);
         QTest::keyClick(source(), Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(source(), u"b"_qs);
         lancer(QString(), u"AB"_qs, true);
         QCOMPARE(resultat()->texteQString(), u"¢OK¤"_qs);
-    }
 
-    // Pictures pasted stand for their codes; the same pictures typed beside them are the user's, and refused.
-    void crypteurImagesTapeesRefusees()
-    {
-        montrer<FenCrypteur>();
         QGuiApplication::clipboard()->setText(u"\x01\t\n"_qs);
         source()->clear();
         source()->paste();
