@@ -153,6 +153,9 @@ TEST(Rename, NoReplaceKeepsBothFiles)
     create(folder, {"a.txt", "b.txt"});
     EXPECT_EQ(platform::namesIgnoreCase(folder.path().string(), {"gone", "a.txt"}), platform::separator() == '\\');
     EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("b.txt")), std::errc::file_exists);
+    std::filesystem::create_directory(folder.path() / "d");
+    EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("d")), std::errc::file_exists);
+    std::filesystem::remove(folder.path() / "d");
     EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("a.txt")), std::error_code());
     EXPECT_EQ(platform::renameNoReplace(folder.file("a.txt"), folder.file("A.TXT")), std::error_code());
     EXPECT_TRUE(platform::renameNoReplace(folder.file("gone"), folder.file("c")));

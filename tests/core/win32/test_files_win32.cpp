@@ -153,50 +153,6 @@ TEST(Win32FileTimes, ReadOnlyFileKeepsItsTimes)
     EXPECT_EQ(rawAttributes(path) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
 }
 
-// A save refuses a read-only file and a folder before writing anything; an
-// ordinary file keeps its attributes.
-TEST(Win32Save, RefusesReadOnlyKeepsAttributes)
-{
-    TempFolder folder;
-    const std::string locked = folder.create("verrou.txt", "ancien");
-    const std::string hidden = folder.create("cache.txt", "ancien");
-    ASSERT_TRUE(::SetFileAttributesW(widen(locked).c_str(), FILE_ATTRIBUTE_READONLY));
-    ASSERT_TRUE(::SetFileAttributesW(widen(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-    EXPECT_EQ(platform::saveFile(locked, "nouveau"), FileRefusal::ReadOnlyAttribute);
-    EXPECT_EQ(platform::saveFile(folder.dir(), "nouveau"), std::errc::is_a_directory);
-    EXPECT_EQ(platform::saveFile(hidden, "nouveau"), std::error_code());
-    EXPECT_EQ(readAll(locked), "ancien");
-    EXPECT_EQ(readAll(hidden), "nouveau");
-    EXPECT_EQ(rawAttributes(hidden) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
-              DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-}
-
-TEST(Win32Rename, NeverReplacesAnExistingFileOrFolder)
-{
-    TempFolder folder;
-    const std::string a = folder.create("a.txt", "a");
-    const std::string b = folder.create("b.txt", "b");
-    ASSERT_TRUE(::CreateDirectoryW(widen(folder.file("d")).c_str(), nullptr));
-    EXPECT_EQ(platform::renameNoReplace(a, b), std::errc::file_exists);
-    EXPECT_EQ(platform::renameNoReplace(a, folder.file("d")), std::errc::file_exists);
-    // Windows compares names without case: B.TXT is b.txt.
-    EXPECT_EQ(platform::renameNoReplace(a, folder.file("B.TXT")), std::errc::file_exists);
-    EXPECT_EQ(readAll(b), "b");
-    EXPECT_EQ(folder.names(), (Names{L"a.txt", L"b.txt", L"d"}));
-}
-
-TEST(Win32Rename, ChangesTheLetterCaseOfTheSameFile)
-{
-    TempFolder folder;
-    folder.create("été.txt", "contenu");
-    EXPECT_EQ(platform::renameNoReplace(folder.file("été.txt"), folder.file("ÉTÉ.txt")), std::error_code());
-    EXPECT_EQ(readAll(folder.file("ÉTÉ.txt")), "contenu");
-    if (test::checkWindowsBehaviour(test::underWine(),
-                                    "Wine leaves a rename that only changes the letter case as it was")) {
-        EXPECT_EQ(folder.names(), (Names{L"\u00c9T\u00c9.txt"}));
-    }
-}
-
 // Characters Windows forbids in names, and the names of devices.
 TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)
 {
