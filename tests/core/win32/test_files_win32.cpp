@@ -6,7 +6,6 @@
 #include "core/platform/win32/wide.h"
 
 #include "../temp_dir.h"
-#include "wine.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +14,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace ordalis {
@@ -64,20 +62,6 @@ std::string readAll(const std::string& path)
     return test::readFile(widen(path));
 }
 
-// The three times as GetFileTime reads them through a handle.
-platform::FileTimes handleTimes(const std::string& path)
-{
-    const HANDLE handle = ::CreateFileW(widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr);
-    FILETIME creation{}, access{}, write{};
-    EXPECT_TRUE(::GetFileTime(handle, &creation, &access, &write)) << path;
-    ::CloseHandle(handle);
-    const auto join = [](const FILETIME& t) {
-        return (static_cast<platform::FileTime>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return {join(creation), join(access), join(write)};
-}
-
 TEST(Win32Attributes, WrittenAndReadBack)
 {
     struct Row { const char* label; bool folder; std::uint32_t written; DWORD expected; };
@@ -110,48 +94,8 @@ TEST(Win32Attributes, WrittenAndReadBack)
     }
 }
 
-// 2001-08-14 03:12:24.1234567 UTC and 1965-06-15 08:00:00.0000001 UTC: to the 100 ns, and before 1970.
+// 2001-08-14 03:12:24.1234567 UTC.
 constexpr platform::FileTime kSummer2001 = 126422323441234567ULL;
-constexpr platform::FileTime kJune1965 = 115009920000000001ULL;
-
-// Zero leaves a time unchanged; the access time is never touched.
-TEST(Win32FileTimes, SetCreationAndWriteOnly)
-{
-    struct Row { const char* label; platform::FileTime creation, write; };
-    for (const Row& row : {Row{"Both", kSummer2001, kJune1965}, Row{"WriteOnly", 0, kSummer2001},
-                           Row{"CreationOnly", kJune1965, 0}, Row{"Neither", 0, 0}}) {
-        SCOPED_TRACE(row.label);
-        TempFolder folder;
-        const std::string path = folder.create("horodaté.txt");
-        const platform::FileTimes before = handleTimes(path);
-        ASSERT_EQ(platform::setFileTimes(path, row.creation, row.write), std::error_code());
-        const platform::FileTimes after = handleTimes(path);
-        EXPECT_EQ(after.write, row.write ? row.write : before.write);
-        EXPECT_EQ(after.access, before.access);
-        if (test::checkWindowsBehaviour(test::underWine(), "Wine keeps no creation time of its own")) {
-            EXPECT_EQ(after.creation, row.creation ? row.creation : before.creation);
-        }
-        platform::FileTimes read;
-        ASSERT_EQ(platform::getFileTimes(path, read), std::error_code());
-        EXPECT_EQ(std::tie(read.creation, read.access, read.write),
-                  std::tie(after.creation, after.access, after.write));
-    }
-}
-
-TEST(Win32FileTimes, ReadOnlyFileKeepsItsTimes)
-{
-    TempFolder folder;
-    const std::string path = folder.create("lecture seule.txt");
-    ASSERT_TRUE(::SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
-    const platform::FileTimes before = handleTimes(path);
-    const std::error_code ec = platform::setFileTimes(path, kSummer2001, kJune1965);
-    if (test::checkWindowsBehaviour(test::wineRunByRoot(), "Wine run by root opens read-only files for writing")) {
-        EXPECT_EQ(ec, std::errc::permission_denied);
-        EXPECT_EQ(handleTimes(path).creation, before.creation);
-        EXPECT_EQ(handleTimes(path).write, before.write);
-    }
-    EXPECT_EQ(rawAttributes(path) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
-}
 
 // Characters Windows forbids in names, and the names of devices.
 TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)
