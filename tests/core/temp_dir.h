@@ -96,10 +96,6 @@ private:
     std::optional<std::string> saved_;
 };
 
-struct TimeZone : Env {
-    explicit TimeZone(const char* zone) : Env("TZ", zone) {}
-};
-
 // Wine's differences from Windows (win32/wine.h) concern the Windows build alone.
 inline bool underWine() { return false; }
 inline bool wineRunByRoot() { return false; }

@@ -182,9 +182,7 @@ TEST(SaveKeeps, LinksFollowedPipesRefused)
     const mode_t umask = ::umask(027);
     EXPECT_FALSE(saveTextFile(dir.file("pendant"), kNewText, kLf));
     ::umask(umask);
-    struct stat created{};
-    ASSERT_EQ(::stat(dir.file("nouveau.txt").c_str(), &created), 0);
-    EXPECT_EQ(created.st_mode & 07777, 0640u);  // as any new file: what the umask leaves of 0666
+    EXPECT_EQ(statOf(dir.file("nouveau.txt")).st_mode & 07777, 0640u);  // as any new file: the umask taken off 0666
     EXPECT_EQ(saveTextFile(dir.file("tube"), kNewText, kLf), FileRefusal::NotRegularFile);
     DecodedText read;
     EXPECT_EQ(readTextFile(dir.file("tube"), read), FileRefusal::NotRegularFile);

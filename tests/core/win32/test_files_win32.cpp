@@ -1,7 +1,6 @@
 // The Windows platform code against the Windows file system itself, with
 // UTF-8 paths. Run on Windows or under Wine (see wine.h).
 #include "core/attributes.h"
-#include "core/fileerrors.h"
 #include "core/platform/platform.h"
 #include "core/platform/win32/wide.h"
 
@@ -52,11 +51,6 @@ public:
     }
 };
 
-DWORD rawAttributes(const std::string& path)
-{
-    return ::GetFileAttributesW(widen(path).c_str());
-}
-
 std::string readAll(const std::string& path)
 {
     return test::readFile(widen(path));
@@ -82,7 +76,7 @@ TEST(Win32Attributes, WrittenAndReadBack)
         else
             folder.create("sujet");
         ASSERT_EQ(platform::setAttributes(path, row.written), std::error_code());
-        const DWORD raw = rawAttributes(path);
+        const DWORD raw = ::GetFileAttributesW(widen(path).c_str());
         std::uint32_t read = 0;
         ASSERT_EQ(platform::getAttributes(path, read), std::error_code());
         EXPECT_EQ(read, raw) << "the platform reads the file system's own mask";
