@@ -1,3 +1,6 @@
+#include "core/attributes.h"
+#include "core/fileerrors.h"
+#include "core/platform/platform.h"
 #include "core/textfile.h"
 
 #include "temp_dir.h"
@@ -154,16 +157,26 @@ TEST(TextFileOnDisk, OneFinalLineBreak)
     }
 }
 
+// A read-only file (refused to the administrator too, as on Windows) and a folder are refused before anything is
+// written; a hidden system file saved keeps those attributes.
 TEST(TextFileOnDisk, FailedSaveOrReadLeavesEverythingAsItWas)
 {
     const test::TempDir dir("ordalis-textfile-");
     dir.put("old.txt", "ancien\r\n");
     dir.put("folder/inside.txt", "x");
+    dir.put("cache.txt", "ancien");
     EXPECT_EQ(saveTextFile(dir.file("old.txt"), u"\u0151", kAnsiCrLf), std::errc::illegal_byte_sequence);
-    EXPECT_TRUE(saveTextFile(dir.file("folder"), u"texte", kUtf8Lf));
+    ASSERT_FALSE(platform::setAttributes(dir.file("old.txt"), kReadOnly));
+    EXPECT_EQ(saveTextFile(dir.file("old.txt"), u"texte", kUtf8Lf), FileRefusal::ReadOnlyAttribute);
+    EXPECT_EQ(saveTextFile(dir.file("folder"), u"texte", kUtf8Lf), std::errc::is_a_directory);
     EXPECT_TRUE(saveTextFile(dir.file("missing/t.txt"), u"texte", kUtf8Lf));
+    ASSERT_FALSE(platform::setAttributes(dir.file("cache.txt"), kHidden | kSystem));
+    EXPECT_FALSE(saveTextFile(dir.file("cache.txt"), u"nouveau", kUtf8None));
+    std::uint32_t attributes = 0;
+    EXPECT_FALSE(platform::getAttributes(dir.file("cache.txt"), attributes));
+    EXPECT_EQ(attributes & (kHidden | kSystem), kHidden | kSystem);
     EXPECT_EQ(dir.read("old.txt"), "ancien\r\n");
-    EXPECT_EQ(dir.names(), (std::vector<std::string>{"folder", "old.txt"}));
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"cache.txt", "folder", "old.txt"}));
     EXPECT_EQ(test::namesIn(dir.path() / "folder"), std::vector<std::string>{"inside.txt"});
     DecodedText decoded;
     EXPECT_TRUE(readTextFile(dir.file("missing.txt"), decoded));

@@ -131,22 +131,6 @@ TEST_F(XattrFolder, ReadOnlyTakesAndGivesBackWriteBits)
     EXPECT_EQ(modeOf(folder), 0775u);
 }
 
-TEST_F(XattrFolder, WriteTimeSetAccessTimeUntouchedZeroMeansUnchanged)
-{
-    const std::string path = make("stamp");
-    for (const FileTime write : {kCreation + 1234567, FileTime(113288544000000000ULL)}) {
-        ASSERT_FALSE(platform::setFileTimes(path, 0, write));
-        EXPECT_EQ(timesOf(path).write, write);
-        EXPECT_EQ(timesOf(path).access, kAccess);
-    }
-    const std::string same = make("same");
-    ASSERT_FALSE(platform::setFileTimes(same, kCreation, 0));
-    ASSERT_FALSE(platform::setFileTimes(same, 0, 0));
-    EXPECT_EQ(timesOf(same).creation, kCreation);
-    EXPECT_EQ(timesOf(same).write, kWrite);
-    EXPECT_EQ(timesOf(same).access, kAccess);
-}
-
 // Times and attributes share one record; each survives changes of the other.
 TEST_F(XattrFolder, CreationTimeAndAttributesShareTheRecord)
 {

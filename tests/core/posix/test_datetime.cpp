@@ -13,7 +13,7 @@
 namespace ordalis {
 namespace {
 
-using test::TimeZone;
+using test::Env;
 
 LocalDateTime at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
@@ -39,7 +39,7 @@ TEST(ParseFrench, ReadsOrRejects)
 // The same rows run under Wine (win32/test_local_time_win32.cpp), by Windows' rules.
 TEST(LocalToFileTime, ParisDatesWithTheOffsetOfTheirDate)
 {
-    TimeZone zone("Europe/Paris");
+    Env zone("TZ", "Europe/Paris");
     struct Row { const char* date; const char* time; std::optional<std::uint64_t> expected; };
     const Row rows[] = {
         {"14/08/2001", "05:12:24", 126422323440000000ULL},  // summer time, two hours east
@@ -59,7 +59,7 @@ TEST(LocalToFileTime, ParisDatesWithTheOffsetOfTheirDate)
 // File time 0 means "leave unchanged": the first instant of 1601 UTC is refused.
 TEST(LocalToFileTime, DatesUpToTheFirstInstantOf1601AreRefused)
 {
-    TimeZone zone("UTC+1");  // one hour west: local 23:00 is 00:00 UTC
+    Env zone("TZ", "UTC+1");  // one hour west: local 23:00 is 00:00 UTC
     struct Row { const char* date; const char* time; std::optional<std::uint64_t> expected; };
     for (const Row& row : {Row{"31/12/1600", "22:59:59", std::nullopt}, Row{"31/12/1600", "23:00:00", std::nullopt},
                            Row{"31/12/1600", "23:00:01", 10000000ULL}, Row{"01/01/1601", "00:00:00", 36000000000ULL}})
@@ -68,7 +68,7 @@ TEST(LocalToFileTime, DatesUpToTheFirstInstantOf1601AreRefused)
 
 TEST(DateTextReader, FollowsTheTextsFromOneFileToTheNext)
 {
-    TimeZone zone("UTC-1");  // one hour east: 2001-08-14 04:12:24 UTC
+    Env zone("TZ", "UTC-1");  // one hour east: 2001-08-14 04:12:24 UTC
     DateTextReader reader;
     EXPECT_EQ(reader.read("14/08/01", "05:12:24"), 126422359440000000ULL);
     EXPECT_EQ(reader.read("14/08/01", "05:12:24"), 126422359440000000ULL);
@@ -87,7 +87,7 @@ TEST(PropertiesLines, SizeFolderAttributesAndDates)
     EXPECT_EQ(folderCaption("/a.txt", '/'), "/");
     EXPECT_EQ(propertiesAttributeText(0x801, true), "Lecture seule");  // compressed read-only
     EXPECT_EQ(attributesLine(0x27, false), "Attributs : Normal");
-    TimeZone zone("Europe/Paris");
+    Env zone("TZ", "Europe/Paris");
     // 1999-12-31 23:00:00 UTC, midnight in Paris: the date alone.
     EXPECT_EQ(dateLine(kModifiedLabel, 125911548000000000ULL), "Modifié le : 01/01/2000");
 }

@@ -43,7 +43,7 @@ protected:
         return rows;
     }
 
-    test::TimeZone zone_{"Europe/Paris"};  // for the date texts
+    test::Env zone_{"TZ", "Europe/Paris"};  // for the date texts
     test::TempDir root_{"ordalis-search-posix-"};
 };
 

@@ -1,12 +1,10 @@
 // The Windows platform code against the Windows file system itself, with
 // UTF-8 paths. Run on Windows or under Wine (see wine.h).
 #include "core/attributes.h"
-#include "core/fileerrors.h"
 #include "core/platform/platform.h"
 #include "core/platform/win32/wide.h"
 
 #include "../temp_dir.h"
-#include "wine.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +13,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace ordalis {
@@ -54,28 +51,9 @@ public:
     }
 };
 
-DWORD rawAttributes(const std::string& path)
-{
-    return ::GetFileAttributesW(widen(path).c_str());
-}
-
 std::string readAll(const std::string& path)
 {
     return test::readFile(widen(path));
-}
-
-// The three times as GetFileTime reads them through a handle.
-platform::FileTimes handleTimes(const std::string& path)
-{
-    const HANDLE handle = ::CreateFileW(widen(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                        nullptr, OPEN_EXISTING, 0, nullptr);
-    FILETIME creation{}, access{}, write{};
-    EXPECT_TRUE(::GetFileTime(handle, &creation, &access, &write)) << path;
-    ::CloseHandle(handle);
-    const auto join = [](const FILETIME& t) {
-        return (static_cast<platform::FileTime>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-    };
-    return {join(creation), join(access), join(write)};
 }
 
 TEST(Win32Attributes, WrittenAndReadBack)
@@ -98,7 +76,7 @@ TEST(Win32Attributes, WrittenAndReadBack)
         else
             folder.create("sujet");
         ASSERT_EQ(platform::setAttributes(path, row.written), std::error_code());
-        const DWORD raw = rawAttributes(path);
+        const DWORD raw = ::GetFileAttributesW(widen(path).c_str());
         std::uint32_t read = 0;
         ASSERT_EQ(platform::getAttributes(path, read), std::error_code());
         EXPECT_EQ(read, raw) << "the platform reads the file system's own mask";
@@ -110,92 +88,8 @@ TEST(Win32Attributes, WrittenAndReadBack)
     }
 }
 
-// 2001-08-14 03:12:24.1234567 UTC and 1965-06-15 08:00:00.0000001 UTC: to the 100 ns, and before 1970.
+// 2001-08-14 03:12:24.1234567 UTC.
 constexpr platform::FileTime kSummer2001 = 126422323441234567ULL;
-constexpr platform::FileTime kJune1965 = 115009920000000001ULL;
-
-// Zero leaves a time unchanged; the access time is never touched.
-TEST(Win32FileTimes, SetCreationAndWriteOnly)
-{
-    struct Row { const char* label; platform::FileTime creation, write; };
-    for (const Row& row : {Row{"Both", kSummer2001, kJune1965}, Row{"WriteOnly", 0, kSummer2001},
-                           Row{"CreationOnly", kJune1965, 0}, Row{"Neither", 0, 0}}) {
-        SCOPED_TRACE(row.label);
-        TempFolder folder;
-        const std::string path = folder.create("horodaté.txt");
-        const platform::FileTimes before = handleTimes(path);
-        ASSERT_EQ(platform::setFileTimes(path, row.creation, row.write), std::error_code());
-        const platform::FileTimes after = handleTimes(path);
-        EXPECT_EQ(after.write, row.write ? row.write : before.write);
-        EXPECT_EQ(after.access, before.access);
-        if (test::checkWindowsBehaviour(test::underWine(), "Wine keeps no creation time of its own")) {
-            EXPECT_EQ(after.creation, row.creation ? row.creation : before.creation);
-        }
-        platform::FileTimes read;
-        ASSERT_EQ(platform::getFileTimes(path, read), std::error_code());
-        EXPECT_EQ(std::tie(read.creation, read.access, read.write),
-                  std::tie(after.creation, after.access, after.write));
-    }
-}
-
-TEST(Win32FileTimes, ReadOnlyFileKeepsItsTimes)
-{
-    TempFolder folder;
-    const std::string path = folder.create("lecture seule.txt");
-    ASSERT_TRUE(::SetFileAttributesW(widen(path).c_str(), FILE_ATTRIBUTE_READONLY));
-    const platform::FileTimes before = handleTimes(path);
-    const std::error_code ec = platform::setFileTimes(path, kSummer2001, kJune1965);
-    if (test::checkWindowsBehaviour(test::wineRunByRoot(), "Wine run by root opens read-only files for writing")) {
-        EXPECT_EQ(ec, std::errc::permission_denied);
-        EXPECT_EQ(handleTimes(path).creation, before.creation);
-        EXPECT_EQ(handleTimes(path).write, before.write);
-    }
-    EXPECT_EQ(rawAttributes(path) & FILE_ATTRIBUTE_READONLY, DWORD(FILE_ATTRIBUTE_READONLY));
-}
-
-// A save refuses a read-only file and a folder before writing anything; an
-// ordinary file keeps its attributes.
-TEST(Win32Save, RefusesReadOnlyKeepsAttributes)
-{
-    TempFolder folder;
-    const std::string locked = folder.create("verrou.txt", "ancien");
-    const std::string hidden = folder.create("cache.txt", "ancien");
-    ASSERT_TRUE(::SetFileAttributesW(widen(locked).c_str(), FILE_ATTRIBUTE_READONLY));
-    ASSERT_TRUE(::SetFileAttributesW(widen(hidden).c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-    EXPECT_EQ(platform::saveFile(locked, "nouveau"), FileRefusal::ReadOnlyAttribute);
-    EXPECT_EQ(platform::saveFile(folder.dir(), "nouveau"), std::errc::is_a_directory);
-    EXPECT_EQ(platform::saveFile(hidden, "nouveau"), std::error_code());
-    EXPECT_EQ(readAll(locked), "ancien");
-    EXPECT_EQ(readAll(hidden), "nouveau");
-    EXPECT_EQ(rawAttributes(hidden) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
-              DWORD(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
-}
-
-TEST(Win32Rename, NeverReplacesAnExistingFileOrFolder)
-{
-    TempFolder folder;
-    const std::string a = folder.create("a.txt", "a");
-    const std::string b = folder.create("b.txt", "b");
-    ASSERT_TRUE(::CreateDirectoryW(widen(folder.file("d")).c_str(), nullptr));
-    EXPECT_EQ(platform::renameNoReplace(a, b), std::errc::file_exists);
-    EXPECT_EQ(platform::renameNoReplace(a, folder.file("d")), std::errc::file_exists);
-    // Windows compares names without case: B.TXT is b.txt.
-    EXPECT_EQ(platform::renameNoReplace(a, folder.file("B.TXT")), std::errc::file_exists);
-    EXPECT_EQ(readAll(b), "b");
-    EXPECT_EQ(folder.names(), (Names{L"a.txt", L"b.txt", L"d"}));
-}
-
-TEST(Win32Rename, ChangesTheLetterCaseOfTheSameFile)
-{
-    TempFolder folder;
-    folder.create("été.txt", "contenu");
-    EXPECT_EQ(platform::renameNoReplace(folder.file("été.txt"), folder.file("ÉTÉ.txt")), std::error_code());
-    EXPECT_EQ(readAll(folder.file("ÉTÉ.txt")), "contenu");
-    if (test::checkWindowsBehaviour(test::underWine(),
-                                    "Wine leaves a rename that only changes the letter case as it was")) {
-        EXPECT_EQ(folder.names(), (Names{L"\u00c9T\u00c9.txt"}));
-    }
-}
 
 // Characters Windows forbids in names, and the names of devices.
 TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)

@@ -1,25 +1,34 @@
-// A save changes the content of a file and nothing else of it, refuses what
-// it must not write, and at every moment leaves one content in full.
+// Saves and renames on a real file system. A save changes the content of a
+// file and nothing else of it, refuses what it must not write, and at every
+// moment leaves one content in full; a failed save leaves the old file byte
+// for byte and no temporary; a vanished file fails alone.
 #include "core/attributes.h"
 #include "core/fileerrors.h"
+#include "core/fileworkers.h"
 #include "core/platform/platform.h"
+#include "core/renameplan.h"
 #include "core/textfile.h"
+#include "core/treewalk.h"
 
 #include "../temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <grp.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ordalis {
 namespace {
@@ -28,10 +37,37 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 constexpr uid_t kUser = 65534;  // an ordinary user (and group) of every Debian system
-const std::string kOld = "ancien contenu\nligne 2\n";
+const std::string kOld = "ancien contenu\r\nligne 2\r\n";
 const std::u16string kNewText = u"nouveau";
 const std::string kNew = "nouveau\n";
 const TextFormat kLf{TextEncoding::Utf8, LineEnding::Lf};
+
+// A private folder holding texte.txt; a tmpfs can be mounted on it first.
+class Folder : public test::TempDir {
+public:
+    explicit Folder(const char* tmpfsOptions = nullptr) : TempDir("ordalis-files-")
+    {
+        if (tmpfsOptions)
+            mounted_ = ::geteuid() == 0 && ::mount("ordalis-test", path().c_str(), "tmpfs", 0, tmpfsOptions) == 0;
+        put("texte.txt", kOld);
+    }
+    ~Folder()
+    {
+        if (mounted_)
+            ::umount2(path().c_str(), MNT_DETACH);
+        std::system(("chattr -R -i '" + path().string() + "' >/dev/null 2>&1").c_str());
+    }
+    bool mounted() const { return mounted_; }
+    // The old file and nothing else, byte for byte.
+    void expectUntouched(const Names& expected = {"texte.txt"}) const
+    {
+        EXPECT_EQ(read("texte.txt"), kOld);
+        EXPECT_EQ(names(), expected);
+    }
+
+private:
+    bool mounted_ = false;
+};
 
 // Runs `body` in a child process that dropped root for the ordinary user;
 // its verdict, or nothing when root cannot be dropped here.
@@ -76,8 +112,8 @@ TEST(SaveKeeps, OrdinaryUserCases)
         {"group-writable file of another", 0, 0755, 0, kUser, 0664, {}},
     };
     for (const Row& row : rows) {
-        const test::TempDir dir("ordalis-keeps-");
-        const std::string file = dir.put("texte.txt", kOld);
+        const Folder dir;
+        const std::string file = dir.file("texte.txt");
         ::chown(dir.path().c_str(), row.folderOwner, row.folderOwner);
         ::chmod(dir.path().c_str(), row.folderMode);
         ::chown(file.c_str(), row.fileOwner, row.fileGroup);
@@ -97,23 +133,12 @@ TEST(SaveKeeps, OrdinaryUserCases)
     }
 }
 
-// Windows refuses a read-only file to the administrator too.
-TEST(SaveKeeps, ReadOnlyAttributeRefusedToRoot)
-{
-    const test::TempDir dir("ordalis-keeps-");
-    dir.put("texte.txt", kOld);
-    ASSERT_FALSE(platform::setAttributes(dir.file("texte.txt"), kReadOnly));
-    EXPECT_EQ(saveTextFile(dir.file("texte.txt"), kNewText, kLf), FileRefusal::ReadOnlyAttribute);
-    EXPECT_EQ(dir.read("texte.txt"), kOld);
-}
-
 // Extended attributes (the stored DOS record among them), ACLs, mode, owner
 // and links, whether the file is replaced or written in place.
 TEST(SaveKeeps, EverythingButTheContent)
 {
     for (const bool hardLink : {false, true}) {
-        const test::TempDir dir("ordalis-keeps-");
-        dir.put("texte.txt", kOld);
+        const Folder dir;
         const std::string file = dir.file("texte.txt");
         ASSERT_FALSE(platform::setAttributes(file, kHidden | kSystem));
         ASSERT_FALSE(platform::setFileTimes(file, 126500240000000000ULL, 0));  // a creation time
@@ -149,8 +174,7 @@ TEST(SaveKeeps, EverythingButTheContent)
 // created); a pipe is refused at once, read or written.
 TEST(SaveKeeps, LinksFollowedPipesRefused)
 {
-    const test::TempDir dir("ordalis-keeps-");
-    dir.put("texte.txt", kOld);
+    const Folder dir;
     fs::create_symlink("texte.txt", dir.path() / "lien");
     fs::create_symlink("nouveau.txt", dir.path() / "pendant");
     ASSERT_EQ(::mkfifo(dir.file("tube").c_str(), 0644), 0);
@@ -158,9 +182,7 @@ TEST(SaveKeeps, LinksFollowedPipesRefused)
     const mode_t umask = ::umask(027);
     EXPECT_FALSE(saveTextFile(dir.file("pendant"), kNewText, kLf));
     ::umask(umask);
-    struct stat created{};
-    ASSERT_EQ(::stat(dir.file("nouveau.txt").c_str(), &created), 0);
-    EXPECT_EQ(created.st_mode & 07777, 0640u);  // as any new file: what the umask leaves of 0666
+    EXPECT_EQ(statOf(dir.file("nouveau.txt")).st_mode & 07777, 0640u);  // as any new file: the umask taken off 0666
     EXPECT_EQ(saveTextFile(dir.file("tube"), kNewText, kLf), FileRefusal::NotRegularFile);
     DecodedText read;
     EXPECT_EQ(readTextFile(dir.file("tube"), read), FileRefusal::NotRegularFile);
@@ -176,8 +198,7 @@ TEST(SaveKeeps, LinksFollowedPipesRefused)
 TEST(SaveKeeps, TakenTemporaryNamesPassedOver)
 {
     for (const bool inPlace : {false, true}) {
-        const test::TempDir dir("ordalis-keeps-");
-        dir.put("texte.txt", kOld);
+        const Folder dir;
         dir.put("victime.txt", "intacte");
         if (inPlace)
             fs::create_hard_link(dir.path() / "texte.txt", dir.path() / "lien-dur.txt");
@@ -212,8 +233,7 @@ TEST(SaveKeeps, CrashBetweenStepsLeavesOneWholeContent)
     };
     const std::string big = std::string(100000, 'n');
     for (const Row& row : rows) {
-        const test::TempDir dir("ordalis-crash-");
-        dir.put("texte.txt", kOld);
+        const Folder dir;
         if (row.inPlace)
             fs::create_hard_link(dir.path() / "texte.txt", dir.path() / "lien-dur.txt");
         crashStep = row.step;
@@ -238,6 +258,109 @@ TEST(SaveKeeps, CrashBetweenStepsLeavesOneWholeContent)
             EXPECT_EQ(dir.read("texte.txt"), expected == "new" ? big : kOld) << row.step;
         }
     }
+}
+
+// A disk too small for the new content, a full one, then one mounted read-only.
+TEST(SaveFaults, FullOrReadOnlyVolumeKeepsTheOldFile)
+{
+    Folder folder("size=64k");
+    if (!folder.mounted())
+        GTEST_SKIP() << "cannot mount a tmpfs here (needs root)";
+    EXPECT_TRUE(saveTextFile(folder.file("texte.txt"), std::u16string(200 * 1024, u'x'), kLf));  // above the size
+    folder.expectUntouched();
+    folder.put("remplissage", std::string(64 * 4096, 'z'));  // the disk is full before the save starts
+    EXPECT_TRUE(saveTextFile(folder.file("texte.txt"), u"court", kLf));
+    folder.expectUntouched({"remplissage", "texte.txt"});
+    ASSERT_EQ(::mount(nullptr, folder.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    EXPECT_EQ(saveTextFile(folder.file("texte.txt"), u"nouveau", kLf), std::errc::read_only_file_system);
+    folder.expectUntouched({"remplissage", "texte.txt"});
+}
+
+TEST(SaveFaults, ImmutableTargetKeepsTheOldFile)
+{
+    Folder folder;
+    if (std::system(("chattr +i '" + folder.file("texte.txt") + "' >/dev/null 2>&1").c_str()) != 0)
+        GTEST_SKIP() << "cannot make a file immutable here (chattr +i)";
+    EXPECT_EQ(saveTextFile(folder.file("texte.txt"), u"nouveau", kLf), std::errc::operation_not_permitted);
+    folder.expectUntouched();
+}
+
+TEST(VanishedFiles, RenamePlanGoesOnWithTheNextFile)
+{
+    const Folder folder;
+    for (const char* name : {"a.txt", "c.txt"})
+        folder.put(name);
+    // b.txt was listed, then removed by someone else before the command.
+    const std::vector<RenameOp> plan = {
+        {0, "a.txt", "a.doc"}, {1, "b.txt", "b.doc"}, {2, "b.txt", "b.txt"}, {3, "c.txt", "c.doc"}};
+    std::vector<std::size_t> progress;
+    EXPECT_EQ(applyRenamePlan(folder.path().string(), plan, [&](std::size_t n) { progress.push_back(n); }), 2u);
+    EXPECT_EQ(progress, (std::vector<std::size_t>{1, 2, 3, 4}));
+    EXPECT_EQ(folder.names(), (Names{"a.doc", "c.doc", "texte.txt"}));
+}
+
+TEST(VanishedFiles, TimesAndAttributesGoOnWithTheNextFile)
+{
+    const Folder folder;
+    for (const char* name : {"1.txt", "2.txt", "3.txt"})
+        folder.put(name);
+    constexpr platform::FileTime kWrite = 126500240000000000ULL;  // 2001-11-12 07:33:20 UTC
+    std::atomic<int> failures = 0;
+    bool removed = false;
+    FileWorkers workers(2);
+    TreeWalk walk(folder.path().string());
+    // Once the folder is listed, the first file handed over removes another.
+    while (walk.step(std::chrono::milliseconds(50), [&](const std::string& path) {
+        if (!removed) {
+            removed = true;
+            fs::remove(folder.file(fs::path(path).filename() == "3.txt" ? "2.txt" : "3.txt"));
+        }
+        workers.post([&failures, path] {
+            const bool timesFailed = bool(platform::setFileTimes(path, 0, kWrite));
+            const bool attributesFailed = bool(platform::setAttributes(path, kReadOnly));
+            failures += timesFailed && attributesFailed ? 1 : 0;
+        });
+    })) {
+    }
+    workers.wait();
+    EXPECT_EQ(failures.load(), 1);
+    EXPECT_EQ(folder.names().size(), 3u);
+    for (const std::string& name : folder.names()) {
+        platform::FileTimes times;
+        ASSERT_FALSE(platform::getFileTimes(folder.file(name), times)) << name;
+        EXPECT_EQ(times.write, kWrite) << name;
+    }
+}
+
+// Renaming onto another name of the same file (hard link, other case) is refused; both names stay.
+TEST(HardLinks, RenameOntoAnotherNameOfTheSameFileKeepsBoth)
+{
+    for (const char* other : {"b.txt", "TEXTE.TXT"}) {
+        const Folder folder;
+        fs::create_hard_link(folder.file("texte.txt"), folder.file(other));
+        EXPECT_EQ(platform::renameNoReplace(folder.file("texte.txt"), folder.file(other)), std::errc::file_exists);
+        EXPECT_EQ(applyRenamePlan(folder.path().string(), {{0, "texte.txt", other}}), 0u) << other;
+        folder.expectUntouched(Names{other, "texte.txt"});
+    }
+}
+
+// A case-insensitive volume: a FAT image (needs root and the kernel's support).
+TEST(CaseInsensitive, CaseOnlyRenameChangesTheName)
+{
+    const Folder folder;
+    const std::string image = folder.file("volume.img"), dir = folder.file("mnt");
+    fs::create_directory(dir);
+    if (::geteuid() != 0 || std::system(("truncate -s 4M '" + image + "' && mkfs.vfat '" + image +
+                                         "' >/dev/null 2>&1 && mount -o loop '" + image + "' '" + dir + "' 2>/dev/null")
+                                            .c_str()) != 0)
+        GTEST_SKIP() << "this machine cannot mount a FAT image";
+    test::writeFile(dir + "/photo.jpg", "photo");
+    test::writeFile(dir + "/autre.jpg", "autre");
+    EXPECT_FALSE(platform::renameNoReplace(dir + "/photo.jpg", dir + "/PHOTO.JPG"));
+    EXPECT_EQ(platform::renameNoReplace(dir + "/autre.jpg", dir + "/Photo.jpg"), std::errc::file_exists);
+    EXPECT_EQ(test::namesIn(dir), (Names{"PHOTO.JPG", "autre.jpg"}));
+    EXPECT_EQ(test::readFile(dir + "/PHOTO.JPG"), "photo");
+    ::umount2(dir.c_str(), MNT_DETACH);
 }
 
 }  // namespace
