@@ -317,20 +317,33 @@ private Q_SLOTS:
             delete dans;
     }
 
-    // Return and Enter press a focused button as Space does, in every window.
-    void entreeActionneLeBouton_data()
+    // In every window: each gradient button, panel, band and line is given its colour roles when it is created (one
+    // without would keep the colours it was built with whatever the user chooses); Return and Enter press a focused
+    // button as Space does.
+    void chaqueFenetre_data()
     {
         QTest::addColumn<QString>("fenetre");
-        QTest::addColumn<QString>("bouton");
-        QTest::newRow("principale") << "FenPrin" << "CmdApropos";
-        QTest::newRow("conseils") << "Conseils" << "CmdNextTip";
-        QTest::newRow("à propos") << "Apropos" << "CmdFermer";
+        QTest::addColumn<QString>("bouton");  // pressed by Return and Enter
+        for (const auto& [nom, bouton] : {std::pair("FenPrin", "CmdApropos"), {"FenRechercher", "CmdAide"},
+                                          {"FenCrypteur", "CmdCopCrypt"}, {"FenRechercheTxt", "CmdAide"},
+                                          {"FenEditText", "CmdAide"}, {"Conseils", "CmdNextTip"}, {"Apropos", "CmdFermer"}})
+            QTest::addRow("%s", nom) << QString::fromLatin1(nom) << QString::fromLatin1(bouton);
     }
-    void entreeActionneLeBouton()
+    void chaqueFenetre()
     {
         QFETCH(QString, fenetre);
         QFETCH(QString, bouton);
         QWidget* dans = ouvrirFenetre(fenetre);
+        int decors = 0;
+        for (QWidget* w : dans->findChildren<QWidget*>()) {
+            const QMetaObject* m = w->metaObject();
+            if (m->indexOfProperty("gradientcolorstart") < 0 && m->indexOfProperty("forecolor") < 0)
+                continue;
+            ++decors;
+            QVERIFY2(w->property(kRolesCouleur).isValid(),
+                     qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(m->className()), w->objectName())));
+        }
+        QVERIFY(decors >= 8);
         dans->show();
         auto* b = dans->findChild<TavBttn*>(bouton);
         b->setFocus();
@@ -340,30 +353,6 @@ private Q_SLOTS:
         QCOMPARE(clics.size(), 2);
         if (fenetre == u"FenPrin")
             QVERIFY(!fen()->popUpInfos()->isVisible());  // shown, then hidden again
-    }
-
-    // Every gradient button, panel, band and line of every window is given its colour roles when it is created (one
-    // without would keep the colours it was built with whatever the user chooses).
-    void rolesDeCouleurDeChaqueFenetre_data()
-    {
-        QTest::addColumn<QString>("fenetre");
-        for (const char* nom : {"FenPrin", "FenRechercher", "FenCrypteur", "FenRechercheTxt", "FenEditText", "Conseils",
-                                "Apropos"})
-            QTest::addRow("%s", nom) << QString::fromLatin1(nom);
-    }
-    void rolesDeCouleurDeChaqueFenetre()
-    {
-        QFETCH(QString, fenetre);
-        int decors = 0;
-        for (QWidget* w : ouvrirFenetre(fenetre)->findChildren<QWidget*>()) {
-            const QMetaObject* m = w->metaObject();
-            if (m->indexOfProperty("gradientcolorstart") < 0 && m->indexOfProperty("forecolor") < 0)
-                continue;
-            ++decors;
-            QVERIFY2(w->property(kRolesCouleur).isValid(),
-                     qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(m->className()), w->objectName())));
-        }
-        QVERIFY(decors >= 8);
     }
 };
 
