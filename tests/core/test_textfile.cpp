@@ -49,6 +49,13 @@ TEST(TextFile, Decoding)
         EXPECT_EQ(decoded.text, row.text) << row.bytes;
         EXPECT_EQ(decoded.format, row.format) << row.bytes;
     }
+    // 20 MB: reading that grows faster than the text would not end within the tests' time limit.
+    std::string bytes;
+    while (bytes.size() < 20 * 1024 * 1024)
+        bytes += "ligne \xc3\xa9t\xc3\xa9\r\n";
+    const DecodedText decoded = decodeText(bytes);
+    EXPECT_EQ(decoded.format, kUtf8CrLf);
+    EXPECT_EQ(decoded.text.substr(0, 11), u"ligne \u00E9t\u00E9\nl");
 }
 
 // What cannot be written in the chosen encoding, and the format of a new text.
