@@ -22,20 +22,13 @@ namespace fs = std::filesystem;
 using platform::win32::widen;
 using Names = std::vector<std::wstring>;
 
-// A fresh folder, removed at the end even when it holds read-only files.
+// A fresh folder whose files are named and written through wide paths alone (TempDir's narrow paths would take
+// UTF-8 for the ANSI code page).
 class TempFolder : public test::TempDir {
 public:
     TempFolder() : TempDir("ordalis-win32-") {}
-    ~TempFolder()
-    {
-        std::error_code ec;
-        for (const auto& entry : fs::recursive_directory_iterator(path(), ec))
-            ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
     std::string dir() const { return path().string(); }  // plain ASCII
     std::string file(const std::string& name) const { return dir() + "\\" + name; }
-
-    // Creates `name` holding `content`, through wide paths alone.
     std::string create(const std::string& name, const std::string& content = "x") const
     {
         test::writeFile(widen(file(name)), content);
