@@ -44,11 +44,6 @@ public:
     }
 };
 
-std::string readAll(const std::string& path)
-{
-    return test::readFile(widen(path));
-}
-
 TEST(Win32Attributes, WrittenAndReadBack)
 {
     struct Row { const char* label; bool folder; std::uint32_t written; DWORD expected; };
@@ -94,7 +89,7 @@ TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)
         EXPECT_TRUE(platform::saveFile(folder.file(name), "texte")) << name;
     }
     EXPECT_EQ(folder.names(), (Names{L"a.txt"}));
-    EXPECT_EQ(readAll(source), "a");
+    EXPECT_EQ(test::readFile(widen(source)), "a");
 }
 
 TEST(Win32Names, FrenchNamesThroughTheWideApi)
@@ -116,7 +111,7 @@ TEST(Win32Names, FrenchNamesThroughTheWideApi)
     ASSERT_EQ(platform::fileStat(folder.dir(), "été.txt", stat), std::error_code());
     EXPECT_EQ(stat.write, kSummer2001);
     EXPECT_EQ(platform::renameNoReplace(summer, folder.file("hiver à Noël.txt")), std::error_code());
-    EXPECT_EQ(readAll(folder.file("hiver à Noël.txt")), "été.txt");
+    EXPECT_EQ(test::readFile(widen(folder.file("hiver à Noël.txt"))), "été.txt");
 }
 
 }  // namespace
