@@ -1,10 +1,14 @@
-// File times through the platform, on every system: to the 100 ns, before 1970, a zero time left unchanged.
+// File times through the platform, on every system: to the 100 ns, before 1970, a zero time left unchanged; local
+// dates to file times and back by the system's own zone rules.
 #include "core/attributes.h"
+#include "core/datetime.h"
 #include "core/platform/platform.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ordalis {
@@ -59,6 +63,45 @@ TEST(FileTimes, ReadOnlyFileKeepsItsTimes)
     std::uint32_t attributes = 0;
     EXPECT_FALSE(platform::getAttributes(path, attributes));
     EXPECT_EQ(attributes & kReadOnly, kReadOnly);
+}
+
+// Paris dates with the offset of their date, and back as the properties panel shows them. Windows applies the
+// present summer time rule to years it keeps no rule for, and needs a Central European zone (under Wine, the
+// TZ=Europe/Paris of the tests).
+TEST(LocalToFileTime, ParisDatesWithTheOffsetOfTheirDate)
+{
+#ifdef _WIN32
+    TIME_ZONE_INFORMATION zone{};  // UTC+1 with summer time from March to October
+    ::GetTimeZoneInformation(&zone);
+    if (zone.Bias != -60 || zone.DaylightBias != -60 || zone.DaylightDate.wMonth != 3 ||
+        zone.StandardDate.wMonth != 10) {
+        ASSERT_FALSE(test::underWine()) << "Wine runs in the zone of TZ=Europe/Paris here";
+        GTEST_SKIP() << "needs a Central European time zone";
+    }
+    // 45 is 1945, at its winter offset.
+    EXPECT_EQ(DateEnTempsFichier("01/02/45", "07:05:09"), 108582555090000000ULL);
+#else
+    const test::Env zone("TZ", "Europe/Paris");
+#endif
+    struct Row { const char* date; const char* time; std::optional<std::uint64_t> expected; };
+    const Row rows[] = {
+        {"14/08/2001", "05:12:24", 126422323440000000ULL},  // summer time, two hours east
+        {"15/01/1965", "10:00:00", 114879492000000000ULL},
+#ifdef _WIN32
+        {"15/06/1965", "10:00:00", 115009920000000000ULL},  // by the summer time rule
+        {"01/01/1930", "00:00:01", 103821660010000000ULL},  // 1929-12-31 23:00:01 UTC
+#else
+        {"15/06/1965", "10:00:00", 115009956000000000ULL},  // winter time all year from 1946 to 1975
+        {"01/01/1930", "00:00:01", 103821696010000000ULL},  // Greenwich time until 1940
+#endif
+        {"01/01/1601", "00:05:00", std::nullopt},  // before the first file time (Paris mean time, 9 min 21 s east)
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(DateEnTempsFichier(row.date, row.time), row.expected) << row.date;
+        if (row.expected) {
+            EXPECT_EQ(formatGeneralDate(*row.expected), std::string(row.date) + " " + row.time);
+        }
+    }
 }
 
 }  // namespace

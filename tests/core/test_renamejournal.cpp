@@ -59,7 +59,6 @@ TEST_F(JournalOnDisk, UndoGivesBackEveryNameWithItsContent)
 {
     ASSERT_EQ(renameAll({"a.JPG", "b.txt", "c"}), 3u);
     EXPECT_EQ(names(), (Names{"Vac01.jpg", "Vac02.txt", "Vac03"}));
-    EXPECT_EQ(readRenameJournal(journal)->folder, folder.string());
     const auto report = undoRenameJournal(journal);
     ASSERT_TRUE(report);
     EXPECT_EQ(report->restored, 3u);
@@ -70,7 +69,6 @@ TEST_F(JournalOnDisk, UndoGivesBackEveryNameWithItsContent)
     EXPECT_EQ(names(), (Names{"a.JPG", "b.txt", "c"}));
     // The next command replaces the journal; a name it freed is given back in reverse order.
     ASSERT_EQ(apply({{0, "a.JPG", "y"}, {1, "c", "a.JPG"}}), 2u);
-    EXPECT_EQ(readRenameJournal(journal)->pairs.size(), 2u);
     EXPECT_EQ(restorableCount(*readRenameJournal(journal)), 2u);  // a.JPG is taken, but freed first
     EXPECT_EQ(undoRenameJournal(journal)->restored, 2u);
     EXPECT_EQ(read("a.JPG"), "a.JPG");

@@ -54,9 +54,6 @@ TEST(Tips, LoadingAndMissingFile)
         EXPECT_FALSE(list.load(path, zero)) << path;
         EXPECT_TRUE(list.empty());
     }
-    EXPECT_EQ(missingTipsMessage(u"Conseils.txt"),
-              u"Le fichier Conseils.txt n'a pas \u00E9t\u00E9 trouv\u00E9.\n\n"
-              u"Vous n'auriez pas d\u00FB le supprimer du dossier de Ordalis...");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <sstream>
@@ -47,19 +47,6 @@ int loopback(int port)
     return out;
 }
 
-// The standard output and errors of a shell command.
-std::string output(const std::string& command)
-{
-    std::string text;
-    if (std::FILE* pipe = ::popen((command + " 2>&1").c_str(), "r")) {
-        char buffer[512];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            text.append(buffer, n);
-        ::pclose(pipe);
-    }
-    return text;
-}
-
 // smbd as a child process, with all its files in a temporary folder, serving
 // its "partage" subfolder to guests on 127.0.0.1 only.
 class SambaServer {
@@ -75,7 +62,7 @@ public:
     {
         if (::geteuid() != 0)
             return "smbd needs root";
-        if (output("command -v smbd && command -v smbclient").find("smbclient") == std::string::npos)
+        if (std::system("command -v smbd >/dev/null && command -v smbclient >/dev/null") != 0)
             return "smbd or smbclient is missing (Debian packages samba, smbclient)";
         if (port_ == 0)
             return "no free loopback port";
@@ -104,8 +91,10 @@ public:
     // smbclient's output for `commands` run on the share as a guest.
     std::string client(const std::string& commands) const
     {
-        return output("smbclient //127.0.0.1/partage -p " + std::to_string(port_) + " -N -s '" +
-                      dir_.file("smb.conf") + "' -c '" + commands + "'");
+        std::system(("smbclient //127.0.0.1/partage -p " + std::to_string(port_) + " -N -s '" + dir_.file("smb.conf") +
+                     "' -c '" + commands + "' >'" + dir_.file("client.txt") + "' 2>&1")
+                        .c_str());
+        return dir_.read("client.txt");
     }
 
 private:

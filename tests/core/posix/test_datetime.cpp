@@ -36,26 +36,6 @@ TEST(ParseFrench, ReadsOrRejects)
         EXPECT_EQ(parseFrenchDateTime(text), std::nullopt) << text;
 }
 
-// The same rows run under Wine (win32/test_local_time_win32.cpp), by Windows' rules.
-TEST(LocalToFileTime, ParisDatesWithTheOffsetOfTheirDate)
-{
-    Env zone("TZ", "Europe/Paris");
-    struct Row { const char* date; const char* time; std::optional<std::uint64_t> expected; };
-    const Row rows[] = {
-        {"14/08/2001", "05:12:24", 126422323440000000ULL},  // summer time, two hours east
-        {"15/06/1965", "10:00:00", 115009956000000000ULL},  // winter time all year from 1946 to 1975
-        {"15/01/1965", "10:00:00", 114879492000000000ULL},
-        {"01/01/1930", "00:00:01", 103821696010000000ULL},  // Greenwich time until 1940
-        {"01/01/1601", "00:05:00", std::nullopt},  // Paris mean time, 9 min 21 s east: before 1601 UTC
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(DateEnTempsFichier(row.date, row.time), row.expected) << row.date;
-        if (row.expected) {  // and back, as the properties panel shows it
-            EXPECT_EQ(formatGeneralDate(*row.expected), std::string(row.date) + " " + row.time);
-        }
-    }
-}
-
 // File time 0 means "leave unchanged": the first instant of 1601 UTC is refused.
 TEST(LocalToFileTime, DatesUpToTheFirstInstantOf1601AreRefused)
 {

@@ -22,20 +22,13 @@ namespace fs = std::filesystem;
 using platform::win32::widen;
 using Names = std::vector<std::wstring>;
 
-// A fresh folder, removed at the end even when it holds read-only files.
+// A fresh folder whose files are named and written through wide paths alone (TempDir's narrow paths would take
+// UTF-8 for the ANSI code page).
 class TempFolder : public test::TempDir {
 public:
     TempFolder() : TempDir("ordalis-win32-") {}
-    ~TempFolder()
-    {
-        std::error_code ec;
-        for (const auto& entry : fs::recursive_directory_iterator(path(), ec))
-            ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
     std::string dir() const { return path().string(); }  // plain ASCII
     std::string file(const std::string& name) const { return dir() + "\\" + name; }
-
-    // Creates `name` holding `content`, through wide paths alone.
     std::string create(const std::string& name, const std::string& content = "x") const
     {
         test::writeFile(widen(file(name)), content);
@@ -50,11 +43,6 @@ public:
         return out;
     }
 };
-
-std::string readAll(const std::string& path)
-{
-    return test::readFile(widen(path));
-}
 
 TEST(Win32Attributes, WrittenAndReadBack)
 {
@@ -101,7 +89,7 @@ TEST(Win32Names, RefusedNamesLeaveTheFolderAsItWas)
         EXPECT_TRUE(platform::saveFile(folder.file(name), "texte")) << name;
     }
     EXPECT_EQ(folder.names(), (Names{L"a.txt"}));
-    EXPECT_EQ(readAll(source), "a");
+    EXPECT_EQ(test::readFile(widen(source)), "a");
 }
 
 TEST(Win32Names, FrenchNamesThroughTheWideApi)
@@ -123,7 +111,7 @@ TEST(Win32Names, FrenchNamesThroughTheWideApi)
     ASSERT_EQ(platform::fileStat(folder.dir(), "été.txt", stat), std::error_code());
     EXPECT_EQ(stat.write, kSummer2001);
     EXPECT_EQ(platform::renameNoReplace(summer, folder.file("hiver à Noël.txt")), std::error_code());
-    EXPECT_EQ(readAll(folder.file("hiver à Noël.txt")), "été.txt");
+    EXPECT_EQ(test::readFile(widen(folder.file("hiver à Noël.txt"))), "été.txt");
 }
 
 }  // namespace
