@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
@@ -84,4 +86,15 @@ QByteArray Environnement::lire(const QString& nom) const
 {
     QFile f(chemin(nom));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+}
+
+void Environnement::creerFichiersVides(const QString& dossier, int nombre)
+{
+    const QByteArray base = QFile::encodeName(dossier);
+    char nom[32];
+    for (int i = 0; i < nombre; ++i) {
+        std::snprintf(nom, sizeof nom, "/f%06d.txt", i);
+        if (std::FILE* f = std::fopen((base + nom).constData(), "wb"))
+            std::fclose(f);
+    }
 }
