@@ -14,6 +14,7 @@ TEST(NaturalOrder, FirstBeforeSecond)
     struct Row { const char* label; std::string first, second; };
     const Row rows[] = {
         {"NumberByValue", "fichier_9", "fichier_10"},
+        {"NameBeforeTheLongerNamesItBegins", "abc", "abcd"},
         {"SharedDigitsThenLongerNumber", "img_129", "img_1234"},
         {"ValueBeforeLeadingZeros", "x01", "x2"},
         {"FirstDifferingZerosDecide", "a1b01", "a01b1"},
