@@ -109,8 +109,8 @@ private Q_SLOTS:
         QVERIFY(trouves < 32000);
         QTest::keyClick(critere(), Qt::Key_Escape);
         QTest::qWait(300);  // nothing more comes in
-        QCOMPARE(ligneCompte(), u"%1 fichiers trouvés"_qs.arg(trouves));
-        QCOMPARE(modele()->rowCount(), trouves);
+        QCOMPARE(ligneCompte(), trouves == 1 ? u"1 fichier trouvé"_qs : u"%1 fichiers trouvés"_qs.arg(trouves));
+        QCOMPARE(modele()->rowCount(), trouves);  // a first batch may hold a single file
         QCOMPARE(fin.count(), 1);
 
         cliquerEntete(ModeleResultats::Nom);
